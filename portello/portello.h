@@ -1,0 +1,99 @@
+// Portello: the device access library of the KY-N4/KY-N5 monitor.
+//
+// One process-wide device object holds all state; no handle crosses this
+// interface. Every function returns 1 for success and 0 for failure or for
+// no result unless its comment says otherwise. Calls made before
+// AP_CreateMap, or while no port is open, return their failure value and
+// touch nothing.
+//
+// Argument widths are fixed: "short" arguments are signed 16-bit, "int"
+// signed 32-bit, "unsigned int" unsigned 32-bit.
+#ifndef PORTELLO_H
+#define PORTELLO_H
+
+#include <stdint.h>
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+#if defined(PORTELLO_BUILD)
+#define PORTELLO_API __attribute__((visibility("default")))
+#else
+#define PORTELLO_API
+#endif
+
+// One display record filled by AP_CreateDspData. The first 24 bytes and
+// the padding bytes belong to the caller and are never written.
+typedef struct DisplayRecord {
+    uint8_t caller[24];
+    int16_t same;
+    int16_t rd;
+    int16_t jis7;
+    int16_t trig;
+    int16_t parity;
+    int16_t over;
+    int16_t flam;
+    uint8_t data;
+    uint8_t pad1;
+    int16_t timeRange;  // character-time range code, 0 to 7
+    uint8_t pad2[2];
+    int32_t timeValue;  // character-time value, 0 to 1023
+} DisplayRecord;
+
+// --- receive ring (64 KB) ---------------------------------------------------
+PORTELLO_API int32_t AP_CreateMap(void);
+PORTELLO_API int32_t AP_CloseMap(void);
+PORTELLO_API int32_t AP_WriteMap(uint8_t* data, int32_t len);
+PORTELLO_API int32_t AP_ReadMap(uint8_t* out);
+PORTELLO_API void AP_ClearBuff(void);
+PORTELLO_API int32_t AP_Recv(uint8_t* out);
+
+// --- model and link kind ----------------------------------------------------
+// Store the value when it is 1 or 2; both return their argument.
+PORTELLO_API int16_t AP_SetActive(int16_t kind);
+PORTELLO_API int16_t AP_IsActive(void);
+PORTELLO_API int16_t AP_SetModel(int16_t model);
+PORTELLO_API int16_t AP_IsModel(void);
+
+// --- serial port ------------------------------------------------------------
+// portName: "\\.\COMn", "COMn" or a device path. COMn opens the device named
+// by the environment variable PORTELLO_COMn, else /dev/ttyS<n-1>.
+PORTELLO_API int32_t AP_CommInitialize(const char* portName, uint32_t baud);
+PORTELLO_API int32_t AP_CommClose(void);
+PORTELLO_API int32_t AP_SetCommState(uint32_t baud);
+// 1 bytes moved, 0 no room or no port, else the port's error mask.
+PORTELLO_API int32_t AP_CommRecv(void);
+// Sends go to the serial port with link kind 1, else to the LAN link.
+PORTELLO_API int32_t AP_Send(uint8_t* data, int32_t len);
+PORTELLO_API int32_t AP_IsCommCTS(void);
+PORTELLO_API int32_t AP_IsCommDSR(void);
+PORTELLO_API int32_t AP_SetDTR(int32_t on);
+PORTELLO_API int32_t AP_SetBreak(void);
+PORTELLO_API int32_t AP_ClearBreak(void);
+
+// --- timers -----------------------------------------------------------------
+PORTELLO_API int32_t AP_Timer_Start(uint32_t ms);
+PORTELLO_API int32_t AP_IsTimeUp(void);
+PORTELLO_API int32_t AP_WaitTimeUp(uint32_t ms);
+
+// --- captured records -------------------------------------------------------
+PORTELLO_API int32_t AP_CheckSum(uint8_t* data, int32_t len);
+PORTELLO_API int16_t AP_GetDataAttr(uint8_t attribute, int16_t* same, int16_t* rd,
+                                    int16_t* jis7, int16_t* trig, int16_t* parity,
+                                    int16_t* over, int16_t* flam);
+PORTELLO_API void AP_GetCountAll(uint8_t* block, int32_t* total, int32_t* sdCount,
+                                 int32_t* rdCount);
+PORTELLO_API int32_t AP_GetCountInf(int16_t kind, uint8_t* block, uint32_t n);
+PORTELLO_API void AP_CreateDspData(uint8_t* block, DisplayRecord* table, int32_t* index,
+                                   uint32_t capacity);
+PORTELLO_API int32_t AP_FindChar(uint8_t* data, uint32_t from, uint32_t to,
+                                 int16_t* pattern, uint32_t len);
+PORTELLO_API int32_t AP_GetBaudRateN4(uint16_t row, int16_t* group, float* baud,
+                                      int16_t* clockCode, int32_t* divisor);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif
