@@ -1,0 +1,48 @@
+// Writes a file so that it either appears whole under its name or not at
+// all: the bytes go to a temporary file in the same folder, which replaces
+// the target only once everything is written and synced. A failure keeps
+// the old file and removes the temporary one.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+class AtomicFile {
+public:
+    explicit AtomicFile(std::string target);
+    ~AtomicFile();  // discards everything unless Commit succeeded
+    AtomicFile(const AtomicFile&) = delete;
+    AtomicFile& operator=(const AtomicFile&) = delete;
+
+    // False once any step has failed; later writes are ignored.
+    bool ok() const { return error_ == 0; }
+    // The errno of the first failure, 0 while all is well.
+    int error() const { return error_; }
+
+    void Write(const void* data, size_t size);
+    void Write(std::string_view bytes) { Write(bytes.data(), bytes.size()); }
+
+    // Flushes, syncs and renames over the target. True when the target now
+    // holds exactly what was written.
+    bool Commit();
+
+private:
+    void Fail(int err);
+    void Flush();
+    void Discard();
+
+    std::string target_;
+    std::string tempPath_;
+    int fd_ = -1;
+    int error_ = 0;
+    bool committed_ = false;
+    std::string buffer_;
+};
+
+// A short text for a file error: the system's description of errno.
+std::string FileErrorText(int err);
+
+}  // namespace platform
