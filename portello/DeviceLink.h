@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "AppendWorker.h"
 #include "LanLink.h"
 #include "Timers.h"
 
@@ -27,12 +28,14 @@ private:
 
 // Everything the library keeps for the process. Built when the library is
 // loaded and torn down when it is unloaded: the timer stops first, then the
-// device object closes its port and frees its ring.
+// history appends still running are waited for, then the device object
+// closes its port and frees its ring.
 struct DeviceApp {
     ~DeviceApp() { timer.TimerStop(); }
 
     OneShotTimer timer;
     DeviceLink device;
+    AppendWorker appends;  // last, so it is the first member torn down
 };
 
 DeviceApp& App();

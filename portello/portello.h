@@ -92,6 +92,23 @@ PORTELLO_API int32_t AP_FindChar(uint8_t* data, uint32_t from, uint32_t to,
 PORTELLO_API int32_t AP_GetBaudRateN4(uint16_t row, int16_t* group, float* baud,
                                       int16_t* clockCode, int32_t* divisor);
 
+// --- history append ---------------------------------------------------------
+// Neither needs the ring or a port.
+//
+// Appends basePath.tmp to the end of basePath.ky2 on a thread of its own,
+// renames the .ky2 by appendFlags and deletes the .tmp. basePath is folder,
+// file name and number without extension. Flags: 1 monitoring began in this
+// file ("b"), 4 it holds the trigger point ("t"), 2 monitoring ended in it
+// ("e"); "_" and the letters in the order b, t, e go before ".ky2", so Cap_03
+// with 7 becomes Cap_03_bte.ky2, with 0 keeps its name. An existing file of
+// the new name is never replaced. On any failure, or when stopped, the .ky2
+// is cut back to its header and the .tmp kept whole.
+// Returns 1 at once, always; a null or empty path does nothing. Unloading
+// the library waits for the appends still running.
+PORTELLO_API int32_t AP_Ky2AddData(const char* basePath, int16_t appendFlags);
+// Asks the appends running now to stop; later ones are not affected.
+PORTELLO_API void AP_Ky2AddDataClear(void);
+
 #ifdef __cplusplus
 }
 #endif

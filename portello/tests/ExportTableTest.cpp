@@ -14,7 +14,7 @@ TEST(ExportTable, EveryExportIsFoundByItsPlainName) {
         "AP_Timer_Start",   "AP_IsTimeUp",      "AP_WaitTimeUp",   "AP_CommInitialize",
         "AP_CommClose",     "AP_SetCommState",  "AP_CommRecv",     "AP_IsCommCTS",
         "AP_IsCommDSR",     "AP_SetBreak",      "AP_ClearBreak",   "AP_SetDTR",
-        "AP_SetModel",      "AP_IsModel",
+        "AP_SetModel",      "AP_IsModel",       "AP_Ky2AddData",   "AP_Ky2AddDataClear",
     };
     for (const char* name : names) EXPECT_NE(::dlsym(lib, name), nullptr) << name;
     // Internals stay hidden.

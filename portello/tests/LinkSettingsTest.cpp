@@ -1,16 +1,34 @@
+#include <dlfcn.h>
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "PseudoTerminal.h"
+#include "platform/file/tests/TempFolder.h"
 #include "portello.h"
 
 namespace {
 
-// Run first in the process (ctest gives every test its own process).
+// A private copy of the library has state of its own, as it is when a
+// program has just loaded it, whatever this process did before.
 TEST(LinkSettings, KindAndModelStartUnset) {
-    EXPECT_EQ(AP_IsActive(), 0);
-    EXPECT_EQ(AP_IsModel(), 0);
+    TempFolder dir;
+    const std::string copy = dir / "libportello-fresh.so";
+    std::filesystem::copy_file(PORTELLO_LIBRARY_PATH, copy);
+    void* lib = ::dlopen(copy.c_str(), RTLD_NOW | RTLD_LOCAL);
+    ASSERT_NE(lib, nullptr) << ::dlerror();
+    auto isActive = reinterpret_cast<int16_t (*)()>(::dlsym(lib, "AP_IsActive"));
+    auto isModel = reinterpret_cast<int16_t (*)()>(::dlsym(lib, "AP_IsModel"));
+    auto setActive = reinterpret_cast<int16_t (*)(int16_t)>(::dlsym(lib, "AP_SetActive"));
+    ASSERT_TRUE(isActive && isModel && setActive);
+    AP_SetActive(1);
+    EXPECT_EQ(isActive(), 0);
+    EXPECT_EQ(isModel(), 0);
+    setActive(2);
+    EXPECT_EQ(isActive(), 2);
+    EXPECT_EQ(AP_IsActive(), 1) << "the copies do not share state";
+    ::dlclose(lib);
 }
 
 TEST(LinkSettings, SettersEchoTheArgumentAndKeepOnlyOneOrTwo) {
