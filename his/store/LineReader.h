@@ -1,0 +1,43 @@
+// Reads a file forward as CR LF lines of bytes, in large blocks.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+namespace store {
+
+class LineReader {
+public:
+    explicit LineReader(const std::string& path);
+    ~LineReader();
+    LineReader(const LineReader&) = delete;
+    LineReader& operator=(const LineReader&) = delete;
+
+    bool IsOpen() const { return file_ != nullptr; }
+    int64_t Length() const { return length_; }
+    // Bytes handed out so far.
+    int64_t Position() const { return position_; }
+    bool AtEnd();
+    // A read error stops the reader; it then reports the end.
+    bool Failed() const { return failed_; }
+
+    // The next line with its CR LF, or what is left at the end of the file.
+    // False when the file had ended already.
+    bool NextLine(std::string& line);
+    // Gives back the tail of a line so that the next NextLine starts with it.
+    void PutBack(std::string tail);
+
+private:
+    bool Fill();
+
+    std::FILE* file_ = nullptr;
+    int64_t length_ = 0;
+    int64_t position_ = 0;
+    bool failed_ = false;
+    std::string buffer_;
+    size_t next_ = 0;
+    std::string pending_;
+};
+
+}  // namespace store
