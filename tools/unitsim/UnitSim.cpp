@@ -1,0 +1,190 @@
+#include "UnitSim.h"
+
+#include "WireTexts.h"
+
+namespace unitsim {
+
+namespace {
+
+// How long one wait for input lasts before the reader looks at its stop
+// flag again, and how long it rests while no PC has the port open.
+constexpr int kReadWaitMs = 20;
+constexpr std::chrono::milliseconds kNoPeerRest {20};
+
+}  // namespace
+
+UnitSim::UnitSim(const Options& options)
+    : options_(options), slavePath_(pty_.SlavePath()), model_(options) {
+    reader_ = std::thread([this] { ReaderLoop(); });
+}
+
+UnitSim::~UnitSim() { HangUp(); }
+
+bool UnitSim::SendBytes(const std::string& bytes) {
+    std::lock_guard lock(writeLock_);
+    return pty_.Write(bytes);
+}
+
+bool UnitSim::SendLine(const std::string& text) { return SendBytes(text + std::string(kCrLf)); }
+
+bool UnitSim::SendPowerFailure() { return SendBytes(PowerFailureLine()); }
+
+bool UnitSim::SendRemoteStop() {
+    std::string notice;
+    {
+        std::lock_guard lock(modelLock_);
+        notice = model_.LeaveRemote();
+    }
+    NotifyChange();
+    return SendBytes(notice);
+}
+
+void UnitSim::HangUp() {
+    std::lock_guard lock(hangUpLock_);
+    StopReader();
+    CloseLine();
+}
+
+bool UnitSim::IsHungUp() const {
+    std::lock_guard lock(modelLock_);
+    return hungUp_;
+}
+
+std::vector<std::string> UnitSim::ReceivedLines() const {
+    std::lock_guard lock(modelLock_);
+    return model_.ReceivedLines();
+}
+
+std::vector<std::string> UnitSim::FirmwareLines() const {
+    std::lock_guard lock(modelLock_);
+    return model_.FirmwareLines();
+}
+
+std::optional<std::string> UnitSim::ParameterLine(char letter) const {
+    std::lock_guard lock(modelLock_);
+    return model_.ParameterLine(letter);
+}
+
+std::map<char, std::string> UnitSim::ParameterLines() const {
+    std::lock_guard lock(modelLock_);
+    return model_.ParameterLines();
+}
+
+std::string UnitSim::LastClockSet() const {
+    std::lock_guard lock(modelLock_);
+    return model_.LastClockSet();
+}
+
+bool UnitSim::IsRemote() const {
+    std::lock_guard lock(modelLock_);
+    return model_.IsRemote();
+}
+
+bool UnitSim::WaitUntil(const Condition& condition, std::chrono::milliseconds timeout) {
+    std::unique_lock lock(modelLock_);
+    return changed_.wait_for(lock, timeout, [&] { return condition(model_); });
+}
+
+bool UnitSim::WaitForLines(std::size_t count, std::chrono::milliseconds timeout) {
+    return WaitUntil([count](const UnitModel& m) { return m.ReceivedLines().size() >= count; },
+                     timeout);
+}
+
+bool UnitSim::WaitForHangUp(std::chrono::milliseconds timeout) {
+    std::unique_lock lock(modelLock_);
+    return changed_.wait_for(lock, timeout, [this] { return hungUp_; });
+}
+
+void UnitSim::ReaderLoop() {
+    for (;;) {
+        std::string bytes;
+        switch (pty_.Read(bytes, kReadWaitMs)) {
+        case PtyMaster::Input::Data:
+            if (!TakeBytes(bytes)) return;
+            break;
+        case PtyMaster::Input::NoPeer:
+            if (!PauseUnlessStopping(kNoPeerRest)) return;
+            break;
+        case PtyMaster::Input::Idle:
+            break;
+        case PtyMaster::Input::Closed:
+            return;
+        }
+        std::lock_guard lock(stopLock_);
+        if (stopping_) return;
+    }
+}
+
+bool UnitSim::TakeBytes(const std::string& bytes) {
+    for (const std::string& line : splitter_.Feed(bytes)) {
+        if (!TakeLine(line)) return false;
+    }
+    return true;
+}
+
+// The line that reaches the hang-up count is taken but never answered:
+// the unit drops off in the middle of the exchange.
+bool UnitSim::TakeLine(const std::string& line) {
+    std::vector<std::string> replies;
+    bool hangUpNow = false;
+    {
+        std::lock_guard lock(modelLock_);
+        replies = model_.Receive(line);
+        hangUpNow = HangUpDue();
+    }
+    NotifyChange();
+    if (hangUpNow) {
+        CloseLine();
+        return false;
+    }
+    SendReplies(replies);
+    return true;
+}
+
+// Callers hold the model lock.
+bool UnitSim::HangUpDue() const {
+    const int limit = options_.hangUpAfterLines;
+    return limit >= 0 && model_.ReceivedLines().size() >= static_cast<std::size_t>(limit);
+}
+
+void UnitSim::SendReplies(const std::vector<std::string>& replies) {
+    if (replies.empty()) return;
+    if (!PauseUnlessStopping(std::chrono::milliseconds(options_.replyDelayMs))) return;
+    for (const std::string& reply : replies) SendBytes(reply);
+}
+
+bool UnitSim::PauseUnlessStopping(std::chrono::milliseconds duration) {
+    std::unique_lock lock(stopLock_);
+    if (duration.count() <= 0) return !stopping_;
+    return !stopSignal_.wait_for(lock, duration, [this] { return stopping_; });
+}
+
+void UnitSim::CloseLine() {
+    {
+        std::lock_guard lock(writeLock_);
+        pty_.Close();
+    }
+    {
+        std::lock_guard lock(modelLock_);
+        hungUp_ = true;
+    }
+    NotifyChange();
+}
+
+// The reader may have ended on its own after a hang-up it made itself.
+void UnitSim::StopReader() {
+    {
+        std::lock_guard lock(stopLock_);
+        stopping_ = true;
+    }
+    stopSignal_.notify_all();
+    if (reader_.joinable()) reader_.join();
+}
+
+void UnitSim::NotifyChange() {
+    // Taking the lock orders the notice after the change a waiter checks.
+    { std::lock_guard lock(modelLock_); }
+    changed_.notify_all();
+}
+
+}  // namespace unitsim

@@ -1,0 +1,97 @@
+// A simulated KY unit on the master side of a pseudo-terminal. The PC
+// opens SlavePath() as its serial port; a reader thread cuts what the PC
+// sends into CR LF lines, hands them to a UnitModel and writes the answers
+// back. Every member is safe to call from any thread.
+#pragma once
+
+#include <chrono>
+#include <condition_variable>
+#include <functional>
+#include <map>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "LineSplitter.h"
+#include "PtyMaster.h"
+#include "UnitModel.h"
+#include "UnitOptions.h"
+
+namespace unitsim {
+
+class UnitSim {
+public:
+    using Options = UnitOptions;
+    using Condition = std::function<bool(const UnitModel&)>;
+    static constexpr std::chrono::milliseconds kDefaultWait {5000};
+
+    // Throws std::invalid_argument for a bad model and std::system_error
+    // when no pseudo-terminal can be had.
+    explicit UnitSim(const Options& options);
+    // Stops the reader and closes the master: a hang-up for the PC.
+    ~UnitSim();
+    UnitSim(const UnitSim&) = delete;
+    UnitSim& operator=(const UnitSim&) = delete;
+
+    const std::string& SlavePath() const { return slavePath_; }
+
+    // Puts the bytes on the wire as they are; false after a hang-up or
+    // when the PC does not take them.
+    bool SendBytes(const std::string& bytes);
+    // Sends the text followed by CR LF.
+    bool SendLine(const std::string& text);
+    bool SendPowerFailure();
+    // The unit leaves remote mode and says so.
+    bool SendRemoteStop();
+    void HangUp();
+    bool IsHungUp() const;
+
+    std::vector<std::string> ReceivedLines() const;
+    std::vector<std::string> FirmwareLines() const;
+    std::optional<std::string> ParameterLine(char letter) const;
+    std::map<char, std::string> ParameterLines() const;
+    std::string LastClockSet() const;
+    bool IsRemote() const;
+
+    // Waits until the condition holds on the unit's state, at most timeout;
+    // returns whether it holds. The state changes as soon as a line is
+    // taken, so the replies to that line may still be on their way.
+    bool WaitUntil(const Condition& condition, std::chrono::milliseconds timeout = kDefaultWait);
+    bool WaitForLines(std::size_t count, std::chrono::milliseconds timeout = kDefaultWait);
+    bool WaitForHangUp(std::chrono::milliseconds timeout = kDefaultWait);
+
+private:
+    void ReaderLoop();
+    // False when the unit hung up on these bytes.
+    bool TakeBytes(const std::string& bytes);
+    bool TakeLine(const std::string& line);
+    bool HangUpDue() const;
+    void SendReplies(const std::vector<std::string>& replies);
+    // Sleeps unless the reader is asked to stop first; false when asked.
+    bool PauseUnlessStopping(std::chrono::milliseconds duration);
+    void CloseLine();
+    void StopReader();
+    void NotifyChange();
+
+    const Options options_;
+    PtyMaster pty_;
+    const std::string slavePath_;
+    LineSplitter splitter_;  // reader thread only
+
+    mutable std::mutex modelLock_;
+    std::condition_variable changed_;
+    UnitModel model_;
+    bool hungUp_ = false;
+
+    std::mutex writeLock_;  // writes and the close of the master
+
+    std::mutex stopLock_;
+    std::condition_variable stopSignal_;
+    bool stopping_ = false;
+    std::mutex hangUpLock_;
+    std::thread reader_;
+};
+
+}  // namespace unitsim

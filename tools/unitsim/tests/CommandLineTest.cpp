@@ -1,0 +1,63 @@
+// The options of the unitsim program.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "CommandLine.h"
+
+namespace unitsim {
+namespace {
+
+std::optional<CommandLine> Parse(const std::vector<std::string>& args, std::string* error = nullptr) {
+    return ParseCommandLine(args, error);
+}
+
+TEST(CommandLineTest, DefaultsToAModel1UnitWithNoFaults) {
+    const auto line = Parse({});
+    ASSERT_TRUE(line.has_value());
+    EXPECT_EQ(line->options.model, 1);
+    EXPECT_FALSE(line->options.remote);
+    EXPECT_EQ(line->options.hangUpAfterLines, -1);
+    EXPECT_EQ(line->options.wrongReadBack, '\0');
+    EXPECT_TRUE(line->linkPath.empty());
+    EXPECT_FALSE(line->ignoreStdin);
+}
+
+TEST(CommandLineTest, TakesEveryOption) {
+    const auto line = Parse({"--model", "2", "--remote", "--clock-offset", "-3", "--loading-error-after",
+                             "4", "--wrong-read-back", "B:2", "--reply-delay", "150", "--hang-up-after",
+                             "9", "--banner-without-crlf", "--link", "/tmp/ky", "--ignore-stdin"});
+    ASSERT_TRUE(line.has_value());
+    const UnitOptions& o = line->options;
+    EXPECT_EQ(o.model, 2);
+    EXPECT_TRUE(o.remote);
+    EXPECT_EQ(o.clockOffsetSeconds, -3);
+    EXPECT_EQ(o.loadingErrorAfterLine, 4);
+    EXPECT_EQ(o.wrongReadBack, 'B');
+    EXPECT_EQ(o.wrongReadBackTimes, 2);
+    EXPECT_EQ(o.replyDelayMs, 150);
+    EXPECT_EQ(o.hangUpAfterLines, 9);
+    EXPECT_TRUE(o.bannerWithoutCrLf);
+    EXPECT_EQ(line->linkPath, "/tmp/ky");
+    EXPECT_TRUE(line->ignoreStdin);
+
+    const auto always = Parse({"--wrong-read-back", "Z"});
+    ASSERT_TRUE(always.has_value());
+    EXPECT_EQ(always->options.wrongReadBackTimes, -1);
+}
+
+TEST(CommandLineTest, RejectsBadLinesWithAReason) {
+    const std::vector<std::vector<std::string>> bad {
+        {"--model", "3"}, {"--model"}, {"--clock-offset", "x"}, {"--wrong-read-back", "D"},
+        {"--wrong-read-back", "B2"}, {"--wrong-read-back", "B:x"}, {"--fast"},
+    };
+    for (const auto& args : bad) {
+        std::string error;
+        EXPECT_FALSE(Parse(args, &error).has_value()) << args[0];
+        EXPECT_FALSE(error.empty()) << args[0];
+    }
+}
+
+}  // namespace
+}  // namespace unitsim
