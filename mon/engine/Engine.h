@@ -1,0 +1,99 @@
+// The monitor's engine: its state, the start-up and exit steps, and one
+// pass of the polling loop that takes a line from the unit, handles the
+// unit's unsolicited lines, watches DSR for a cut line and runs the handler
+// of the current state. The program runs passes from a timer; tests call
+// Pass() themselves.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "ConnectSequence.h"
+#include "EngineClock.h"
+#include "EngineView.h"
+#include "LineIo.h"
+#include "ParamDownload.h"
+#include "PortelloApi.h"
+#include "Settings.h"
+
+namespace mon {
+
+enum EngineStates : int16_t {
+    kStateIdle = 0,
+    kStateConnecting = 1,
+    kStateMonitoring = 2,
+    kStateParamDownload = 3,
+};
+
+enum LampStates : int16_t { kLampGrey = 0, kLampGreen = 1, kLampRed = 2, kLampOrange = 3 };
+
+// The lamp colour of a lamp state (0x00BBGGRR); false for an unknown state.
+bool LampColor(int16_t lampState, uint32_t& bgr);
+// The texts of the settings panels for the committed settings, by key.
+std::vector<std::pair<std::string, std::string>> SettingsPanelTexts(const MonitorSettings& s);
+
+class Engine {
+public:
+    Engine(PortelloApi& api, EngineView& view, EngineClock& clock, std::string programDir);
+
+    // --- life cycle -------------------------------------------------------
+    // Binds the library (model 1), resets the engine, reads Capturo.ini,
+    // shows the settings, creates the ring and sets the link kind.
+    void Startup(const std::string& appTitle, bool secondInstance);
+    void EngineInit(const std::string& appTitle);
+    void Pass();
+    // Stops running appends, closes the port and frees the ring.
+    void Shutdown();
+
+    // --- operations the windows start -------------------------------------
+    void ConnectStart() { Connect.ConnectStart(); }
+    void ParamSetStart() { Param.ParamSetStart(); }
+    // Ends whatever runs on the unit's side: monitoring (later), and in any
+    // state leaves the engine idle.
+    void CaptureEnd();
+    // The step window's button and its closing.
+    void StepMessageButton();
+    void StepMessageClosed();
+
+    // --- display ------------------------------------------------------------
+    void MessageShow(const std::string& text, int16_t kind);
+    void StatusTextSet(const std::string& text);
+    void ConnectLampSet();
+    void SettingsStatusShow();
+    void DataColorSet();
+
+    // --- settings file ----------------------------------------------------
+    std::string IniPath() const { return ProgramDir + "/Capturo.ini"; }
+    bool IniFileWrite();
+
+    // --- state ------------------------------------------------------------
+    int16_t EngineState = kStateIdle;
+    int16_t ExitRequested = 0;
+    int16_t SecondInstance = 0;
+    int32_t DsrState = 0;
+    int16_t LampState = kLampGrey;
+    int16_t PcDialogShown = 0;
+    int16_t MonitorDialogShown = 0;
+    int16_t MessageShown = 0;
+    int16_t DisplayMode = 2;
+    int16_t StopByUser = 0;
+    PcSettings Pc;
+    MonitorSettings CommittedSettings;
+    MonitorSettings WorkingSettings;
+    std::string ProgramDir;
+
+    PortelloApi& Api;
+    EngineView& View;
+    EngineClock& Clock;
+    LineIo Io;
+    ConnectSequence Connect;
+    ParamDownload Param;
+
+private:
+    void UnitNoticeCheck(const std::string& line);
+    void LineCutCheck();
+};
+
+}  // namespace mon
