@@ -9,6 +9,20 @@ namespace mon {
 
 namespace {
 
+class SilentMonitorView final : public MonitorView {
+public:
+    void ToolbarApply(const ToolbarState&) override {}
+    void CaptionSet(const std::string&) override {}
+    void BusyPointer(bool) override {}
+    void SizeLock(bool) override {}
+    void GridClear() override {}
+    void GridShow(const GridPage&) override {}
+    void NoticeShow(const std::string&, int16_t) override {}
+    void Beep() override {}
+};
+
+SilentMonitorView silentMonitor;
+
 const char* kPowerFailureLine = "e\r\n";
 const char* kRemoteStopLine = "*** KY-N5 Remote Mode Stop ***\r\n";
 
@@ -50,7 +64,9 @@ Engine::Engine(PortelloApi& api, EngineView& view, EngineClock& clock, std::stri
       Clock(clock),
       Io(api, clock),
       Connect(*this),
-      Param(*this) {}
+      Param(*this),
+      Cap(*this),
+      Monitor(&silentMonitor) {}
 
 void Engine::Startup(const std::string& appTitle, bool secondInstance) {
     SecondInstance = secondInstance ? -1 : 0;
@@ -87,6 +103,7 @@ void Engine::Pass() {
     LineCutCheck();
     switch (EngineState) {
         case kStateConnecting: Connect.ConnectStepRun(); break;
+        case kStateMonitoring: Cap.RecordDispatch(); break;
         case kStateParamDownload: Param.ParamStepRun(); break;
         default: break;
     }
@@ -132,7 +149,7 @@ void Engine::LineCutCheck() {
 void Engine::CaptureEnd() {
     Io.StepTimerStop();
     Connect.FirmFileClose();
-    EngineState = kStateIdle;
+    Cap.CaptureEnd();
 }
 
 void Engine::StepMessageButton() {

@@ -10,10 +10,12 @@
 #include <utility>
 #include <vector>
 
+#include "Capture.h"
 #include "ConnectSequence.h"
 #include "EngineClock.h"
 #include "EngineView.h"
 #include "LineIo.h"
+#include "MonitorView.h"
 #include "ParamDownload.h"
 #include "PortelloApi.h"
 #include "Settings.h"
@@ -50,8 +52,10 @@ public:
     // --- operations the windows start -------------------------------------
     void ConnectStart() { Connect.ConnectStart(); }
     void ParamSetStart() { Param.ParamSetStart(); }
-    // Ends whatever runs on the unit's side: monitoring (later), and in any
-    // state leaves the engine idle.
+    void CaptureStart() { Cap.CaptureStart(); }
+    void CaptureStopAsk() { Cap.CaptureStopAsk(); }
+    // Ends monitoring on the PC (closing the history file) and leaves the
+    // engine idle, whatever it was doing.
     void CaptureEnd();
     // The step window's button and its closing.
     void StepMessageButton();
@@ -79,6 +83,8 @@ public:
     int16_t MessageShown = 0;
     int16_t DisplayMode = 2;
     int16_t StopByUser = 0;
+    int16_t GridRows = 1;  // the live grid as the main window last laid it out
+    int16_t GridCols = 1;
     PcSettings Pc;
     MonitorSettings CommittedSettings;
     MonitorSettings WorkingSettings;
@@ -90,6 +96,9 @@ public:
     LineIo Io;
     ConnectSequence Connect;
     ParamDownload Param;
+    Capture Cap;
+    // The main window's monitoring side; a silent stand-in until one is set.
+    MonitorView* Monitor;
 
 private:
     void UnitNoticeCheck(const std::string& line);

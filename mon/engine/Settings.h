@@ -16,10 +16,10 @@ struct TriggerSetting {
     int16_t SdCount = 1;
     int16_t RdCount = 1;
     int32_t Length = 0;  // units kept after the trigger; the monitor length for Trig[1]
-    std::string SdCharAttr;  // one attribute digit per pattern character
-    std::string RdCharAttr;
-    std::string SdData;  // the pattern's bytes as hex digit pairs
-    std::string RdData;
+    std::string SdCharAttr{};  // one attribute digit per pattern character
+    std::string RdCharAttr{};
+    std::string SdData{};  // the pattern's bytes as hex digit pairs
+    std::string RdData{};
 
     friend bool operator==(const TriggerSetting&, const TriggerSetting&) = default;
 };

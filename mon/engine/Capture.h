@@ -1,0 +1,59 @@
+// Monitoring: starts and stops the unit, checks and decodes every record
+// it sends, keeps the time base, applies the date range and the start
+// trigger, and hands accepted records to the history files and the live
+// display. One record per pass while the engine monitors.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "HistoryWriter.h"
+#include "LiveDisplay.h"
+#include "StartTrigger.h"
+
+namespace mon {
+
+class Engine;
+
+class Capture {
+public:
+    explicit Capture(Engine& engine);
+
+    void CaptureStart();
+    void CaptureStopAsk();
+    void CaptureEnd();
+    void RecordDispatch();
+
+    // The text of the "BaudRate" panel for a start record.
+    static std::string LineFormatText(float monitoredBaud, float committedBaud, char lengthDigit,
+                                      char parityDigit);
+
+    CaptureTimes Times;
+    double BaseTime = 0;
+    double RecordTime = 0;
+    int16_t LastSecond = 0;
+    float MonitoredBaud = 0;
+    int32_t TrigUnitNumber = 0;
+    RecordUnitsState Rec;
+
+    StartTrigger Trigger;
+    HistoryWriter Files;
+    LiveDisplay Display;
+
+private:
+    std::string Command(char onOff) const;
+    bool RecordSumCheck();
+    void StartRecordRead();
+    void DataRecordRead(int16_t seconds);
+    void EndRecordRead();
+    void RingRestartRead();
+    void StopEventShow();
+    bool RangeCheck();
+    void UnitCount();
+    void CountersShow();
+    bool ReadUnitTime(size_t at, double& value) const;
+
+    Engine& e_;
+};
+
+}  // namespace mon
