@@ -3,12 +3,19 @@
 #include <charconv>
 #include <functional>
 #include <map>
+#include <string_view>
 
 #include "UnitModel.h"
 
 namespace unitsim {
 
 namespace {
+
+bool WholeNumber(std::string_view text, int* out) {
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, *out);
+    return !text.empty() && ec == std::errc() && ptr == end;
+}
 
 struct Parser {
     const std::vector<std::string>& args;
@@ -61,6 +68,25 @@ struct Parser {
         return true;
     }
 
+    // "500" streams 500 units a second, "500:20" in records of 20 units.
+    bool Stream() {
+        std::string text;
+        if (!Value("--stream", &text)) return false;
+        const std::size_t colon = text.find(':');
+        int perSecond = 0;
+        int perRecord = 0;
+        const bool rateGood = WholeNumber(text.substr(0, colon), &perSecond) && perSecond >= 1;
+        const bool recordGood = colon == std::string::npos ||
+                                (WholeNumber(text.substr(colon + 1), &perRecord) && perRecord >= 1);
+        if (!rateGood || !recordGood) {
+            return Fail("--stream: expected UNITS_PER_SECOND or UNITS_PER_SECOND:UNITS_PER_RECORD: " +
+                        text);
+        }
+        result.streamUnitsPerSecond = perSecond;
+        result.streamUnitsPerRecord = perRecord;
+        return true;
+    }
+
     bool Option(const std::string& option) {
         UnitOptions& o = result.options;
         const std::map<std::string, std::function<bool()>> handlers {
@@ -72,6 +98,7 @@ struct Parser {
             {"--reply-delay", [&] { return Number(option, &o.replyDelayMs); }},
             {"--hang-up-after", [&] { return Number(option, &o.hangUpAfterLines); }},
             {"--banner-without-crlf", [&] { return o.bannerWithoutCrLf = true; }},
+            {"--stream", [&] { return Stream(); }},
             {"--link", [&] { return Value(option, &result.linkPath); }},
             {"--ignore-stdin", [&] { return result.ignoreStdin = true; }},
             {"--help", [&] { return result.help = true; }},
@@ -106,6 +133,8 @@ std::string UsageText() {
            "  --reply-delay MS         delay every answer by MS milliseconds\n"
            "  --hang-up-after N        hang up when the Nth line arrives\n"
            "  --banner-without-crlf    model 1: send the banner without CR LF\n"
+           "  --stream N[:R]           stream N units a second (R to a record) once the PC\n"
+           "                           sends the start command\n"
            "  --link PATH              make PATH a symlink to the terminal\n"
            "  --ignore-stdin           run until SIGINT or SIGTERM only\n"
            "\n"
@@ -113,6 +142,8 @@ std::string UsageText() {
            "  power-failure   send the power-failure line\n"
            "  remote-stop     leave remote mode and say so\n"
            "  send TEXT       send TEXT and CR LF\n"
+           "  start-stream    start monitoring now and stream (at the --stream rate)\n"
+           "  end             end monitoring: send the end record now\n"
            "  hang-up         close the unit's end of the line\n"
            "  quit            end the program\n";
 }

@@ -13,6 +13,8 @@ struct CommandLine {
     UnitOptions options;
     std::string linkPath;      // a symlink to the slave made here; empty for none
     bool ignoreStdin = false;  // run until a signal, whatever stdin does
+    int streamUnitsPerSecond = 0;  // stream once monitoring starts; 0 for no stream
+    int streamUnitsPerRecord = 0;  // 0 for the default of the rate
     bool help = false;
 };
 

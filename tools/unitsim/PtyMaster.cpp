@@ -88,6 +88,19 @@ bool PtyMaster::Write(std::string_view bytes) {
     return bytes.empty();
 }
 
+long PtyMaster::WriteSome(std::string_view bytes, int waitMs) {
+    if (fd_ < 0) return -1;
+    if (bytes.empty()) return 0;
+    ssize_t n = ::write(fd_, bytes.data(), bytes.size());
+    if (n >= 0) return static_cast<long>(n);
+    if (errno != EAGAIN && errno != EINTR) return -1;
+    pollfd p {fd_, POLLOUT, 0};
+    if (::poll(&p, 1, waitMs) <= 0 || (p.revents & POLLOUT) == 0) return 0;
+    n = ::write(fd_, bytes.data(), bytes.size());
+    if (n >= 0) return static_cast<long>(n);
+    return errno == EAGAIN || errno == EINTR ? 0 : -1;
+}
+
 void PtyMaster::Close() {
     if (fd_ >= 0) ::close(fd_);
     fd_ = -1;

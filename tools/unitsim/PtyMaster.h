@@ -30,6 +30,9 @@ public:
     Input Read(std::string& out, int waitMs);
     // Writes all bytes; false when they could not all go out in time.
     bool Write(std::string_view bytes);
+    // Writes what the terminal takes within waitMs: the count written, 0
+    // when nothing went, -1 when the master is closed or failed.
+    long WriteSome(std::string_view bytes, int waitMs);
     // Closing the master is a hang-up for the PC.
     void Close();
 

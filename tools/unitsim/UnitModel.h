@@ -1,21 +1,40 @@
 // What the unit does with each line from the PC, without any I/O: the
 // version query, the remote request with model 1's firmware phase, the
-// clock, and the parameter commands with their read-back. Not thread-safe;
-// the owner serialises calls.
+// clock, the parameter commands with their read-back, and monitoring.
+// Not thread-safe; the owner serialises calls.
+//
+// Monitoring: the start command is "S1" (model 1) or "G1" (model 2), the
+// stop command the same letter with "0"; neither gets a reply line. After
+// a start the unit sends a start record, then the records of its scenario
+// or its stream, which the owner takes one by one with NextRecord. After a
+// stop it finishes the record in progress and sends the end record. A
+// scenario that runs out leaves the unit waiting for the stop, unless it
+// ends by itself.
 #pragma once
 
+#include <chrono>
+#include <cstddef>
 #include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "MonitorRun.h"
+#include "Scenario.h"
 #include "UnitClock.h"
 #include "UnitOptions.h"
+#include "UnitStream.h"
 
 namespace unitsim {
 
 class UnitModel {
 public:
+    // A record to send, and the earliest time to send it.
+    struct OutgoingRecord {
+        std::string bytes;
+        std::chrono::steady_clock::time_point due;
+    };
+
     // Throws std::invalid_argument for a model other than 1 or 2.
     explicit UnitModel(const UnitOptions& options,
                        UnitClock::SteadyNow now = std::chrono::steady_clock::now);
@@ -42,12 +61,43 @@ public:
 
     static bool IsParameterLetter(char c);
 
+    // The unit plays the scenario from the next start on; throws
+    // std::invalid_argument for one ValidateScenario rejects.
+    void SetScenario(const Scenario& scenario);
+    // The unit streams instead, taking over at once when it is monitoring.
+    // A unitsPerRecord of 0 takes UnitStream's default for the rate. The
+    // start record then reports the baud (model 2), data length and parity
+    // the PC set, where it set them, and the scenario's settings otherwise.
+    // Throws std::invalid_argument for a rate below 1.
+    void SetStream(int unitsPerSecond, int unitsPerRecord = 0);
+    // As the start command: false when the unit is monitoring already.
+    bool StartMonitoring();
+    // As the stop command, also for a unit that ends on its own: false when
+    // the unit is not monitoring.
+    bool EndMonitoring();
+    // From the start command until the end record is taken.
+    bool IsMonitoring() const { return monitor_ != Monitor::Off; }
+    // A stop is pending: the record in progress is to go out at once.
+    bool IsEnding() const { return IsMonitoring() && endAsked_; }
+    // True when NextRecord has a record to give.
+    bool HasRecordReady() const;
+    // The next record to send; nothing while the unit waits.
+    std::optional<OutgoingRecord> NextRecord();
+    // The start time of the last run as yymmddhhnnss; empty before the first.
+    const std::string& MonitorStartTime() const { return startDigits_; }
+    // Scenario records taken in the last run, ring restarts included.
+    std::size_t ScenarioRecordsSent() const { return nextRecord_; }
+    // Records taken in the last run, start and end records included.
+    int RecordsSent() const { return recordsSent_; }
+
 private:
     enum class Mode { Local, Firmware, Remote };
+    enum class Monitor { Off, Starting, Running };
     using Replies = std::vector<std::string>;
+    using TimePoint = std::chrono::steady_clock::time_point;
 
-    // Monitoring commands join this dispatch when the unit learns them.
     Replies Command(const std::string& line);
+    bool IsMonitorCommand(const std::string& line, char state) const;
     Replies VersionQuery();
     Replies RemoteRequested();
     Replies FirmwareLine(const std::string& line);
@@ -56,6 +106,12 @@ private:
     Replies ReadBack(char letter);
     void StoreParameter(const std::string& line);
     std::string FalsifiedReadBack(std::string line);
+    LineSettings StartLine() const;
+    void BeginStream();
+    OutgoingRecord Outgoing(std::string bytes, TimePoint due);
+    OutgoingRecord NextScenarioRecord();
+    OutgoingRecord NextStreamRecord();
+    OutgoingRecord Finish();
 
     UnitOptions options_;
     Mode mode_;
@@ -65,6 +121,21 @@ private:
     std::vector<std::string> firmware_;
     std::map<char, std::string> parameters_;
     int wrongReadBacks_ = 0;
+
+    UnitClock::SteadyNow now_;
+    Scenario scenario_;                    // for the next start
+    std::optional<UnitStream> streamPlan_;  // streams from the next start when set
+    Monitor monitor_ = Monitor::Off;
+    bool endAsked_ = false;
+    std::optional<MonitorRun> run_;
+    Scenario runScenario_;  // the scenario of the run in progress
+    std::size_t nextRecord_ = 0;
+    std::optional<UnitStream> runStream_;
+    TimePoint runStartedAt_ {};
+    TimePoint streamStartedAt_ {};
+    int streamFirstSecond_ = 0;
+    std::string startDigits_;
+    int recordsSent_ = 0;
 };
 
 }  // namespace unitsim

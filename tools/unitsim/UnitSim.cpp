@@ -10,12 +10,17 @@ namespace {
 // flag again, and how long it rests while no PC has the port open.
 constexpr int kReadWaitMs = 20;
 constexpr std::chrono::milliseconds kNoPeerRest {20};
+// A record that the PC does not take yet is tried again this often; a
+// master with no PC on the slave turns down every write at once.
+constexpr int kRecordWriteWaitMs = 20;
+constexpr std::chrono::milliseconds kRecordWriteRest {5};
 
 }  // namespace
 
 UnitSim::UnitSim(const Options& options)
     : options_(options), slavePath_(pty_.SlavePath()), model_(options) {
     reader_ = std::thread([this] { ReaderLoop(); });
+    sender_ = std::thread([this] { SenderLoop(); });
 }
 
 UnitSim::~UnitSim() { HangUp(); }
@@ -41,7 +46,7 @@ bool UnitSim::SendRemoteStop() {
 
 void UnitSim::HangUp() {
     std::lock_guard lock(hangUpLock_);
-    StopReader();
+    StopThreads();
     CloseLine();
 }
 
@@ -78,6 +83,57 @@ std::string UnitSim::LastClockSet() const {
 bool UnitSim::IsRemote() const {
     std::lock_guard lock(modelLock_);
     return model_.IsRemote();
+}
+
+void UnitSim::SetScenario(const Scenario& scenario) {
+    {
+        std::lock_guard lock(modelLock_);
+        model_.SetScenario(scenario);
+    }
+    NotifyChange();
+}
+
+void UnitSim::SetStream(int unitsPerSecond, int unitsPerRecord) {
+    {
+        std::lock_guard lock(modelLock_);
+        model_.SetStream(unitsPerSecond, unitsPerRecord);
+    }
+    NotifyChange();
+}
+
+bool UnitSim::StartMonitoring() {
+    bool started = false;
+    {
+        std::lock_guard lock(modelLock_);
+        started = model_.StartMonitoring();
+    }
+    NotifyChange();
+    return started;
+}
+
+bool UnitSim::EndMonitoring() {
+    bool ending = false;
+    {
+        std::lock_guard lock(modelLock_);
+        ending = model_.EndMonitoring();
+    }
+    NotifyChange();
+    return ending;
+}
+
+bool UnitSim::IsMonitoring() const {
+    std::lock_guard lock(modelLock_);
+    return model_.IsMonitoring();
+}
+
+std::string UnitSim::MonitorStartTime() const {
+    std::lock_guard lock(modelLock_);
+    return model_.MonitorStartTime();
+}
+
+std::size_t UnitSim::ScenarioRecordsSent() const {
+    std::lock_guard lock(modelLock_);
+    return model_.ScenarioRecordsSent();
 }
 
 bool UnitSim::WaitUntil(const Condition& condition, std::chrono::milliseconds timeout) {
@@ -159,7 +215,51 @@ bool UnitSim::PauseUnlessStopping(std::chrono::milliseconds duration) {
     return !stopSignal_.wait_for(lock, duration, [this] { return stopping_; });
 }
 
+void UnitSim::SenderLoop() {
+    for (;;) {
+        std::optional<UnitModel::OutgoingRecord> record;
+        {
+            std::unique_lock lock(modelLock_);
+            changed_.wait(lock, [this] { return senderStop_ || model_.HasRecordReady(); });
+            if (senderStop_) return;
+            record = model_.NextRecord();
+        }
+        NotifyChange();
+        if (!record) continue;
+        if (!AwaitDue(record->due) || !WriteRecord(record->bytes)) return;
+    }
+}
+
+// The record in progress goes out at once when a stop comes in.
+bool UnitSim::AwaitDue(std::chrono::steady_clock::time_point due) {
+    std::unique_lock lock(modelLock_);
+    changed_.wait_until(lock, due, [this] { return senderStop_ || model_.IsEnding(); });
+    return !senderStop_;
+}
+
+// The write lock is held for the whole record, so that no reply lands in
+// the middle of it. A record the line cannot take is lost, as on a cut
+// cable; a hang-up cuts the record being written.
+bool UnitSim::WriteRecord(std::string_view bytes) {
+    std::lock_guard lock(writeLock_);
+    while (!bytes.empty()) {
+        if (senderStop_) return false;
+        if (lineClosing_) return true;
+        const long written = pty_.WriteSome(bytes, kRecordWriteWaitMs);
+        if (written < 0) return true;
+        if (written == 0 && !SenderRest(kRecordWriteRest)) return false;
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+bool UnitSim::SenderRest(std::chrono::milliseconds duration) {
+    std::unique_lock lock(modelLock_);
+    return !changed_.wait_for(lock, duration, [this] { return senderStop_.load(); });
+}
+
 void UnitSim::CloseLine() {
+    lineClosing_ = true;
     {
         std::lock_guard lock(writeLock_);
         pty_.Close();
@@ -172,13 +272,19 @@ void UnitSim::CloseLine() {
 }
 
 // The reader may have ended on its own after a hang-up it made itself.
-void UnitSim::StopReader() {
+void UnitSim::StopThreads() {
     {
         std::lock_guard lock(stopLock_);
         stopping_ = true;
     }
     stopSignal_.notify_all();
+    {
+        std::lock_guard lock(modelLock_);
+        senderStop_ = true;
+    }
+    changed_.notify_all();
     if (reader_.joinable()) reader_.join();
+    if (sender_.joinable()) sender_.join();
 }
 
 void UnitSim::NotifyChange() {

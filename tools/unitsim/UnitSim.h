@@ -1,9 +1,12 @@
 // A simulated KY unit on the master side of a pseudo-terminal. The PC
 // opens SlavePath() as its serial port; a reader thread cuts what the PC
 // sends into CR LF lines, hands them to a UnitModel and writes the answers
-// back. Every member is safe to call from any thread.
+// back. While the unit monitors, a sender thread takes its records from
+// the model and writes each whole, at its time or as fast as the PC reads.
+// Every member is safe to call from any thread.
 #pragma once
 
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <functional>
@@ -11,11 +14,13 @@
 #include <mutex>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <thread>
 #include <vector>
 
 #include "LineSplitter.h"
 #include "PtyMaster.h"
+#include "Scenario.h"
 #include "UnitModel.h"
 #include "UnitOptions.h"
 
@@ -55,6 +60,24 @@ public:
     std::string LastClockSet() const;
     bool IsRemote() const;
 
+    // Monitoring, as UnitModel describes it. Throws std::invalid_argument
+    // for a scenario ValidateScenario rejects.
+    void SetScenario(const Scenario& scenario);
+    // Records at real-time pace, endlessly until a stop; a unitsPerRecord of
+    // 0 takes the default for the rate. Throws std::invalid_argument for a
+    // rate below 1.
+    void SetStream(int unitsPerSecond, int unitsPerRecord = 0);
+    // As if the PC had sent the start command; false when monitoring already.
+    bool StartMonitoring();
+    // The unit ends on its own: it finishes the record in progress and sends
+    // the end record. False when it is not monitoring.
+    bool EndMonitoring();
+    bool IsMonitoring() const;
+    // The start time of the last run as yymmddhhnnss; empty before the first.
+    std::string MonitorStartTime() const;
+    // Scenario records taken for sending in the last run.
+    std::size_t ScenarioRecordsSent() const;
+
     // Waits until the condition holds on the unit's state, at most timeout;
     // returns whether it holds. The state changes as soon as a line is
     // taken, so the replies to that line may still be on their way.
@@ -71,8 +94,15 @@ private:
     void SendReplies(const std::vector<std::string>& replies);
     // Sleeps unless the reader is asked to stop first; false when asked.
     bool PauseUnlessStopping(std::chrono::milliseconds duration);
+    void SenderLoop();
+    // Waits until the record is due or a stop asks for it at once; false
+    // when the sender is to end.
+    bool AwaitDue(std::chrono::steady_clock::time_point due);
+    // False when the sender is to end.
+    bool WriteRecord(std::string_view bytes);
+    bool SenderRest(std::chrono::milliseconds duration);
     void CloseLine();
-    void StopReader();
+    void StopThreads();
     void NotifyChange();
 
     const Options options_;
@@ -86,12 +116,15 @@ private:
     bool hungUp_ = false;
 
     std::mutex writeLock_;  // writes and the close of the master
+    std::atomic<bool> lineClosing_ {false};  // a record being written gives up
+    std::atomic<bool> senderStop_ {false};   // set under modelLock_
 
     std::mutex stopLock_;
     std::condition_variable stopSignal_;
     bool stopping_ = false;
     std::mutex hangUpLock_;
     std::thread reader_;
+    std::thread sender_;
 };
 
 }  // namespace unitsim

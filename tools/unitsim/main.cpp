@@ -22,7 +22,11 @@
 namespace {
 
 namespace fs = std::filesystem;
+using unitsim::CommandLine;
 using unitsim::UnitSim;
+
+// The rate of "start-stream" when the command line names none.
+constexpr int kDefaultStreamUnitsPerSecond = 200;
 
 // An old link of ours may be left from an earlier run; anything that is not
 // a link is the user's and stays.
@@ -42,14 +46,27 @@ void RemoveLink(const std::string& linkPath, const std::string& target) {
     }
 }
 
+// The stream takes over a run in progress, for instance one whose scenario
+// ran out; otherwise the unit starts monitoring as if the PC had asked.
+void StartStream(UnitSim& sim, const CommandLine& line) {
+    const int perSecond =
+        line.streamUnitsPerSecond > 0 ? line.streamUnitsPerSecond : kDefaultStreamUnitsPerSecond;
+    sim.SetStream(perSecond, line.streamUnitsPerRecord);
+    if (!sim.IsMonitoring()) sim.StartMonitoring();
+}
+
 // False when the command ends the program.
-bool RunCommand(UnitSim& sim, const std::string& command) {
+bool RunCommand(UnitSim& sim, const CommandLine& line, const std::string& command) {
     const std::string sendPrefix = "send ";
     if (command == "quit") return false;
     if (command == "power-failure") {
         sim.SendPowerFailure();
     } else if (command == "remote-stop") {
         sim.SendRemoteStop();
+    } else if (command == "start-stream") {
+        StartStream(sim, line);
+    } else if (command == "end") {
+        if (!sim.EndMonitoring()) std::cerr << "unitsim: not monitoring\n";
     } else if (command == "hang-up") {
         sim.HangUp();
     } else if (command.rfind(sendPrefix, 0) == 0) {
@@ -61,7 +78,7 @@ bool RunCommand(UnitSim& sim, const std::string& command) {
 }
 
 // False at the end of stdin or on "quit".
-bool TakeStdin(UnitSim& sim, std::string& pending) {
+bool TakeStdin(UnitSim& sim, const CommandLine& line, std::string& pending) {
     char buffer[1024];
     const ssize_t n = ::read(STDIN_FILENO, buffer, sizeof buffer);
     if (n <= 0) return false;
@@ -70,7 +87,7 @@ bool TakeStdin(UnitSim& sim, std::string& pending) {
         std::string command = pending.substr(0, end);
         pending.erase(0, end + 1);
         if (!command.empty() && command.back() == '\r') command.pop_back();
-        if (!RunCommand(sim, command)) return false;
+        if (!RunCommand(sim, line, command)) return false;
     }
     return true;
 }
@@ -84,7 +101,8 @@ int BlockStopSignals() {
     return ::signalfd(-1, &set, SFD_CLOEXEC);
 }
 
-void Serve(UnitSim& sim, int signalFd, bool watchStdin) {
+void Serve(UnitSim& sim, const CommandLine& line, int signalFd) {
+    const bool watchStdin = !line.ignoreStdin;
     std::string pending;
     for (;;) {
         pollfd fds[2] = {{signalFd, POLLIN, 0}, {watchStdin ? STDIN_FILENO : -1, POLLIN, 0}};
@@ -93,11 +111,11 @@ void Serve(UnitSim& sim, int signalFd, bool watchStdin) {
             return;
         }
         if (fds[0].revents != 0) return;
-        if (fds[1].revents != 0 && !TakeStdin(sim, pending)) return;
+        if (fds[1].revents != 0 && !TakeStdin(sim, line, pending)) return;
     }
 }
 
-int Run(const unitsim::CommandLine& line) {
+int Run(const CommandLine& line) {
     // Blocked before the reader thread starts, so that it inherits the mask
     // and the signals reach only the signalfd.
     const int signalFd = BlockStopSignals();
@@ -106,9 +124,10 @@ int Run(const unitsim::CommandLine& line) {
         return 1;
     }
     UnitSim sim(line.options);
+    if (line.streamUnitsPerSecond > 0) sim.SetStream(line.streamUnitsPerSecond, line.streamUnitsPerRecord);
     if (!line.linkPath.empty() && !MakeLink(line.linkPath, sim.SlavePath())) return 1;
     std::cout << sim.SlavePath() << std::endl;
-    Serve(sim, signalFd, !line.ignoreStdin);
+    Serve(sim, line, signalFd);
     if (!line.linkPath.empty()) RemoveLink(line.linkPath, sim.SlavePath());
     ::close(signalFd);
     return 0;

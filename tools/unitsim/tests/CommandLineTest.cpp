@@ -22,12 +22,14 @@ TEST(CommandLineTest, DefaultsToAModel1UnitWithNoFaults) {
     EXPECT_EQ(line->options.wrongReadBack, '\0');
     EXPECT_TRUE(line->linkPath.empty());
     EXPECT_FALSE(line->ignoreStdin);
+    EXPECT_EQ(line->streamUnitsPerSecond, 0);
 }
 
 TEST(CommandLineTest, TakesEveryOption) {
     const auto line = Parse({"--model", "2", "--remote", "--clock-offset", "-3", "--loading-error-after",
                              "4", "--wrong-read-back", "B:2", "--reply-delay", "150", "--hang-up-after",
-                             "9", "--banner-without-crlf", "--link", "/tmp/ky", "--ignore-stdin"});
+                             "9", "--banner-without-crlf", "--link", "/tmp/ky", "--ignore-stdin",
+                             "--stream", "500:20"});
     ASSERT_TRUE(line.has_value());
     const UnitOptions& o = line->options;
     EXPECT_EQ(o.model, 2);
@@ -41,6 +43,13 @@ TEST(CommandLineTest, TakesEveryOption) {
     EXPECT_TRUE(o.bannerWithoutCrLf);
     EXPECT_EQ(line->linkPath, "/tmp/ky");
     EXPECT_TRUE(line->ignoreStdin);
+    EXPECT_EQ(line->streamUnitsPerSecond, 500);
+    EXPECT_EQ(line->streamUnitsPerRecord, 20);
+
+    const auto rateOnly = Parse({"--stream", "300"});
+    ASSERT_TRUE(rateOnly.has_value());
+    EXPECT_EQ(rateOnly->streamUnitsPerSecond, 300);
+    EXPECT_EQ(rateOnly->streamUnitsPerRecord, 0);
 
     const auto always = Parse({"--wrong-read-back", "Z"});
     ASSERT_TRUE(always.has_value());
@@ -51,6 +60,8 @@ TEST(CommandLineTest, RejectsBadLinesWithAReason) {
     const std::vector<std::vector<std::string>> bad {
         {"--model", "3"}, {"--model"}, {"--clock-offset", "x"}, {"--wrong-read-back", "D"},
         {"--wrong-read-back", "B2"}, {"--wrong-read-back", "B:x"}, {"--fast"},
+        {"--stream", "0"}, {"--stream", "x"}, {"--stream", "500:"}, {"--stream", "500:0"},
+        {"--stream"},
     };
     for (const auto& args : bad) {
         std::string error;

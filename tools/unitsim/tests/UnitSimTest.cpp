@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "ClockDigits.h"
+#include "PcPort.h"
 #include "UnitSim.h"
 #include "WireTexts.h"
 #include "portello.h"
@@ -18,70 +19,6 @@ namespace {
 
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
-
-constexpr auto kWait = 5s;
-
-// The PC's end: the library's serial port on the slave side.
-class PcPort {
-public:
-    explicit PcPort(const std::string& path) {
-        AP_CreateMap();
-        AP_SetActive(1);
-        open_ = AP_CommInitialize(path.c_str(), 115200) == 1;
-    }
-    ~PcPort() {
-        AP_CommClose();
-        AP_CloseMap();
-    }
-    PcPort(const PcPort&) = delete;
-    PcPort& operator=(const PcPort&) = delete;
-
-    bool IsOpen() const { return open_; }
-
-    bool Send(const std::string& text) {
-        std::string bytes = text;
-        return AP_Send(reinterpret_cast<uint8_t*>(bytes.data()), static_cast<int32_t>(bytes.size())) != 0;
-    }
-
-    // The next line with its CR LF, or nothing when none completes in time.
-    std::optional<std::string> ReadLine() {
-        return ReadUntil([](const std::string& got) {
-            return got.size() >= 2 && got.compare(got.size() - 2, 2, "\r\n") == 0;
-        });
-    }
-
-    std::optional<std::string> ReadBytes(std::size_t count) {
-        return ReadUntil([count](const std::string& got) { return got.size() >= count; });
-    }
-
-    bool WaitForDsr(int32_t wanted) {
-        const auto deadline = Clock::now() + kWait;
-        while (AP_IsCommDSR() != wanted) {
-            if (Clock::now() > deadline) return false;
-            std::this_thread::sleep_for(5ms);
-        }
-        return true;
-    }
-
-private:
-    template <typename Done>
-    std::optional<std::string> ReadUntil(Done done) {
-        const auto deadline = Clock::now() + kWait;
-        while (Clock::now() < deadline) {
-            AP_CommRecv();
-            uint8_t byte = 0;
-            while (AP_ReadMap(&byte) == 1) {
-                pending_ += static_cast<char>(byte);
-                if (done(pending_)) return std::exchange(pending_, {});
-            }
-            std::this_thread::sleep_for(2ms);
-        }
-        return std::nullopt;
-    }
-
-    bool open_ = false;
-    std::string pending_;
-};
 
 UnitOptions Model(int model) {
     UnitOptions options;
