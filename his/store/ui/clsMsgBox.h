@@ -1,12 +1,14 @@
 // The viewer's message box: holds what to ask and the answer, and shows
-// frmMsgBox modally in between. Texts are UTF-8.
+// the box window modally in between. Texts are UTF-8.
 #pragma once
 
-#include <QPointer>
 #include <QWidget>
 
 #include <cstdint>
 #include <string>
+
+#include "MsgBoxRules.h"
+#include "platform/ui/MsgBoxCore.h"
 
 namespace store {
 
@@ -18,28 +20,21 @@ public:
     int16_t Show(const std::string& aMsg, int16_t aType, QWidget* aFrm, int16_t aIcon,
                  const std::string& aTitle);
 
-    const std::string& Messege() const { return messege_; }
-    int16_t MsgType() const { return msgType_; }
+    const std::string& Messege() const { return core_.Messege(); }
+    int16_t MsgType() const { return core_.MsgType(); }
     // The owner while Show runs, nullptr otherwise.
-    QWidget* Form() const { return form_.data(); }
-    const std::string& Title() const { return title_; }
-    int16_t Icon() const { return icon_; }
+    QWidget* Form() const { return core_.Form(); }
+    const std::string& Title() const { return core_.Title(); }
+    int16_t Icon() const { return core_.Icon(); }
 
-    int16_t Rezult() const { return rezult_; }
+    int16_t Rezult() const { return core_.Rezult(); }
     // Values outside 1..7 are ignored.
-    void Rezult(int16_t value);
+    void Rezult(int16_t value) { core_.Rezult(value); }
 
 private:
-    void Store(const std::string& aMsg, int16_t aType, QWidget* aFrm, int16_t aIcon,
-               const std::string& aTitle);
-    void RunWindow();
-
-    std::string messege_;
-    int16_t msgType_ = 1;
-    QPointer<QWidget> form_;  // the owner may close while we wait
-    std::string title_;
-    int16_t icon_ = 0;
-    int16_t rezult_ = 1;
+    // The viewer's boxes are always modal, and modality alone keeps the
+    // owner from input: it is not disabled besides.
+    platform::MsgBoxCore core_{kMsgDefaultTitle, false};
 };
 
 }  // namespace store

@@ -1,17 +1,18 @@
-#include "frmMsgBox.h"
+#include "MsgBoxWindow.h"
 
 #include <QFontMetrics>
 #include <QKeyEvent>
 
 #include <algorithm>
 
-#include "clsMsgBox.h"
-#include "platform/ui/MessageIcons.h"
-#include "platform/ui/Twips.h"
-#include "platform/ui/UiFont.h"
-#include "platform/ui/WindowPlacement.h"
+#include "MessageIcons.h"
+#include "MsgBoxCore.h"
+#include "Twips.h"
+#include "UiFont.h"
+#include "WindowOwner.h"
+#include "WindowPlacement.h"
 
-namespace store {
+namespace platform {
 
 namespace {
 
@@ -23,23 +24,25 @@ QString DisplayText(const std::string& text) {
     return s;
 }
 
-QRect PixelRect(const platform::TwipsRect& r, const QWidget* reference) {
-    return platform::TwipsToPixels(QRect(r.left, r.top, r.width, r.height), reference);
+QRect PixelRect(const TwipsRect& r, const QWidget* reference) {
+    return TwipsToPixels(QRect(r.left, r.top, r.width, r.height), reference);
 }
 
 }  // namespace
 
-frmMsgBox::frmMsgBox(clsMsgBox& box, QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                         Qt::MSWindowsFixedSizeDialogHint),
+MsgBoxWindow::MsgBoxWindow(MsgBoxCore& box)
+    : QDialog(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                           Qt::MSWindowsFixedSizeDialogHint),
       box_(box) {
     Design();
     Form_Load();
 }
 
-void frmMsgBox::Design() {
+MsgBoxWindow::~MsgBoxWindow() { OwnerRelease(); }
+
+void MsgBoxWindow::Design() {
     setObjectName(QStringLiteral("frmMsgBox"));
-    setFont(platform::UiFont());
+    setFont(UiFont());
     lblMessege->setObjectName(QStringLiteral("lblMessege"));
     lblMessege->setTextFormat(Qt::PlainText);
     lblMessege->setWordWrap(true);
@@ -49,11 +52,11 @@ void frmMsgBox::Design() {
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     cmdCancel->setText(QStringLiteral("ｷｬﾝｾﾙ"));
     Picture1->setObjectName(QStringLiteral("Picture1"));
-    connect(cmdOk, &QPushButton::clicked, this, &frmMsgBox::cmdOk_Click);
-    connect(cmdCancel, &QPushButton::clicked, this, &frmMsgBox::cmdCancel_Click);
+    connect(cmdOk, &QPushButton::clicked, this, &MsgBoxWindow::cmdOk_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &MsgBoxWindow::cmdCancel_Click);
 }
 
-void frmMsgBox::Form_Load() {
+void MsgBoxWindow::Form_Load() {
     setWindowTitle(QString::fromStdString(box_.Title()));
     lblMessege->setText(DisplayText(box_.Messege()));
     const QSize text = MessegeTwips();
@@ -61,23 +64,25 @@ void frmMsgBox::Form_Load() {
     ShowButtons(MsgBoxButtonsFor(box_.MsgType()));
     Arrange(layout);
     ShowIcon();
-    platform::CentreWindowOnOwner(this, box_.Form(), layout.width, layout.height);
+    CentreWindowOnOwner(this, box_.Form(), layout.width, layout.height);
     setFixedSize(size());
+    TieToOwner(this, box_.Form());
+    if (box_.DisablesOwner()) OwnerDisable();
 }
 
 // The size the label needs for its text, wrapped at the wrap width.
-QSize frmMsgBox::MessegeTwips() const {
+QSize MsgBoxWindow::MessegeTwips() const {
     const QFontMetrics metrics(lblMessege->font());
-    const int wrap = platform::TwipsToPixels(kMsgWrapWidth, this);
+    const int wrap = TwipsToPixels(kMsgWrapWidth, this);
     const QRect used = metrics.boundingRect(QRect(0, 0, wrap, QWIDGETSIZE_MAX),
                                             Qt::AlignLeft | Qt::TextWordWrap, lblMessege->text());
     // One pixel spare so rounding to twips and back never wraps a line anew.
     const int width = used.width() + 1;
     const int height = std::max(used.height(), metrics.height());
-    return {platform::PixelsToTwips(width, this), platform::PixelsToTwips(height, this)};
+    return {PixelsToTwips(width, this), PixelsToTwips(height, this)};
 }
 
-void frmMsgBox::ShowButtons(const MsgBoxButtons& buttons) {
+void MsgBoxWindow::ShowButtons(const MsgBoxButtons& buttons) {
     cmdOk->setVisible(buttons.okVisible);
     cmdCancel->setVisible(buttons.cancelVisible);
     cmdOk->setText(QString::fromStdString(buttons.okCaption));
@@ -89,20 +94,37 @@ void frmMsgBox::ShowButtons(const MsgBoxButtons& buttons) {
     first->setFocus();
 }
 
-void frmMsgBox::ShowIcon() {
+void MsgBoxWindow::ShowIcon() {
     const std::string key = MsgBoxIconKey(box_.Icon());
     if (key.empty()) return;
-    Picture1->setPixmap(platform::MessageIcon(QString::fromStdString(key), this, Picture1->width()));
+    Picture1->setPixmap(MessageIcon(QString::fromStdString(key), this, Picture1->width()));
 }
 
-void frmMsgBox::Arrange(const MsgBoxLayout& layout) {
+void MsgBoxWindow::Arrange(const MsgBoxLayout& layout) {
     Picture1->setGeometry(PixelRect(layout.picture, this));
     lblMessege->setGeometry(PixelRect(layout.label, this));
     cmdOk->setGeometry(PixelRect(layout.ok, this));
     cmdCancel->setGeometry(PixelRect(layout.cancel, this));
 }
 
-void frmMsgBox::keyPressEvent(QKeyEvent* event) {
+void MsgBoxWindow::OwnerDisable() {
+    QWidget* owner = box_.Form();
+    if (owner == nullptr) return;
+    disabledOwner_ = owner;
+    owner->setEnabled(false);
+}
+
+void MsgBoxWindow::OwnerRelease() {
+    if (disabledOwner_ != nullptr) disabledOwner_->setEnabled(true);
+    disabledOwner_ = nullptr;
+}
+
+void MsgBoxWindow::done(int r) {
+    OwnerRelease();
+    QDialog::done(r);
+}
+
+void MsgBoxWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() != Qt::Key_Escape) {
         QDialog::keyPressEvent(event);
         return;
@@ -113,19 +135,19 @@ void frmMsgBox::keyPressEvent(QKeyEvent* event) {
     event->accept();
 }
 
-void frmMsgBox::PressEscape() {
+void MsgBoxWindow::PressEscape() {
     if (escape_ == MsgButton::Ok) cmdOk->click();
     if (escape_ == MsgButton::Cancel) cmdCancel->click();
 }
 
-void frmMsgBox::cmdOk_Click() {
+void MsgBoxWindow::cmdOk_Click() {
     box_.Rezult(MsgBoxAnswer(box_.MsgType(), MsgButton::Ok));
     accept();
 }
 
-void frmMsgBox::cmdCancel_Click() {
+void MsgBoxWindow::cmdCancel_Click() {
     box_.Rezult(MsgBoxAnswer(box_.MsgType(), MsgButton::Cancel));
     reject();
 }
 
-}  // namespace store
+}  // namespace platform

@@ -1,0 +1,17 @@
+#include "WindowOwner.h"
+
+#include <QWidget>
+#include <QWindow>
+
+namespace platform {
+
+void TieToOwner(QWidget* window, const QWidget* owner) {
+    if (window == nullptr || owner == nullptr) return;
+    QWindow* ownerHandle = owner->window()->windowHandle();
+    if (ownerHandle == nullptr) return;
+    // The native window must exist before it can name its transient parent.
+    window->winId();
+    if (QWindow* handle = window->windowHandle()) handle->setTransientParent(ownerHandle);
+}
+
+}  // namespace platform
