@@ -1,0 +1,501 @@
+#include "frmMain.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QColorDialog>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QMenuBar>
+#include <QResizeEvent>
+#include <QStyle>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <limits>
+#include <optional>
+#include <utility>
+
+#include "Engine.h"
+#include "SubFormWindow.h"
+#include "clsMsgBox.h"
+#include "frmMessage.h"
+#include "frmSetKyPc.h"
+#include "platform/ui/BgrColor.h"
+#include "platform/ui/NoThrow.h"
+#include "platform/ui/Twips.h"
+#include "platform/ui/UiFont.h"
+#include "platform/ui/WindowPlacement.h"
+#include "platform/ui/frmAbout.h"
+
+namespace mon {
+
+namespace {
+
+constexpr int kLampTwips = 180;
+constexpr uint32_t kLampGreyBgr = 0xC0C0C0;
+constexpr char kHelpFile[] = "Capturo.chm";
+
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+int16_t Count16(int n) {
+    return static_cast<int16_t>(
+        std::clamp(n, 0, static_cast<int>(std::numeric_limits<int16_t>::max())));
+}
+
+void ForeColorSet(QLabel* label, int32_t bgr) {
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, platform::ColorFromBgr(static_cast<uint32_t>(bgr)));
+    label->setPalette(palette);
+}
+
+}  // namespace
+
+frmMain::frmMain(Engine& engine, clsMsgBox& msgBox, std::string appTitle, std::string version)
+    : Buttons([this](const QString& key) { Toolbar1_ButtonClick(key); }),
+      engine_(engine),
+      msgBox_(msgBox),
+      appTitle_(std::move(appTitle)),
+      version_(std::move(version)) {
+    Design();
+}
+
+frmMain::~frmMain() { SubWindowsDelete(); }
+
+// --- design -----------------------------------------------------------------
+
+void frmMain::Design() {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("モニタ - [無題]"));
+    setFont(platform::UiFont());
+    DesignToolbar();
+    DesignMenus();
+    DesignGrid();
+    DesignStatusBars();
+    auto* client = new QWidget;
+    auto* column = new QVBoxLayout(client);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(VSFlexGrid, 1);
+    column->addWidget(StatusBar1);
+    column->addWidget(StatusBar2);
+    column->addWidget(StatusBar3);
+    setCentralWidget(client);
+    setMinimumSize(platform::TwipsToPixels(kMainMinWidth, this),
+                   platform::TwipsToPixels(kMainMinHeight, this));
+    resize(platform::TwipsToPixels(kDesignWidth, this),
+           platform::TwipsToPixels(kDesignHeight, this));
+}
+
+void frmMain::DesignToolbar() {
+    Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
+    Toolbar1->setMovable(false);
+    Toolbar1->setFloatable(false);
+    Toolbar1->setContextMenuPolicy(Qt::PreventContextMenu);
+    addToolBar(Toolbar1);
+    const QStyle* s = style();
+    Buttons.Add(Toolbar1, "Start", s->standardIcon(QStyle::SP_MediaPlay),
+                QStringLiteral("モニタ開始"));
+    Buttons.Add(Toolbar1, "Stop", s->standardIcon(QStyle::SP_MediaStop),
+                QStringLiteral("モニタ終了"));
+    Buttons.Add(Toolbar1, "Kill", s->standardIcon(QStyle::SP_BrowserStop),
+                QStringLiteral("強制終了"));
+    Toolbar1->addSeparator();
+    Buttons.Add(Toolbar1, "KyPc", s->standardIcon(QStyle::SP_ComputerIcon),
+                QStringLiteral("KY_PC設定"));
+}
+
+QAction* frmMain::MenuItem(QMenu* menu, const char* name, const char* caption,
+                           void (frmMain::*handler)()) {
+    QAction* item = menu->addAction(QString::fromUtf8(caption));
+    item->setObjectName(QString::fromLatin1(name));
+    connect(item, &QAction::triggered, this,
+            [this, handler] { platform::NoThrow("menu", [&] { (this->*handler)(); }); });
+    return item;
+}
+
+void frmMain::DesignMenus() {
+    DesignFileMenu();
+    DesignSetMenu();
+    DesignHelpMenu();
+}
+
+void frmMain::DesignFileMenu() {
+    mnuFile = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuFileEnd = MenuItem(mnuFile, "mnuFileEnd", "終了(&E)", &frmMain::mnuFileEnd_Click);
+}
+
+void frmMain::DesignSetMenu() {
+    mnuSet = menuBar()->addMenu(QStringLiteral("設定(&S)"));
+    mnuSet->setObjectName(QStringLiteral("mnuSet"));
+    mnuSetAgain = MenuItem(mnuSet, "mnuSetAgain", "再接続(&R)", &frmMain::mnuSetAgain_Click);
+    mnuSet->addSeparator();
+    mnuSetKyPc = MenuItem(mnuSet, "mnuSetKyPc", "KY_PC設定(&P)", &frmMain::mnuSetKyPc_Click);
+    mnuSet->addSeparator();
+    QMenu* display = mnuSet->addMenu(QStringLiteral("表示形式(&K)"));
+    display->setObjectName(QStringLiteral("mnuSetDsp"));
+    mnuSetDspData =
+        MenuItem(display, "mnuSetDspData", "データのみ(&D)", &frmMain::mnuSetDspData_Click);
+    mnuSetDspDetail =
+        MenuItem(display, "mnuSetDspDetail", "詳細(&T)", &frmMain::mnuSetDspDetail_Click);
+    mnuSetDspData->setCheckable(true);
+    mnuSetDspDetail->setCheckable(true);
+    QMenu* colors = mnuSet->addMenu(QStringLiteral("表示色(&I)"));
+    colors->setObjectName(QStringLiteral("mnuSetColor"));
+    mnuSetColorSd =
+        MenuItem(colors, "mnuSetColorSd", "SDライン(&S)", &frmMain::mnuSetColorSd_Click);
+    mnuSetColorRd =
+        MenuItem(colors, "mnuSetColorRd", "RDライン(&R)", &frmMain::mnuSetColorRd_Click);
+}
+
+void frmMain::DesignHelpMenu() {
+    mnuHelp = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    mnuHelpTopic =
+        MenuItem(mnuHelp, "mnuHelpTopic", "ﾄﾋﾟｯｸの検索(&T)", &frmMain::mnuHelpTopic_Click);
+    mnuHelpTopic->setShortcut(QKeySequence(Qt::Key_F1));
+    mnuHelp->addSeparator();
+    mnuHelpVersion =
+        MenuItem(mnuHelp, "mnuHelpVersion", "ﾊﾞｰｼﾞｮﾝ情報(&A)...", &frmMain::mnuHelpVersion_Click);
+}
+
+void frmMain::DesignGrid() {
+    VSFlexGrid->setObjectName(QStringLiteral("VSFlexGrid"));
+    VSFlexGrid->horizontalHeader()->hide();
+    VSFlexGrid->verticalHeader()->hide();
+    VSFlexGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // The layout fits the rows and columns to the grid: nothing to scroll.
+    VSFlexGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    VSFlexGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    const int rowPx = VSFlexGrid->fontMetrics().height() + 4;
+    QHeaderView* rows = VSFlexGrid->verticalHeader();
+    rows->setMinimumSectionSize(rowPx);
+    rows->setDefaultSectionSize(rowPx);
+    rows->setSectionResizeMode(QHeaderView::Fixed);
+    VSFlexGrid->horizontalHeader()->setMinimumSectionSize(0);
+    VSFlexGrid->installEventFilter(this);
+}
+
+void frmMain::DesignStatusBars() {
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusBar2->setObjectName(QStringLiteral("StatusBar2"));
+    StatusBar3->setObjectName(QStringLiteral("StatusBar3"));
+    StatusBar1->setSizeGripEnabled(false);
+    StatusBar2->setSizeGripEnabled(false);
+    Panels.Add(StatusBar1, "Status", "", "", 0);
+    Panels.Add(StatusBar1, "BaudRate", "", QStringLiteral("回線速度,ｷｬﾗｸﾀ長,ﾊﾟﾘﾃｨ"), 2400);
+    Panels.Add(StatusBar1, "SdCount", "SD:000000", QStringLiteral("ＳＤカウント"), 1300);
+    Panels.Add(StatusBar1, "RdCount", "RD:000000", QStringLiteral("ＲＤカウント"), 1300);
+    Panels.Add(StatusBar1, "DualCount", "TR:000000", QStringLiteral("トータルカウント"), 1300);
+    Panels.Add(StatusBar2, "RangeStart", "", QStringLiteral("範囲指定開始時刻"), 2700);
+    Panels.Add(StatusBar2, "RangeStop", "", QStringLiteral("範囲指定終了時刻"), 2700);
+    Panels.Add(StatusBar2, "Trig", "", QStringLiteral("トリガ"), 1200);
+    Panels.Add(StatusBar2, "ErrStop", "", QStringLiteral("エラーストップ"), 1100);
+    Panels.Add(StatusBar2, "Code", "", QStringLiteral("表示コード"), 1000);
+    Panels.Add(StatusBar2, "MemoryMode", "", QStringLiteral("メモリモード"), 1200);
+    DesignConnectPanel();
+    Panels.Add(StatusBar3, "Direction", "", QStringLiteral("モニタライン"), 800);
+    DesignColorPanel("SdColor", PictureSd, ldlSdColor, QStringLiteral("表示色(SD)"));
+    DesignColorPanel("RdColor", PictureRd, lblRdColor, QStringLiteral("表示色(RD)"));
+}
+
+void frmMain::DesignConnectPanel() {
+    QLabel* panel = Panels.Add(StatusBar3, "Connect", "CONNECT", "", 1400);
+    PictureConnect->setObjectName(QStringLiteral("PictureConnect"));
+    PictureConnect->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    PictureConnect->setFixedSize(platform::TwipsToPixels(kLampTwips, this),
+                                 platform::TwipsToPixels(kLampTwips, this));
+    PictureConnect->setAutoFillBackground(true);
+    auto* row = new QHBoxLayout(panel);
+    row->setContentsMargins(0, 0, platform::TwipsToPixels(90, this), 0);
+    row->addStretch(1);
+    row->addWidget(PictureConnect);
+    LampColorSet(kLampGreyBgr);
+}
+
+void frmMain::DesignColorPanel(const QString& key, QFrame* picture, QLabel* label,
+                               const QString& tip) {
+    QLabel* panel = Panels.Add(StatusBar3, key, "", "", 480);
+    picture->setObjectName(key == "SdColor" ? QStringLiteral("PictureSd")
+                                            : QStringLiteral("PictureRd"));
+    label->setObjectName(key == "SdColor" ? QStringLiteral("ldlSdColor")
+                                          : QStringLiteral("lblRdColor"));
+    label->setToolTip(tip);
+    label->setAlignment(Qt::AlignCenter);
+    auto* inPanel = new QHBoxLayout(panel);
+    inPanel->setContentsMargins(1, 1, 1, 1);
+    inPanel->addWidget(picture);
+    auto* inPicture = new QHBoxLayout(picture);
+    inPicture->setContentsMargins(0, 0, 0, 0);
+    inPicture->addWidget(label);
+}
+
+// --- loading, closing, resizing ---------------------------------------------
+
+void frmMain::Form_Load() {
+    MonitorControlsSet(kIdleControls);
+    MainFormRectSave();
+    GridClear();
+    VSFlexGrid->setColumnWidth(0, platform::TwipsToPixels(kDataCellTwips, this));
+    mnuSetDspData->setChecked(engine_.DisplayMode == kDisplayData);
+    mnuSetDspDetail->setChecked(engine_.DisplayMode != kDisplayData);
+}
+
+void frmMain::MainFormRectSave() { MainFormRect = platform::WindowTwips(this); }
+
+void frmMain::MonitorControlsSet(const MonitorControls& c) {
+    Buttons.SetEnabled("Start", c.start);
+    Buttons.SetEnabled("Stop", c.stop);
+    Buttons.SetEnabled("Kill", c.kill);
+    Buttons.SetEnabled("Monitor", c.monitor);
+    Buttons.SetEnabled("KyPc", c.kyPc);
+    // On the menus themselves, not their bar entries: a menu follows its
+    // window's enabling, and the main window is disabled and enabled again
+    // by every dialog, which must not undo this.
+    for (QMenu* menu : {mnuFile, mnuSet, mnuHelp}) menu->setEnabled(c.menus);
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    bool close = false;
+    platform::NoThrow("main window", [&] { close = Form_QueryUnload(); });
+    if (close) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+// A close while the engine works on the unit is refused without a word.
+bool frmMain::Form_QueryUnload() {
+    if (engine_.EngineState != kStateIdle) return false;
+    engine_.ExitRequested = -1;
+    return true;
+}
+
+void frmMain::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    platform::NoThrow("main window", [&] { Form_Resize(); });
+}
+
+void frmMain::Form_Resize() {
+    if (isMinimized()) return;
+    const platform::TwipsRect now = platform::WindowTwips(this);
+    const std::optional<TwipsSize> forced = ForcedMainSize(
+        engine_.EngineState, {now.width, now.height}, {MainFormRect.width, MainFormRect.height});
+    if (!forced) return;
+    // A maximised window cannot keep a locked size.
+    if ((windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) != 0) {
+        setWindowState(Qt::WindowNoState);
+    }
+    resize(platform::TwipsToPixels(forced->width, this),
+           platform::TwipsToPixels(forced->height, this));
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == VSFlexGrid && event->type() == QEvent::Resize) {
+        platform::NoThrow("main window", [&] { GridResized(); });
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// The grid is laid out once the window's layout has sized it. While the
+// engine is busy it keeps the rows and columns monitoring was sized from.
+void frmMain::GridResized() {
+    if (engine_.EngineState != kStateIdle) return;
+    FrmChg();
+    GridSizeSave();
+}
+
+// --- the grid -----------------------------------------------------------------
+
+void frmMain::FrmChg() {
+    const int width = platform::PixelsToTwips(VSFlexGrid->width(), this);
+    const int height = platform::PixelsToTwips(VSFlexGrid->height(), this);
+    const int row =
+        platform::PixelsToTwips(VSFlexGrid->verticalHeader()->defaultSectionSize(), this);
+    GridLayoutApply(FrmChgLayout(engine_.DisplayMode, width, height, row));
+}
+
+void frmMain::GridLayoutApply(const GridLayout& layout) {
+    VSFlexGrid->setColumnCount(layout.cols);
+    VSFlexGrid->setRowCount(layout.rows);
+    for (int c = 0; c < layout.cols; ++c) {
+        VSFlexGrid->setColumnWidth(
+            c, platform::TwipsToPixels(layout.colWidths[static_cast<size_t>(c)], this));
+    }
+    const Qt::Alignment align =
+        layout.align == CellAlign::Right ? (Qt::AlignRight | Qt::AlignVCenter) : Qt::AlignCenter;
+    for (int r = 0; r < layout.rows; ++r) {
+        for (int c = 0; c < layout.cols; ++c) {
+            QTableWidgetItem* cell = VSFlexGrid->item(r, c);
+            if (cell == nullptr) {
+                cell = new QTableWidgetItem;
+                VSFlexGrid->setItem(r, c, cell);
+            }
+            cell->setTextAlignment(align);
+            cell->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+            cell->setBackground(QBrush());
+        }
+    }
+    GridFixedRowShow(layout);
+    VSFlexGrid->setSelectionBehavior(layout.selection == 1 ? QAbstractItemView::SelectRows
+                                                           : QAbstractItemView::SelectItems);
+}
+
+void frmMain::GridFixedRowShow(const GridLayout& layout) {
+    if (layout.fixedRows == 0 || layout.rows == 0) return;
+    for (int c = 0; c < layout.cols; ++c) {
+        QTableWidgetItem* cell = VSFlexGrid->item(0, c);
+        cell->setText(Q(layout.headers[static_cast<size_t>(c)]));
+        cell->setFlags(Qt::ItemIsEnabled);
+        cell->setBackground(palette().button());
+    }
+}
+
+void frmMain::GridClear() { VSFlexGrid->clearContents(); }
+
+void frmMain::GridSizeSave() {
+    GridRows = Count16(VSFlexGrid->rowCount());
+    GridCols = Count16(VSFlexGrid->columnCount());
+    engine_.GridRows = GridRows;
+    engine_.GridCols = GridCols;
+}
+
+// --- toolbar and menus ----------------------------------------------------------
+
+void frmMain::Toolbar1_ButtonClick(const QString& key) {
+    if (key == "Kill") {
+        // Ends monitoring on this side at once; the unit is not told.
+        engine_.LampState = kLampRed;
+        engine_.CaptureEnd();
+    } else if (key == "KyPc") {
+        mnuSetKyPc_Click();
+    }
+    // "Start" and "Stop" belong to monitoring, which this window does not
+    // offer yet; they keep their idle state.
+}
+
+void frmMain::mnuFileEnd_Click() { close(); }
+
+void frmMain::mnuSetAgain_Click() {
+    engine_.EngineState = kStateConnecting;
+    engine_.ConnectStart();
+}
+
+void frmMain::mnuSetKyPc_Click() { SetKyPcShow(); }
+
+void frmMain::SetKyPcShow() {
+    if (frmSetKyPc* open = SetKyPcWindow()) {
+        open->raise();
+        open->activateWindow();
+        return;
+    }
+    auto* dialog = new frmSetKyPc(engine_, msgBox_, this, this, Q(appTitle_));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    setKyPc_ = dialog;
+    dialog->show();
+}
+
+void frmMain::mnuSetDspData_Click() { DisplayModeSet(kDisplayData); }
+
+void frmMain::mnuSetDspDetail_Click() { DisplayModeSet(kDisplayDetail); }
+
+void frmMain::DisplayModeSet(int16_t mode) {
+    mnuSetDspData->setChecked(mode == kDisplayData);
+    mnuSetDspDetail->setChecked(mode == kDisplayDetail);
+    engine_.DisplayMode = mode;
+    GridClear();
+    FrmChg();
+    GridSizeSave();
+}
+
+void frmMain::mnuSetColorSd_Click() { DataColorChoose(true); }
+
+void frmMain::mnuSetColorRd_Click() { DataColorChoose(false); }
+
+void frmMain::DataColorChoose(bool sdLine) {
+    const int32_t current = sdLine ? engine_.Pc.SdForeColor : engine_.Pc.RdForeColor;
+    DataColorChosen(sdLine, QColorDialog::getColor(
+                                platform::ColorFromBgr(static_cast<uint32_t>(current)), this));
+}
+
+void frmMain::DataColorChosen(bool sdLine, const QColor& chosen) {
+    int32_t& color = sdLine ? engine_.Pc.SdForeColor : engine_.Pc.RdForeColor;
+    const auto bgr = static_cast<int32_t>(platform::BgrFromColor(chosen));
+    // A cancelled chooser and the same colour again change nothing.
+    if (!chosen.isValid() || bgr == color) return;
+    color = bgr;
+    GridClear();
+    engine_.IniFileWrite();
+    engine_.DataColorSet();
+    FrmChg();
+}
+
+void frmMain::mnuHelpTopic_Click() {
+    const QString help = Q(engine_.ProgramDir) + "/" + kHelpFile;
+    if (!QFileInfo::exists(help) || !QDesktopServices::openUrl(QUrl::fromLocalFile(help))) {
+        QApplication::beep();
+    }
+}
+
+void frmMain::mnuHelpVersion_Click() {
+    platform::frmAbout about(this, Q(appTitle_), Q(version_));
+    SubFormPlaceWindow(&about, this, "frmAbout");
+    about.exec();
+}
+
+// --- sub-windows ------------------------------------------------------------------
+
+frmSetKyPc* frmMain::SetKyPcWindow() const {
+    return setKyPc_ != nullptr && setKyPc_->isVisible() ? setKyPc_.data() : nullptr;
+}
+
+frmMessage* frmMain::MessageWindow() const {
+    return message_ != nullptr && message_->isVisible() ? message_.data() : nullptr;
+}
+
+void frmMain::SubWindowsDelete() {
+    delete message_.data();
+    delete setKyPc_.data();
+}
+
+// --- what the engine shows ----------------------------------------------------------
+
+void frmMain::LampColorSet(uint32_t bgr) {
+    QPalette palette = PictureConnect->palette();
+    palette.setColor(QPalette::Window, platform::ColorFromBgr(bgr));
+    PictureConnect->setPalette(palette);
+}
+
+void frmMain::PanelTextSet(const std::string& key, const std::string& text) {
+    Panels.SetText(Q(key), Q(text));
+}
+
+void frmMain::DataColorsSet(int32_t sd, int32_t rd) {
+    ForeColorSet(ldlSdColor, sd);
+    ForeColorSet(lblRdColor, rd);
+}
+
+void frmMain::StepMessageShow(const std::string& text, const std::string& buttonCaption) {
+    if (frmMessage* open = MessageWindow()) {
+        open->MessageSet(Q(text), Q(buttonCaption));
+        return;
+    }
+    auto* window = new frmMessage(engine_, this, Q(text), Q(buttonCaption));
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    message_ = window;
+    window->show();
+}
+
+void frmMain::StepMessageUnload() {
+    if (frmMessage* open = MessageWindow()) open->close();
+}
+
+void frmMain::SettingsDialogsUnload() {
+    if (frmSetKyPc* open = SetKyPcWindow()) open->close();
+}
+
+}  // namespace mon
