@@ -19,7 +19,9 @@ CapturoApp::CapturoApp(PortelloApi& api, EngineClock& clock, std::string program
     : main_(engine_, gMsgBox_, appTitle, Version()),
       engine_(api, main_, clock, std::move(programDir)),
       driver_(engine_),
-      appTitle_(std::move(appTitle)) {}
+      appTitle_(std::move(appTitle)) {
+    engine_.Monitor = &main_;
+}
 
 CapturoApp::~CapturoApp() {
     driver_.Stop();

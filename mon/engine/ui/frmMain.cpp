@@ -367,16 +367,88 @@ void frmMain::GridSizeSave() {
 // --- toolbar and menus ----------------------------------------------------------
 
 void frmMain::Toolbar1_ButtonClick(const QString& key) {
-    if (key == "Kill") {
+    if (key == "Start") {
+        engine_.StopByUser = 0;
+        engine_.CaptureStart();
+    } else if (key == "Stop") {
+        engine_.StopByUser = -1;
+        engine_.CaptureStopAsk();
+    } else if (key == "Kill") {
         // Ends monitoring on this side at once; the unit is not told.
         engine_.LampState = kLampRed;
         engine_.CaptureEnd();
     } else if (key == "KyPc") {
         mnuSetKyPc_Click();
     }
-    // "Start" and "Stop" belong to monitoring, which this window does not
-    // offer yet; they keep their idle state.
 }
+
+// --- monitoring ---------------------------------------------------------------
+
+void frmMain::ToolbarApply(const ToolbarState& s) {
+    const std::pair<const char*, std::optional<bool>> buttons[] = {
+        {"Start", s.start}, {"Stop", s.stop}, {"Kill", s.kill}, {"Monitor", s.monitor}, {"KyPc", s.kyPc}};
+    for (const auto& [key, on] : buttons) {
+        if (on) Buttons.SetEnabled(key, *on);
+    }
+    if (s.menus) {
+        for (QMenu* menu : {mnuFile, mnuSet, mnuHelp}) menu->setEnabled(*s.menus);
+    }
+}
+
+void frmMain::CaptionSet(const std::string& caption) { setWindowTitle(Q(caption)); }
+
+void frmMain::BusyPointer(bool on) {
+    if (on == busyPointer_) return;
+    busyPointer_ = on;
+    if (on) {
+        QApplication::setOverrideCursor(Qt::BusyCursor);
+    } else {
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+void frmMain::SizeLock(bool on) {
+    if (on) MainFormRectSave();
+}
+
+QTableWidgetItem* frmMain::Cell(int row, int col) {
+    QTableWidgetItem* cell = VSFlexGrid->item(row, col);
+    if (cell == nullptr) {
+        cell = new QTableWidgetItem;
+        cell->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+        VSFlexGrid->setItem(row, col, cell);
+    }
+    return cell;
+}
+
+void frmMain::GridShow(const GridPage& page) {
+    VSFlexGrid->setUpdatesEnabled(false);
+    // A detail page's row 0 is the header row the layout already shows.
+    const int first = page.detail ? 1 : 0;
+    const int rows = VSFlexGrid->rowCount();
+    const int cols = VSFlexGrid->columnCount();
+    for (int r = first; r < rows; ++r) {
+        const bool inPage = static_cast<size_t>(r) < page.rows.size();
+        if (page.detail && !inPage) break;  // rows not reached keep what they show
+        for (int c = 0; c < cols; ++c) {
+            const auto& row = inPage ? page.rows[static_cast<size_t>(r)] : std::vector<GridCell>{};
+            QTableWidgetItem* cell = Cell(r, c);
+            if (static_cast<size_t>(c) < row.size()) {
+                cell->setText(Q(row[static_cast<size_t>(c)].text));
+                cell->setForeground(platform::ColorFromBgr(static_cast<uint32_t>(row[static_cast<size_t>(c)].color)));
+            } else if (!page.detail) {
+                cell->setText(QString());
+            }
+        }
+    }
+    VSFlexGrid->setUpdatesEnabled(true);
+}
+
+void frmMain::NoticeShow(const std::string& text, int16_t icon) {
+    msgBox_.Show(text, 1, this, icon, "", 0);
+}
+
+void frmMain::Beep() { QApplication::beep(); }
 
 void frmMain::mnuFileEnd_Click() { close(); }
 

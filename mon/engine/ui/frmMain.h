@@ -19,6 +19,7 @@
 #include <string>
 
 #include "EngineView.h"
+#include "MonitorView.h"
 #include "GridLayout.h"
 #include "MainWindowRules.h"
 #include "platform/ui/KeyedActions.h"
@@ -35,7 +36,7 @@ class clsMsgBox;
 class frmMessage;
 class frmSetKyPc;
 
-class frmMain : public QMainWindow, public EngineView {
+class frmMain : public QMainWindow, public EngineView, public MonitorView {
     Q_OBJECT
 
 public:
@@ -84,6 +85,16 @@ public:
     void StepMessageShow(const std::string& text, const std::string& buttonCaption) override;
     void StepMessageUnload() override;
     void SettingsDialogsUnload() override;
+
+    // MonitorView
+    void ToolbarApply(const ToolbarState& state) override;
+    void CaptionSet(const std::string& caption) override;
+    void BusyPointer(bool on) override;
+    void SizeLock(bool on) override;
+    void GridClear() override;
+    void GridShow(const GridPage& page) override;
+    void NoticeShow(const std::string& text, int16_t icon) override;
+    void Beep() override;
 
     QToolBar* const Toolbar1 = new QToolBar(this);
     platform::KeyedActions Buttons;
@@ -139,7 +150,7 @@ private:
     bool Form_QueryUnload();
     void Form_Resize();
     void GridResized();
-    void GridClear();
+    QTableWidgetItem* Cell(int row, int col);
     void GridLayoutApply(const GridLayout& layout);
     void GridFixedRowShow(const GridLayout& layout);
     void GridSizeSave();
@@ -153,6 +164,7 @@ private:
     std::string version_;
     QPointer<frmSetKyPc> setKyPc_;
     QPointer<frmMessage> message_;
+    bool busyPointer_ = false;
 };
 
 }  // namespace mon
