@@ -110,7 +110,9 @@ void Engine::Pass() {
 }
 
 void Engine::Shutdown() {
-    Api.Ky2AddDataClear();
+    // Running appends are not stopped: the library lets them finish before
+    // it unloads, so a file closed just before quitting is complete (a copy
+    // takes milliseconds), instead of being left as a header and its .tmp.
     Api.CommClose();
     Api.CloseMap();
 }

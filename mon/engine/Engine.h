@@ -46,7 +46,7 @@ public:
     void Startup(const std::string& appTitle, bool secondInstance);
     void EngineInit(const std::string& appTitle);
     void Pass();
-    // Stops running appends, closes the port and frees the ring.
+    // Closes the port and frees the ring; running appends finish.
     void Shutdown();
 
     // --- operations the windows start -------------------------------------

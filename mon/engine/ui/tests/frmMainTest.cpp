@@ -201,7 +201,7 @@ TEST_F(CapturoFixture, TheExitStepsCloseThePortAndFreeTheRingOnce) {
     PcDialogCancel();
     app_.Finish();
     app_.Finish();
-    EXPECT_EQ(api_.appendClears, 1);
+    EXPECT_EQ(api_.appendClears, 0) << "appends of files closed just before are left to finish";
     EXPECT_EQ(api_.closeMaps, 1);
 }
 
