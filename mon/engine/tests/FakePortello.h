@@ -3,6 +3,7 @@
 // functions go to the real library when one is given.
 #pragma once
 
+#include <chrono>
 #include <deque>
 #include <map>
 #include <string>
@@ -101,6 +102,25 @@ public:
     double NowDate() override { return date + static_cast<double>(ms / 1000) / 86400.0; }
     int64_t ms = 0;
     double date = 46000.5;  // 2025/12/09 12:00:00
+};
+
+// Real time run faster by a factor, for tests against the simulated unit
+// on a pseudo-terminal: the engine's waits shrink, yet stay in step with
+// the replies. Too large a factor lets the connect's one-second repeat of
+// its query outrun a loaded machine's replies, which no real line does.
+class ScaledClock : public EngineClock {
+public:
+    explicit ScaledClock(int factor) : factor_(factor) {}
+    int64_t NowMs() override {
+        using namespace std::chrono;
+        return factor_ * duration_cast<milliseconds>(steady_clock::now() - start_).count();
+    }
+    double NowDate() override { return system_.NowDate(); }
+
+private:
+    int factor_;
+    std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
+    SystemClock system_;
 };
 
 // Records what the engine shows.

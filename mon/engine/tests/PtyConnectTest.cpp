@@ -29,10 +29,9 @@ protected:
         }
         engine_.EngineState = kStateConnecting;
         engine_.ConnectStart();
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(15);
         while (engine_.EngineState != kStateIdle && std::chrono::steady_clock::now() < deadline) {
             engine_.Pass();
-            clock_.ms += 50;
             std::this_thread::sleep_for(std::chrono::microseconds(500));
         }
     }
@@ -43,7 +42,7 @@ protected:
 
     TempFolder dir_;
     PortelloApi& api_ = test::RealPortello();
-    test::FakeClock clock_;
+    test::ScaledClock clock_{10};
     test::RecordingView view_;
     Engine engine_{api_, view_, clock_, dir_.path()};
     std::unique_ptr<unitsim::UnitSim> unit_;

@@ -97,7 +97,6 @@ protected:
         while (!done() && Clock::now() < deadline) {
             if (app_->Driver().Tick() == 0) std::this_thread::sleep_for(std::chrono::microseconds(200));
             QCoreApplication::processEvents();
-            clock_.ms += 50;
         }
         return done();
     }
@@ -110,7 +109,7 @@ protected:
 
     TempFolder dir_, data_{"capture.v1.2"};
     PortelloApi& api_ = test::RealPortello();
-    test::FakeClock clock_;
+    test::ScaledClock clock_{2};
     std::unique_ptr<unitsim::UnitSim> unit_;
     std::unique_ptr<CapturoApp> app_;
 };
