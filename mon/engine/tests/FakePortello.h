@@ -1,4 +1,4 @@
-// A device library for engine tests: bytes the test queues come out of the
+// A device library for the monitor's tests: bytes the test queues come out of the
 // ring, sends are recorded, modem lines are what the test sets. Record
 // functions go to the real library when one is given.
 #pragma once
@@ -29,9 +29,13 @@ public:
     }
 
     int16_t SetModel(int16_t m) override { return m; }
-    int16_t SetActive(int16_t k) override { activeKind = k; return k; }
+    int16_t SetActive(int16_t k) override {
+        activeKind = k;
+        activeKinds.push_back(k);
+        return k;
+    }
     int32_t CreateMap() override { return 1; }
-    int32_t CloseMap() override { return 1; }
+    int32_t CloseMap() override { return ++closeMaps; }
     int32_t ReadMap(uint8_t* out) override {
         if (ring.empty()) return 0;
         *out = static_cast<uint8_t>(ring.front());
@@ -41,9 +45,9 @@ public:
     void ClearBuff() override { ring.clear(); }
     int32_t CommInitialize(const char* name, uint32_t baud) override {
         opened.push_back(std::string(name) + "@" + std::to_string(baud));
-        return 1;
+        return openResult;
     }
-    int32_t CommClose() override { return 1; }
+    int32_t CommClose() override { return ++commCloses; }
     int32_t CommRecv() override { return 1; }
     int32_t Send(uint8_t* data, int32_t len) override {
         if (failSendsAfter == 0) return 0;
@@ -89,6 +93,10 @@ public:
     int32_t cts = 1;
     int32_t dsr = 1;
     int16_t activeKind = 0;
+    std::vector<int16_t> activeKinds;
+    int32_t openResult = 1;
+    int commCloses = 0;
+    int closeMaps = 0;
     int failSendsAfter = -1;  // -1 never; n: the (n+1)-th send fails
 
 private:

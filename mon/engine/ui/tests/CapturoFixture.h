@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "CapturoApp.h"
-#include "FakeLibrary.h"
+#include "FakePortello.h"
 #include "frmMessage.h"
 #include "frmSetKyPc.h"
 #include "platform/file/tests/TempFolder.h"
@@ -31,7 +31,7 @@ protected:
     }
 
     TempFolder dir_;
-    FakeLibrary api_;
+    FakePortello api_;
     FakeClock clock_;
     CapturoApp app_{api_, clock_, dir_.path()};
 };

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "Engine.h"
-#include "FakeLibrary.h"
+#include "FakePortello.h"
 #include "platform/file/tests/TempFolder.h"
 
 namespace mon {
@@ -36,7 +36,7 @@ class NoView : public EngineView {
 
 TEST(MainWindowMayEnable, OnlyWhenNoWindowThatDisablesItIsUp) {
     TempFolder dir;
-    test::FakeLibrary api;
+    test::FakePortello api;
     test::FakeClock clock;
     NoView view;
     Engine engine(api, view, clock, dir.path());
