@@ -146,7 +146,8 @@ void Capture::StartRecordRead() {
     char lengthDigit = at(19), parityDigit = at(20);
     MonitoredBaud = committed;
     if (e_.Pc.ModelNumber != 1) {
-        const auto word = static_cast<uint32_t>(std::strtoul(b.substr(14, 8).c_str(), nullptr, 16));
+        const std::string digits = b.size() >= 22 ? b.substr(14, 8) : std::string();
+        const auto word = static_cast<uint32_t>(std::strtoul(digits.c_str(), nullptr, 16));
         MonitoredBaud = static_cast<float>(static_cast<float>(word / 16.0) / 4294967296.0 * 40000000.0);
         lengthDigit = at(22);
         parityDigit = at(23);

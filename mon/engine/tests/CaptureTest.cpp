@@ -82,6 +82,8 @@ TEST_F(CaptureTest, StartNeedsCtsAndSendsTheModelsCommand) {
 
     Receive(test::Record(0x80, std::string("261209100000") + "00FBA883" + "12"));
     EXPECT_EQ(view_.panels["BaudRate"], "9600,8,E");
+    Receive(test::Record(0x80, "2612"));  // cut short: no time, no word, no digits
+    EXPECT_EQ(view_.panels["BaudRate"], "0");
     EXPECT_EQ(view_.lamp, 0x00FF00u);
 }
 
