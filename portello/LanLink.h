@@ -13,8 +13,9 @@ class LanLink : public SerialPort {
 public:
     ~LanLink() override = default;
 
-    int32_t LinkSend(const uint8_t* data, int32_t len);
-    int32_t LinkSetDtr(int32_t on);
+    // No socket exists, so nothing can be sent.
+    int32_t LinkSend(const uint8_t* /*data*/, int32_t /*len*/) { return 0; }
+    int32_t LinkSetDtr(int32_t /*on*/) { return 0; }
     int32_t LinkIsCts() const { return lineStatus_[3] == 1 ? 1 : 0; }
     int32_t LinkIsDsr() const { return lineStatus_[2] == 1 ? 1 : 0; }
 
@@ -23,8 +24,7 @@ public:
 
 private:
     uint32_t lineSetupBaud_ = 0;
-    std::array<uint8_t, 6> lineStatus_{};
-    bool connected_ = false;
+    std::array<uint8_t, 6> lineStatus_{};  // as the unit last reported them
 };
 
 }  // namespace portello
