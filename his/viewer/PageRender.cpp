@@ -1,0 +1,178 @@
+#include "PageRender.h"
+
+#include "CodeText.h"
+#include "GridSetup.h"
+#include "SharedFunctions.h"
+
+namespace viewer {
+namespace {
+
+std::string HexErrText(const store::HistoryRecord& rec) {
+    return store::GetHexErrText(rec.Data, rec.Flag(store::kAttrParity), rec.Flag(store::kAttrOver),
+                                rec.Flag(store::kAttrFlam));
+}
+
+void AddChar(LineText& text, const store::HistoryRecord& rec) {
+    text.AddChar(rec.Data, rec.Flag(store::kAttrJis7) != 0);
+}
+
+struct DualLine {
+    LineText S;
+    LineText R;
+};
+
+// One cell of a DUAL line: an RD character, an SD character, or an SD
+// character with the record that arrived with it.
+void DualCellFill(ViewerState& st, const store::clsCommon& doc, GridPage& page, int32_t sRow,
+                  int32_t col, DualLine& line, bool& end) {
+    const store::HistoryRecord* rec = doc.Record(st.FillRecord++);
+    if (!rec) {
+        end = true;
+        line.S.AddBlank();
+        line.R.AddBlank();
+        return;
+    }
+    if (rec->Flag(store::kAttrRd)) {
+        page.At(sRow + 1, col).Text = HexErrText(*rec);
+        line.S.AddBlank();
+        AddChar(line.R, *rec);
+        return;
+    }
+    page.At(sRow, col).Text = HexErrText(*rec);
+    AddChar(line.S, *rec);
+    const store::HistoryRecord* partner = rec->Flag(store::kAttrSame) ? doc.Record(st.FillRecord) : nullptr;
+    if (!partner) {
+        line.R.AddBlank();
+        return;
+    }
+    ++st.FillRecord;
+    page.At(sRow + 1, col).Text = HexErrText(*partner);
+    AddChar(line.R, *partner);
+}
+
+void DualPageFill(ViewerState& st, const store::clsCommon& doc, GridPage& page) {
+    const int32_t c = st.CharsPerLine;
+    if (st.TopRecord < c) st.TopRecord = 0;
+    if (!doc.Record(st.TopRecord)) return;
+    int32_t lineNo = st.Lines.RecordToLine(st.TopRecord) / c + 1;
+    st.FillRecord = st.TopRecord;
+    const int16_t capture = doc.DspMode();
+    for (int32_t i = 0; i < st.LinesPerPage; ++i) {
+        if (!doc.Record(st.FillRecord)) break;
+        const int32_t sRow = 4 * i + 1;
+        page.At(sRow, 1).Text = page.At(sRow + 1, 1).Text = LineNumberText(lineNo++);
+        page.At(sRow, 2).Text = "S";
+        page.At(sRow + 1, 2).Text = "R";
+        DualLine line{LineText(st.DspCode, capture), LineText(st.DspCode, capture)};
+        bool end = false;
+        for (int32_t k = 0; k < c; ++k) DualCellFill(st, doc, page, sRow, k + kFirstDataCol, line, end);
+        page.At(sRow, st.TextCol).Text = line.S.Finish();
+        page.At(sRow + 1, st.TextCol).Text = line.R.Finish();
+        if (end) break;
+    }
+}
+
+// SD or RD mode. The characters of one direction are addressed by their
+// running count, so records of the other direction between them cost
+// nothing however many there are.
+void LinePageFill(ViewerState& st, const store::clsCommon& doc, GridPage& page) {
+    const int32_t c = st.CharsPerLine;
+    const int32_t held = CountOfRecord(st, doc, st.TopRecord);
+    if (held < 0) return;
+    const bool topIsOwn = IsRdRecord(doc, st.TopRecord) == (st.DspLine == kLineRd);
+    int32_t next = topIsOwn ? held : held + 1;  // count of the next character
+    const int32_t total = ModeTotal(st, doc);
+    if (next > total) return;
+    int32_t lineNo = held / c + 1;
+    const char* label = st.DspLine == kLineSd ? "S" : "R";
+    st.FillRecord = st.TopRecord;
+    for (int32_t i = 0; i < st.LinesPerPage && next <= total; ++i) {
+        const int32_t row = i + 1;
+        page.At(row, 1).Text = LineNumberText(lineNo++);
+        page.At(row, 2).Text = label;
+        LineText text(st.DspCode, doc.DspMode());
+        for (int32_t k = 0; k < c; ++k) {
+            const int32_t record = next <= total ? RecordOfCount(st, doc, next) : -1;
+            const store::HistoryRecord* rec = doc.Record(record);
+            if (!rec) {
+                text.AddBlank();
+                continue;
+            }
+            ++next;
+            st.FillRecord = record + 1;
+            page.At(row, k + kFirstDataCol).Text = HexErrText(*rec);
+            AddChar(text, *rec);
+        }
+        page.At(row, st.TextCol).Text = text.Finish();
+    }
+}
+
+bool OnPage(const ViewerState& st, int32_t record) {
+    return record != -1 && record >= st.TopRecord && record <= st.BottomRecord;
+}
+
+}  // namespace
+
+GridPage::GridPage(int32_t rows, int32_t cols)
+    : Rows(rows), Cols(cols), Cells(static_cast<size_t>(rows * cols)), ColAlign(static_cast<size_t>(cols), Align::Centre) {}
+
+PageCell& GridPage::At(int32_t row, int32_t col) { return Cells[static_cast<size_t>(row * Cols + col)]; }
+
+const PageCell& GridPage::At(int32_t row, int32_t col) const {
+    return Cells[static_cast<size_t>(row * Cols + col)];
+}
+
+GridPage GridHeaderSet(const ViewerState& st) {
+    const int32_t rows = st.DspLine == kLineDual ? 4 * st.LinesPerPage + 1 : st.LinesPerPage + 1;
+    GridPage page(rows, st.GridCols);
+    page.At(0, 1).Text = "No.";
+    page.At(0, 2).Text = "L";
+    for (int32_t k = 0; k < st.CharsPerLine; ++k) page.At(0, k + kFirstDataCol).Text = std::to_string(k);
+    page.ColAlign[1] = Align::Right;
+    return page;
+}
+
+GridPage GridRefresh(ViewerState& st, const store::clsCommon& doc) {
+    GridPage page = GridHeaderSet(st);
+    if (st.DspLine == kLineDual) {
+        DualPageFill(st, doc, page);
+    } else {
+        LinePageFill(st, doc, page);
+    }
+    return page;
+}
+
+void MarkColorSet(const ViewerState& st, const store::clsCommon& doc, GridPage& page) {
+    if (st.DspLine != kLineDual) return;
+    for (int32_t mark : {st.MarkBegin, st.MarkEnd}) {
+        if (OnPage(st, mark)) CellColorSet(st, doc, page, mark, st.Colors.MarkBack);
+    }
+    const int32_t trig = doc.GetTrigPos();
+    if (OnPage(st, trig)) CellColorSet(st, doc, page, trig, st.Colors.TrigBack);
+}
+
+void CellColorSet(const ViewerState& st, const store::clsCommon& doc, GridPage& page,
+                  int32_t record, Colour colour) {
+    if (!doc.Record(record)) return;
+    const int32_t c = st.CharsPerLine;
+    const int32_t k = st.Lines.RecordToLine(record);
+    const int32_t col = k % c + kFirstDataCol;
+    const int32_t row = 4 * (k / c - st.Lines.RecordToLine(st.TopRecord) / c) + 1 +
+                        (IsRdRecord(doc, record) ? 1 : 0);
+    if (row < 1 || row >= page.Rows || col >= page.Cols) return;
+    page.At(row, col).Back = colour;
+}
+
+GridPage PageBuild(ViewerState& st, const store::clsCommon& doc) {
+    GridPage page = GridRefresh(st, doc);
+    MarkColorSet(st, doc, page);
+    return page;
+}
+
+std::string LineNumberText(int32_t number) {
+    std::string digits = std::to_string(number);
+    if (digits.size() < 5) digits.insert(0, 5 - digits.size(), '0');
+    return digits;
+}
+
+}  // namespace viewer
