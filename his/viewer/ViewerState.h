@@ -68,8 +68,8 @@ struct ViewerState {
     bool FindOpen = false;
     float PickAnchorX = 0;
     float PickAnchorY = 0;
-    std::string FindPattern;
-    int16_t FindKinds = 0;
+    std::string FindPattern;  // one byte a position; 0x3F where any byte goes
+    std::string FindKinds;    // one digit a position: '0' byte, '1' any, '2' blank
     int16_t PickedCode = -1;
     bool PrintRequested = false;
     bool PrintRange = false;

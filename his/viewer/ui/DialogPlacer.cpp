@@ -10,7 +10,10 @@
 
 namespace viewer::ui {
 
-void DialogPlaceOn(QWidget* dialog, const QWidget* owner, std::string_view dialogName) {
+namespace {
+
+void Place(QWidget* dialog, const QWidget* owner, std::string_view dialogName, float anchorX,
+           float anchorY) {
     if (dialog == nullptr || owner == nullptr) return;
     const platform::TwipsRect ownerRect = platform::WindowTwips(owner);
     const QRect screen = platform::ScreenTwips(owner);
@@ -21,10 +24,21 @@ void DialogPlaceOn(QWidget* dialog, const QWidget* owner, std::string_view dialo
     onScreen.top -= screen.top();
     const DialogPosition at = DialogPlace(
         dialogName, onScreen, static_cast<float>(size.width), static_cast<float>(size.height),
-        ScreenSize{static_cast<float>(screen.width()), static_cast<float>(screen.height())});
+        ScreenSize{static_cast<float>(screen.width()), static_cast<float>(screen.height())},
+        anchorX - static_cast<float>(screen.left()), anchorY - static_cast<float>(screen.top()));
     platform::ApplyTwips(dialog, {static_cast<int>(std::lround(at.Left)) + screen.left(),
                                   static_cast<int>(std::lround(at.Top)) + screen.top(),
                                   size.width, size.height});
+}
+
+}  // namespace
+
+void DialogPlaceOn(QWidget* dialog, const QWidget* owner, std::string_view dialogName) {
+    Place(dialog, owner, dialogName, 0, 0);
+}
+
+void DialogPlaceAtPointer(QWidget* dialog, const QWidget* owner, float anchorX, float anchorY) {
+    Place(dialog, owner, "frmCode", anchorX, anchorY);
 }
 
 }  // namespace viewer::ui

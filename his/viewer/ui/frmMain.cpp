@@ -16,6 +16,11 @@
 #include "ViewerContext.h"
 #include "DialogPlacer.h"
 #include "frmColor.h"
+#include "frmFind.h"
+#include "frmGoto.h"
+#include "frmProp.h"
+#include "frmRange.h"
+#include "GotoRange.h"
 #include "platform/ui/NoThrow.h"
 #include "platform/ui/WaitCursor.h"
 #include "platform/ui/frmAbout.h"
@@ -67,13 +72,14 @@ void frmMain::LoadedCommandsEnable(bool loaded) {
     for (QAction* a : {mnuPrecedFile, mnuFollowFile, mnuRangeSave, mnuAllSave, mnuTop, mnuBottom,
                        mnuDspLineDual, mnuDspLineSd, mnuDspLineRd, mnuDspCodeAscii,
                        mnuDspCodeJis7, mnuDspCodeJis8, mnuDspCodeEbcdic, mnuDspCodeUni,
-                       mnuDspCodeShift, mnuRightTop, mnuRightTrigJump, mnuRightBottom}) {
+                       mnuDspCodeShift, mnuRightTop, mnuRightTrigJump, mnuRightBottom, mnuFind,
+                       mnuLineNo, mnuRange, mnuHistory, mnuRightLine}) {
         a->setEnabled(loaded);
     }
     for (QMenu* m : {mnuMarkJump, mnuMarkSet, mnuDspCursol, mnuRightMarkJump, mnuRightMarkSet}) {
         m->menuAction()->setEnabled(loaded);
     }
-    Buttons.SetEnabled("Save", loaded);
+    for (const char* key : {"Save", "Find", "Range", "Prop"}) Buttons.SetEnabled(key, loaded);
 }
 
 bool frmMain::Form_QueryUnload() {
@@ -160,6 +166,7 @@ void frmMain::HistoryShow(const std::string& path) {
     DspCodeApply();
     if (const auto cell = CursorToRecord(st, doc, 0)) VSFlexGrid1->CursorSet(cell->Row, cell->Col);
     mnuRangeSave->setEnabled(false);
+    if (st.PropOpen && prop_) prop_->DspProp(doc);
 }
 
 void frmMain::LineMenusByDirection(int16_t direction) {
@@ -306,9 +313,16 @@ void frmMain::mnuHelpVerion_Click() {
 }
 
 void frmMain::Toolbar1_ButtonClick(const QString& key) {
-    if (key == QLatin1String("Open")) {
-        mnuRead_Click();
-        return;
+    const std::pair<const char*, void (frmMain::*)()> direct[] = {
+        {"Open", &frmMain::mnuRead_Click},
+        {"Find", &frmMain::mnuFind_Click},
+        {"Range", &frmMain::mnuRange_Click},
+        {"Prop", &frmMain::mnuHistory_Click}};
+    for (const auto& [name, handler] : direct) {
+        if (key == QLatin1String(name)) {
+            (this->*handler)();
+            return;
+        }
     }
     // The other buttons drop down the menu items they stand for.
     QMenu drop;
@@ -325,6 +339,63 @@ void frmMain::Toolbar1_ButtonClick(const QString& key) {
     QWidget* button = Toolbar1->widgetForAction(Buttons.Button(key));
     drop.exec(button != nullptr ? button->mapToGlobal(QPoint(0, button->height())) : QCursor::pos());
 }
+
+// --- find, goto, range and properties ------------------------------------------
+
+void frmMain::mnuFind_Click() {
+    if (!Loaded() || ctx_.State.FindOpen) return;
+    find_ = new frmFind(ctx_, *this);
+    find_->show();
+}
+
+void frmMain::FindLock(bool open) {
+    for (QMenu* menu : {mnuFile, mnuDsp}) {
+        menu->menuAction()->setEnabled(!open);
+        // A disabled menu also keeps its items' shortcuts from firing.
+        menu->setEnabled(!open);
+    }
+    mnuColor->setEnabled(!open);
+    mnuFind->setEnabled(!open);
+    Toolbar1->setEnabled(!open);
+    const bool dual = ctx_.gCommon && ctx_.gCommon->Direction() == kLineDual;
+    mnuRange->setEnabled(!open && dual);
+}
+
+void frmMain::mnuLineNo_Click() {
+    if (!Loaded()) return;
+    frmGoto dialog(this, GotoLoad(ctx_.State, *ctx_.gCommon));
+    dialog.exec();
+    ctx_.State.GotoLine = dialog.GotoLine();
+    NavApply(viewer::mnuLineNo_Click(ctx_.State, *ctx_.gCommon));
+}
+
+void frmMain::mnuRange_Click() {
+    if (!Loaded() || ctx_.State.DspLine != kLineDual || ctx_.State.FindOpen) return;
+    frmRange dialog(this, ctx_.State, *ctx_.gCommon);
+    if (dialog.exec() == QDialog::Accepted) {
+        PageRedraw();
+        mnuRangeSave->setEnabled(ctx_.State.BothMarksSet());
+    }
+    NavApply(viewer::mnuRange_Click(ctx_.State, *ctx_.gCommon));
+}
+
+void frmMain::mnuHistory_Click() {
+    if (!Loaded()) return;
+    if (prop_) {
+        prop_->raise();
+        prop_->activateWindow();
+        return;
+    }
+    prop_ = new frmProp(this, ctx_.State.PropOpen);
+    prop_->DspProp(*ctx_.gCommon);
+    prop_->show();
+}
+
+frmFind* frmMain::FindWindow() const { return find_; }
+
+frmProp* frmMain::PropWindow() const { return prop_; }
+
+void frmMain::SearchShow(const NavResult& result) { NavApply(result); }
 
 void frmMain::MsgShow(const std::string& text, int16_t icon) {
     if (ctx_.gMsgBox) ctx_.gMsgBox->Show(text, 1, this, icon, "");

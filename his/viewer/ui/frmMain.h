@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QMainWindow>
 #include <QMenu>
+#include <QPointer>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QToolBar>
@@ -26,6 +27,8 @@ class QResizeEvent;
 namespace viewer::ui {
 
 class HistoryGrid;
+class frmFind;
+class frmProp;
 class PageModel;
 class ViewerContext;
 
@@ -76,6 +79,10 @@ public:
     void mnuMarkSetBegin_Click();
     void mnuMarkSetEnd_Click();
     void mnuRightTrigJump_Click();
+    void mnuFind_Click();
+    void mnuLineNo_Click();
+    void mnuRange_Click();
+    void mnuHistory_Click();
     void DspLineChoose(int16_t line);
     void DspCodeChoose(int16_t code);
     void DspCurChoose(int16_t base);
@@ -83,6 +90,15 @@ public:
     void mnuHelpTopic_Click();
     void mnuHelpVerion_Click();
     void Toolbar1_ButtonClick(const QString& key);
+
+    // --- what the find window uses --------------------------------------
+    GridCell Cursor() const;
+    // Scrolls, moves the cursor and shows the message a search decided.
+    void SearchShow(const NavResult& result);
+    // The commands the find window locks while it is open, and back.
+    void FindLock(bool open);
+    frmFind* FindWindow() const;
+    frmProp* PropWindow() const;
 
     // --- seams: the common dialogs, replaced by tests ---------------------
     // Open dialog with a filter; an empty answer is a Cancel.
@@ -112,6 +128,9 @@ public:
     QAction* mnuEnd = nullptr;
     QMenu* mnuEdit = nullptr;
     QAction* mnuTop = nullptr;
+    QAction* mnuFind = nullptr;
+    QAction* mnuLineNo = nullptr;
+    QAction* mnuRange = nullptr;
     QMenu* mnuMarkJump = nullptr;
     QAction* mnuMarkJumpBegin = nullptr;
     QAction* mnuMarkJumpEnd = nullptr;
@@ -120,6 +139,7 @@ public:
     QAction* mnuMarkSetEnd = nullptr;
     QAction* mnuBottom = nullptr;
     QMenu* mnuDsp = nullptr;
+    QAction* mnuHistory = nullptr;
     QAction* mnuDspLineDual = nullptr;
     QAction* mnuDspLineSd = nullptr;
     QAction* mnuDspLineRd = nullptr;
@@ -139,6 +159,7 @@ public:
     QAction* mnuHelpVerion = nullptr;
     QMenu* mnuRight = nullptr;
     QAction* mnuRightTop = nullptr;
+    QAction* mnuRightLine = nullptr;
     QMenu* mnuRightMarkJump = nullptr;
     QAction* mnuRightTrigJump = nullptr;
     QMenu* mnuRightMarkSet = nullptr;
@@ -182,7 +203,6 @@ private:
     void TimePanelRefresh();
     void PanelsClear();
     bool CursorCellHasText() const;
-    GridCell Cursor() const;
     void NavApply(const NavResult& result);
     void DspCodeApply();
     void DspLineApply();
@@ -200,6 +220,8 @@ private:
     std::string appTitle_;
     std::string version_;
     SiblingPrograms siblings_;
+    QPointer<frmFind> find_;
+    QPointer<frmProp> prop_;
 };
 
 }  // namespace viewer::ui

@@ -44,6 +44,13 @@ void frmMain::DesignToolbar() {
     Buttons.Add(Toolbar1, "Save", s->standardIcon(QStyle::SP_DialogSaveButton),
                 QStringLiteral("ﾌｧｲﾙの保存"));
     Toolbar1->addSeparator();
+    Buttons.Add(Toolbar1, "Find", s->standardIcon(QStyle::SP_FileDialogStart),
+                QStringLiteral("検索"));
+    Buttons.Add(Toolbar1, "Range", s->standardIcon(QStyle::SP_ArrowRight),
+                QStringLiteral("範囲指定時刻"));
+    Buttons.Add(Toolbar1, "Prop", s->standardIcon(QStyle::SP_FileDialogInfoView),
+                QStringLiteral("一覧表示"));
+    Toolbar1->addSeparator();
     Buttons.Add(Toolbar1, "Line", s->standardIcon(QStyle::SP_FileDialogDetailedView),
                 QStringLiteral("表示ラインの変更"));
     Buttons.Add(Toolbar1, "Code", s->standardIcon(QStyle::SP_FileDialogContentsView),
@@ -131,6 +138,9 @@ void frmMain::DesignEditMenu() {
     mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
     mnuTop = MenuItem(mnuEdit, "mnuTop", "先頭へ(&S)", [this] { mnuTop_Click(); });
     mnuEdit->addSeparator();
+    mnuFind = MenuItem(mnuEdit, "mnuFind", "検索(&F)", [this] { mnuFind_Click(); }, "Ctrl+F");
+    mnuEdit->addSeparator();
+    mnuLineNo = MenuItem(mnuEdit, "mnuLineNo", "行番号指定(&L)", [this] { mnuLineNo_Click(); });
     mnuMarkJump = SubMenu(mnuEdit, "mnuMarkJump", "ﾏｰｸJUMP");
     mnuMarkJumpBegin = MenuItem(mnuMarkJump, "mnuMarkJumpBegin", "BEGIN",
                                 [this] { mnuMarkJumpBegin_Click(); });
@@ -142,6 +152,7 @@ void frmMain::DesignEditMenu() {
                                [this] { mnuMarkSetBegin_Click(); }, "Ctrl+B");
     mnuMarkSetEnd = MenuItem(mnuMarkSet, "mnuMarkSetEnd", "END",
                              [this] { mnuMarkSetEnd_Click(); }, "Ctrl+E");
+    mnuRange = MenuItem(mnuEdit, "mnuRange", "範囲時刻指定(&R)", [this] { mnuRange_Click(); });
     mnuEdit->addSeparator();
     mnuBottom = MenuItem(mnuEdit, "mnuBottom", "最後へ(&B)", [this] { mnuBottom_Click(); });
 }
@@ -149,6 +160,8 @@ void frmMain::DesignEditMenu() {
 void frmMain::DesignDspMenu() {
     mnuDsp = menuBar()->addMenu(QStringLiteral("表示(&D)"));
     mnuDsp->setObjectName(QStringLiteral("mnuDsp"));
+    mnuHistory = MenuItem(mnuDsp, "mnuHistory", "ﾋｽﾄﾘ情報(&H)", [this] { mnuHistory_Click(); });
+    mnuDsp->addSeparator();
     auto line = [this](const char* name, const char* caption, int16_t v, const char* key) {
         QAction* a = MenuItem(mnuDsp, name, caption, [this, v] { DspLineChoose(v); }, key);
         a->setCheckable(true);
@@ -200,6 +213,7 @@ void frmMain::DesignPopups() {
     mnuRight->setObjectName(QStringLiteral("mnuRight"));
     mnuRightTop = MenuItem(mnuRight, "mnuRightTop", "先頭へ", [this] { mnuTop_Click(); });
     mnuRight->addSeparator();
+    mnuRightLine = MenuItem(mnuRight, "mnuRightLine", "行番号指定", [this] { mnuLineNo_Click(); });
     mnuRightMarkJump = SubMenu(mnuRight, "mnuRightMarkJump", "ﾏｰｸJUMP");
     MenuItem(mnuRightMarkJump, "mnuRightMarkJumpBegin", "BEGIN",
              [this] { mnuMarkJumpBegin_Click(); });

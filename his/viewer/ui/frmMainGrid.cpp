@@ -138,6 +138,8 @@ void frmMain::DspLineApply() {
                        mnuRightMarkSet->menuAction()}) {
         a->setEnabled(view.DualCommands);
     }
+    mnuRange->setEnabled(view.DualCommands && !ctx_.State.FindOpen);
+    Buttons.SetEnabled("Range", view.DualCommands);
     ScrollBarApply();
     PageRedraw();
     TimePanelRefresh();
