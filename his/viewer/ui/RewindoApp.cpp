@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "HistoryGrid.h"
+#include "HistoryOpen.h"
 #include "frmOpen.h"
 #include "platform/ui/NoThrow.h"
 
@@ -28,13 +29,24 @@ void RewindoApp::Start(const std::string& commandLine, bool splash) {
     }
     ctx_.CommonInit();
     main_ = std::make_unique<frmMain>(ctx_, kAppTitle, Version());
+    ctx_.MainWindow = main_.get();
     main_->Form_Load(commandLine);
     main_->show();
     main_->VSFlexGrid1->setFocus();
     main_->GridColorSet();
     // From here on a failing step is skipped; the read's own messages are
     // all the user sees.
-    platform::NoThrow("command line", [&] { main_->CommandLineOpen(commandLine); });
+    platform::NoThrow("command line", [&] { CommandLineOpen(commandLine); });
+}
+
+void RewindoApp::CommandLineOpen(const std::string& commandLine) {
+    const StartRequest request = CommandLineRule(commandLine);
+    if (request.Action != StartAction::ConvertThenOpen) {
+        main_->CommandLineOpen(commandLine);
+        return;
+    }
+    if (!main_->OldHistoryConvert(request.Path)) return;
+    if (!ctx_.ConvertedParts.empty()) main_->HistoryFileOpen(ctx_.ConvertedParts.front());
 }
 
 int RewindoApp::Run() { return QApplication::exec(); }

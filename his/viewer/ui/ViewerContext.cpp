@@ -1,14 +1,20 @@
 #include "ViewerContext.h"
 
+#include <QCursor>
+#include <QGuiApplication>
+
 #include <utility>
 
 #include "Colors.h"
 #include "his/store/CodeTable.h"
+#include "his/store/MdbKy1Source.h"
+#include "his/store/clsConver.h"
 
 namespace viewer::ui {
 
 ViewerContext::ViewerContext(std::string programFolder)
-    : programFolder_(std::move(programFolder)) {}
+    : Ky1SourceMake([] { return std::make_unique<store::MdbKy1Source>(); }),
+      programFolder_(std::move(programFolder)) {}
 
 void ViewerContext::CommonInit() {
     gCommon = std::make_unique<store::clsCommon>();
@@ -21,6 +27,27 @@ void ViewerContext::CommonInit() {
     State.Colors = DefaultColors();
     State.TimeBaseRecord = -1;
     viewer::ColorIniRead(IniPath(), State.Colors);
+    DBRead = [this](const std::string& ky1Path) { return Ky1Convert(ky1Path); };
+}
+
+bool ViewerContext::Ky1Convert(const std::string& ky1Path) {
+    ConvertedParts.clear();
+    if (!gBar || !Ky1SourceMake) return false;
+    const std::unique_ptr<store::Ky1Source> source = Ky1SourceMake();
+    store::clsConver conver(*source, *gBar, [this](bool busy) { ConversionBusy(busy); });
+    const bool converted = conver.DBRead(ky1Path);
+    ConvertedParts = conver.Parts();
+    return converted;
+}
+
+void ViewerContext::ConversionBusy(bool busy) {
+    if (MainWindow) MainWindow->setEnabled(!busy);
+    if (qGuiApp == nullptr) return;
+    if (busy) {
+        QGuiApplication::setOverrideCursor(QCursor(Qt::BusyCursor));
+    } else {
+        QGuiApplication::restoreOverrideCursor();
+    }
 }
 
 void ViewerContext::Release() {

@@ -4,11 +4,16 @@
 // hold a reference to it instead of reaching for globals.
 #pragma once
 
+#include <QPointer>
+#include <QWidget>
+
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "ViewerState.h"
+#include "his/store/Ky1Source.h"
 #include "his/store/clsCommon.h"
 #include "his/store/ui/clsBar.h"
 #include "his/store/ui/frmBar.h"  // clsBar holds a guarded pointer to it
@@ -39,10 +44,25 @@ public:
     ViewerState State;
 
     // Converts a KY1 file into a new KY2 file beside it (clsConver's
-    // DBRead). Until a converter is installed every conversion fails.
+    // DBRead). CommonInit installs Ky1Convert; until then every conversion
+    // fails.
     std::function<bool(const std::string& ky1Path)> DBRead;
 
+    // One conversion with gBar for progress and cancel, the main window
+    // disabled and the busy pointer up meanwhile. Leaves the parts it
+    // created in ConvertedParts.
+    bool Ky1Convert(const std::string& ky1Path);
+    // The parts of the last conversion, first to last; empty when it wrote
+    // none (failed, cancelled, or not run).
+    std::vector<std::string> ConvertedParts;
+    // Where KY1 files are read from: libmdb unless a test says otherwise.
+    std::function<std::unique_ptr<store::Ky1Source>()> Ky1SourceMake;
+    // The window a conversion disables; set once it exists.
+    QPointer<QWidget> MainWindow;
+
 private:
+    void ConversionBusy(bool busy);
+
     std::string programFolder_;
 };
 

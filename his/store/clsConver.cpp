@@ -1,0 +1,160 @@
+#include "clsConver.h"
+
+#include <cstdio>
+#include <utility>
+
+#include "Ky2Format.h"
+#include "platform/file/AtomicFile.h"
+
+namespace store {
+
+namespace {
+
+constexpr int32_t kYieldEvery = 1000;
+constexpr size_t kChunk = 1 << 16;
+
+// Keeps the busy state paired on every way out of DBRead.
+class BusyScope {
+public:
+    explicit BusyScope(const clsConver::BusyHook& hook) : hook_(hook) {
+        if (hook_) hook_(true);
+    }
+    ~BusyScope() {
+        if (hook_) hook_(false);
+    }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+private:
+    const clsConver::BusyHook& hook_;
+};
+
+std::string PartName(const std::string& base, int number) {
+    char digits[16];
+    std::snprintf(digits, sizeof digits, "%02d", number);
+    return base + "_" + digits + ".ky2";
+}
+
+}  // namespace
+
+clsConver::clsConver(Ky1Source& source, ProgressSink& bar, BusyHook busy)
+    : source_(source), bar_(bar), busy_(std::move(busy)) {}
+
+clsConver::~clsConver() = default;
+
+std::string clsConver::ConvNameGet(const std::string& aName, const std::string& taken) {
+    const std::string base = StripFileExtension(aName);
+    for (int k = 1;; ++k) {
+        const std::string candidate = PartName(base, k);
+        if (candidate != taken && !FileExists(candidate)) return candidate;
+    }
+}
+
+bool clsConver::DBRead(const std::string& aName) {
+    const BusyScope busy(busy_);
+    precedName_.clear();
+    followName_.clear();
+    parts_.clear();
+    if (!source_.Open(aName)) return false;
+    const std::optional<int32_t> count = source_.MstCount();
+    bar_.Show(2 * count.value_or(0), kTitle);
+    const bool read = count && TablesRead(*count);
+    const bool written = read && ConvFileWrite(aName);
+    bar_.Clear();
+    source_.Close();
+    return read && written;
+}
+
+bool clsConver::TablesRead(int32_t count) {
+    // All three run even after a failure, as the old converter did; only
+    // the outcome of all of them decides.
+    const bool inf = InfTableRead();
+    const bool trg = TrgTableRead();
+    const bool mst = MstTableRead(count);
+    return inf && trg && mst;
+}
+
+bool clsConver::InfTableRead() {
+    const std::optional<Ky1Inf> inf = source_.InfRead();
+    if (inf) inf_ = *inf;
+    return inf.has_value();
+}
+
+bool clsConver::TrgTableRead() {
+    const std::optional<std::array<Ky1Trg, 2>> trg = source_.TrgRead();
+    if (trg) trg_ = *trg;
+    return trg.has_value();
+}
+
+bool clsConver::MstTableRead(int32_t count) {
+    units_.clear();
+    units_.reserve(static_cast<size_t>(count > 0 ? count : 0));
+    rowsRead_ = 0;
+    if (!source_.MstBegin()) return false;
+    Ky1Mst row;
+    for (;;) {
+        const Ky1Source::Step step = source_.MstNext(row);
+        if (step == Ky1Source::Step::End) return true;
+        if (step == Ky1Source::Step::Failed) return false;
+        const std::optional<ConvUnit> unit = EncodeUnit(row);
+        if (!unit) return false;
+        units_.push_back(*unit);
+        bar_.PosValue(++rowsRead_);
+        if (rowsRead_ % kYieldEvery == 0) bar_.Yield();
+        if (bar_.Cancel()) return true;
+    }
+}
+
+bool clsConver::ConvFileWrite(const std::string& aName) {
+    if (bar_.Cancel()) return true;
+    bool ok = PartOpen(aName);
+    for (size_t i = 0; i < units_.size(); ++i) {
+        ok = UnitWrite(aName, i) && ok;
+        bar_.PosValue(rowsRead_ + static_cast<int32_t>(i));
+        if (i % kYieldEvery == 0) bar_.Yield();
+        if (bar_.Cancel()) break;
+    }
+    return PartClose() && ok;
+}
+
+bool clsConver::UnitWrite(const std::string& aName, size_t index) {
+    const ConvUnit& u = units_[index];
+    // The range code goes out as stored, 6 and 7 included: readers decide
+    // what those mean.
+    const auto range = static_cast<int16_t>((u.Word & 0x1C00) >> 10);
+    line_.Add(pending_, u.Dtime, u.Attr, u.Data, u.Word != 0 ? range : kCharTimeNone,
+              CharTimeValue(u.Word));
+    PendingWrite(false);
+    if (++partUnits_ < kPartUnits) return true;
+    // The part is full with this unit; the next one starts right away, so
+    // a history of exactly 60,000 characters ends in a header-only part.
+    const bool closed = PartClose();
+    return PartOpen(aName) && closed;
+}
+
+bool clsConver::PartOpen(const std::string& aName) {
+    currentName_ = followName_.empty() ? ConvNameGet(aName) : followName_;
+    followName_ = ConvNameGet(aName, currentName_);
+    part_ = std::make_unique<platform::AtomicFile>(currentName_);
+    part_->Write(ConvHeaderText(inf_, trg_, precedName_, followName_));
+    partUnits_ = 0;
+    return part_->ok();
+}
+
+bool clsConver::PartClose() {
+    line_.Finish(pending_);
+    PendingWrite(true);
+    const bool committed = part_->Commit();
+    part_.reset();
+    if (committed) parts_.push_back(currentName_);
+    precedName_ = currentName_;
+    return committed;
+}
+
+void clsConver::PendingWrite(bool force) {
+    if (!force && pending_.size() < kChunk) return;
+    part_->Write(pending_);
+    pending_.clear();
+}
+
+}  // namespace store
