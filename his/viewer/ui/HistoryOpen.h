@@ -43,10 +43,4 @@ struct StartRequest {
 // file to convert first; a text that names no file asks for nothing.
 StartRequest CommandLineRule(const std::string& text);
 
-// After a conversion of ky1Path: the first .ky2 file of its folder whose name
-// starts with the file name up to its first "." (with that folder in
-// front), or empty when there is none. The search order is the folder's,
-// so an older converted file may come first.
-std::string ConvertedFileFind(const std::string& ky1Path);
-
 }  // namespace viewer::ui

@@ -36,17 +36,7 @@ void RewindoApp::Start(const std::string& commandLine, bool splash) {
     main_->GridColorSet();
     // From here on a failing step is skipped; the read's own messages are
     // all the user sees.
-    platform::NoThrow("command line", [&] { CommandLineOpen(commandLine); });
-}
-
-void RewindoApp::CommandLineOpen(const std::string& commandLine) {
-    const StartRequest request = CommandLineRule(commandLine);
-    if (request.Action != StartAction::ConvertThenOpen) {
-        main_->CommandLineOpen(commandLine);
-        return;
-    }
-    if (!main_->OldHistoryConvert(request.Path)) return;
-    if (!ctx_.ConvertedParts.empty()) main_->HistoryFileOpen(ctx_.ConvertedParts.front());
+    platform::NoThrow("command line", [&] { main_->CommandLineOpen(commandLine); });
 }
 
 int RewindoApp::Run() { return QApplication::exec(); }

@@ -41,10 +41,6 @@ public:
     static std::string CommandLineText(int argc, char** argv);
 
 private:
-    // The command-line rule, except that after a conversion it opens the
-    // first part the conversion wrote rather than any older namesake.
-    void CommandLineOpen(const std::string& commandLine);
-
     PortelloModel& library_;
     ViewerContext ctx_;
     std::unique_ptr<frmMain> main_;

@@ -204,9 +204,10 @@ void frmMain::CommandLineOpen(const std::string& text) {
     const StartRequest request = CommandLineRule(text);
     if (request.Action == StartAction::Open) HistoryFileOpen(request.Path);
     if (request.Action != StartAction::ConvertThenOpen) return;
-    if (!OldHistoryConvert(request.Path)) return;
-    const std::string converted = ConvertedFileFind(request.Path);
-    if (!converted.empty()) HistoryFileOpen(converted);
+    // The first part this conversion wrote, not whatever an older
+    // conversion left beside it.
+    if (!OldHistoryConvert(request.Path) || ctx_.ConvertedParts.empty()) return;
+    HistoryFileOpen(ctx_.ConvertedParts.front());
 }
 
 // --- file commands ------------------------------------------------------------
