@@ -6,6 +6,7 @@
 #include "RewindoApp.h"
 #include "UiTestHistory.h"
 #include "his/store/tests/FakeKy1Source.h"
+#include "Ky1JetFile.h"
 
 namespace viewer::ui::test {
 namespace {
@@ -69,6 +70,21 @@ TEST_F(Ky1CommandLine, TheMenuCommandConvertsWithoutOpening) {
     EXPECT_EQ(app.Context().ConvertedParts, std::vector<std::string>{dir / "cap_01.ky2"});
     EXPECT_EQ(TempFolder::ReadAll(dir / "cap_01.ky2").substr(0, 17), "*** KY-Nubera ***");
     EXPECT_FALSE(app.Context().State.FileLoaded);
+}
+
+TEST(Ky1CommandLineRealFile, AnOldDatabaseIsReadThroughTheDatabaseLibraryAndShown) {
+    TempFolder dir{"rewindo-ky1.v1.2"};
+    store::test::Ky1Content content;
+    content.mstCount = 3;
+    content.mst = [](int32_t i) { return Row(static_cast<int16_t>(0x61 + i), static_cast<int16_t>(i % 2)); };
+    ASSERT_TRUE(store::test::WriteKy1File(dir / "old.ky1", store::test::JetVersion::Jet4, content));
+    NoModel library;
+    RewindoApp app{library, dir.path()};  // the database library reads it
+    app.Start(dir / "old.ky1", false);
+    ASSERT_EQ(app.Context().ConvertedParts, std::vector<std::string>{dir / "old_01.ky2"});
+    ASSERT_TRUE(app.Context().State.FileLoaded);
+    EXPECT_EQ(app.Context().gCommon->GetSdCharB(), "ac");
+    EXPECT_EQ(app.Context().gCommon->GetRdCharB(), "b");
 }
 
 }  // namespace
