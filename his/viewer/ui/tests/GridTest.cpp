@@ -20,9 +20,9 @@ protected:
     frmMain& w = *f.Main;
     ViewerState& st = f.Ctx->State;
 
-    void Open(const HistorySpec& spec) {
+    void Open(const HistorySpec& plan) {
         const std::string path = f.Folder / "grid.ky2";
-        ASSERT_TRUE(HistoryWrite(path, spec));
+        ASSERT_TRUE(HistoryWrite(path, plan));
         w.HistoryFileOpen(path);
         ASSERT_TRUE(st.FileLoaded);
     }
@@ -31,10 +31,10 @@ protected:
 };
 
 TEST_F(Grid, ADualPageShowsSdAndRdRowsWithHexAndText) {
-    HistorySpec spec;
-    spec.sd = Letters(20);
-    spec.rdEvery = 5;  // record 5 is RD "5"
-    Open(spec);
+    HistorySpec plan;
+    plan.sd = Letters(20);
+    plan.rdEvery = 5;  // record 5 is RD "5"
+    Open(plan);
     EXPECT_EQ(Text(0, 1), "No.");
     EXPECT_EQ(Text(0, 3), "0");
     EXPECT_EQ(Text(1, 1), "00001");
@@ -49,11 +49,11 @@ TEST_F(Grid, ADualPageShowsSdAndRdRowsWithHexAndText) {
 }
 
 TEST_F(Grid, MarksTriggerAndRowsHaveTheirColours) {
-    HistorySpec spec;
-    spec.sd = Letters(20);
-    spec.rdEvery = 5;
-    spec.triggerAt = 2;
-    Open(spec);
+    HistorySpec plan;
+    plan.sd = Letters(20);
+    plan.rdEvery = 5;
+    plan.triggerAt = 2;
+    Open(plan);
     EXPECT_EQ(Back(1, 3), QColor(255, 128, 0)) << "mark BEGIN on record 0";
     EXPECT_EQ(Back(1, 5), QColor(255, 0, 255)) << "the trigger record";
     EXPECT_EQ(Back(1, 4), QColor(255, 255, 255)) << "an S row";
@@ -61,9 +61,9 @@ TEST_F(Grid, MarksTriggerAndRowsHaveTheirColours) {
 }
 
 TEST_F(Grid, OtherDisplayCodesChangeTheTextColumnAndTheCodePanel) {
-    HistorySpec spec;
-    spec.sd = {0xC1, 0xC2, 0x93, 0xFA, 0x96, 0x7B};
-    Open(spec);
+    HistorySpec plan;
+    plan.sd = {0xC1, 0xC2, 0x93, 0xFA, 0x96, 0x7B};
+    Open(plan);
     w.mnuDspCodeEbcdic->trigger();
     EXPECT_EQ(w.Panels.Text("Code").toStdString(), "EBCDIC");
     EXPECT_TRUE(w.mnuDspCodeEbcdic->isChecked());
@@ -75,9 +75,9 @@ TEST_F(Grid, OtherDisplayCodesChangeTheTextColumnAndTheCodePanel) {
 }
 
 TEST_F(Grid, PageDownEndAndTopLandWhereThePagingRulesSay) {
-    HistorySpec spec;
-    spec.sd = Letters(3000);
-    Open(spec);
+    HistorySpec plan;
+    plan.sd = Letters(3000);
+    Open(plan);
     const int p = st.LinesPerPage;
     const int c = st.CharsPerLine;
     ASSERT_TRUE(w.VScroll1->isEnabled());
@@ -109,10 +109,10 @@ TEST_F(Grid, PageDownEndAndTopLandWhereThePagingRulesSay) {
 }
 
 TEST_F(Grid, MovingDownFromAnRRowSkipsTheSpacerRow) {
-    HistorySpec spec;
-    spec.sd = Letters(200);
-    spec.rdEvery = 2;
-    Open(spec);
+    HistorySpec plan;
+    plan.sd = Letters(200);
+    plan.rdEvery = 2;
+    Open(plan);
     w.VSFlexGrid1->setFocus();
     w.VSFlexGrid1->CursorSet(2, 3);
     QTest::keyClick(w.VSFlexGrid1, Qt::Key_Down);
@@ -120,12 +120,12 @@ TEST_F(Grid, MovingDownFromAnRRowSkipsTheSpacerRow) {
 }
 
 TEST_F(Grid, TheMainWindowScreenshotShowsAHistory) {
-    HistorySpec spec;
-    spec.sd = {0x93, 0xFA, 0x96, 0x7B, 0x8C, 0xEA};  // 日本語 in Shift-JIS
-    for (uint8_t b : Letters(300)) spec.sd.push_back(b);
-    spec.rdEvery = 7;
-    spec.triggerAt = 9;
-    Open(spec);
+    HistorySpec plan;
+    plan.sd = {0x93, 0xFA, 0x96, 0x7B, 0x8C, 0xEA};  // 日本語 in Shift-JIS
+    for (uint8_t b : Letters(300)) plan.sd.push_back(b);
+    plan.rdEvery = 7;
+    plan.triggerAt = 9;
+    Open(plan);
     w.mnuDspCodeShift->trigger();
     w.resize(1100, 640);
     QApplication::processEvents();

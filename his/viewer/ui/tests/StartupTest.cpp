@@ -24,9 +24,9 @@ public:
 
 TEST(Startup, SetsModelOneCreatesRewindoIniAndOpensTheCommandLineFile) {
     TempFolder dir("rewindo-start");
-    HistorySpec spec;
-    spec.sd = Letters(10);
-    ASSERT_TRUE(HistoryWrite(dir / "cmd.ky2", spec));
+    HistorySpec plan;
+    plan.sd = Letters(10);
+    ASSERT_TRUE(HistoryWrite(dir / "cmd.ky2", plan));
     RecordingModel library;
     RewindoApp app(library, dir.path());
     app.Start(dir / "cmd.ky2", false);

@@ -9,32 +9,32 @@
 
 namespace viewer::ui::test {
 
-std::unique_ptr<store::clsCommon> HistoryBuild(const HistorySpec& spec) {
+std::unique_ptr<store::clsCommon> HistoryBuild(const HistorySpec& plan) {
     auto doc = std::make_unique<store::clsCommon>();
-    doc->Direction(spec.direction);
-    doc->DspMode(spec.dspMode);
+    doc->Direction(plan.direction);
+    doc->DspMode(plan.dspMode);
     doc->MonitorStart(kDay0);
     int record = 0;
     auto add = [&](uint8_t dir, uint8_t data) {
-        const uint8_t attr = static_cast<uint8_t>(dir | (record == spec.triggerAt ? kTrig : 0));
+        const uint8_t attr = static_cast<uint8_t>(dir | (record == plan.triggerAt ? kTrig : 0));
         doc->RecordAdd(kDay0 + record / 86400.0, attr, data);
         ++record;
     };
     int n = 0;
-    for (uint8_t byte : spec.sd) {
-        const uint8_t dir = spec.direction == 2 ? kRd : kSd;
+    for (uint8_t byte : plan.sd) {
+        const uint8_t dir = plan.direction == 2 ? kRd : kSd;
         add(dir, byte);
-        if (spec.rdEvery > 0 && ++n % spec.rdEvery == 0) add(kRd, static_cast<uint8_t>(0x30 + n % 10));
+        if (plan.rdEvery > 0 && ++n % plan.rdEvery == 0) add(kRd, static_cast<uint8_t>(0x30 + n % 10));
     }
     return doc;
 }
 
-bool HistoryWrite(const std::string& path, const HistorySpec& spec) {
+bool HistoryWrite(const std::string& path, const HistorySpec& plan) {
     // The saver writes stand-alone files; a chain needs the header and data
     // writers by themselves.
-    const auto doc = HistoryBuild(spec);
+    const auto doc = HistoryBuild(plan);
     platform::AtomicFile file(path);
-    file.Write(store::Ky2HeaderText(*doc, spec.preced, spec.follow));
+    file.Write(store::Ky2HeaderText(*doc, plan.preced, plan.follow));
     store::HistoryDataWrite(*doc, file, store::SaveRange{});
     return file.Commit();
 }

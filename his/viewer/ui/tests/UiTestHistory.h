@@ -31,10 +31,10 @@ struct HistorySpec {
     std::string follow;
 };
 
-// Builds the document the spec describes.
-std::unique_ptr<store::clsCommon> HistoryBuild(const HistorySpec& spec);
+// Builds the document the plan describes.
+std::unique_ptr<store::clsCommon> HistoryBuild(const HistorySpec& plan);
 // Writes it as a KY2 file with the store's writer; false on failure.
-bool HistoryWrite(const std::string& path, const HistorySpec& spec);
+bool HistoryWrite(const std::string& path, const HistorySpec& plan);
 // "A".."Z" repeated, n bytes.
 std::vector<uint8_t> Letters(int n);
 

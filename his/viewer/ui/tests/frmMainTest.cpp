@@ -46,16 +46,16 @@ protected:
     frmMain& w = *f.Main;
     ViewerState& st = f.Ctx->State;
 
-    std::string Write(const std::string& name, const HistorySpec& spec) {
+    std::string Write(const std::string& name, const HistorySpec& plan) {
         const std::string path = f.Folder / name;
-        EXPECT_TRUE(HistoryWrite(path, spec));
+        EXPECT_TRUE(HistoryWrite(path, plan));
         return path;
     }
     std::string DualFile(const std::string& name, int count = 30) {
-        HistorySpec spec;
-        spec.sd = Letters(count);
-        spec.rdEvery = 5;
-        return Write(name, spec);
+        HistorySpec plan;
+        plan.sd = Letters(count);
+        plan.rdEvery = 5;
+        return Write(name, plan);
     }
 };
 
@@ -88,10 +88,10 @@ TEST_F(MainWindow, AnOpenedDualFileIsMarkedWholeAndShownInCaptionAndPanels) {
 }
 
 TEST_F(MainWindow, AnSdFileLeavesTheMarksUnsetAndOnlyItsLineModeOn) {
-    HistorySpec spec;
-    spec.direction = kLineSd;
-    spec.sd = Letters(10);
-    w.HistoryFileOpen(Write("sd.ky2", spec));
+    HistorySpec plan;
+    plan.direction = kLineSd;
+    plan.sd = Letters(10);
+    w.HistoryFileOpen(Write("sd.ky2", plan));
     EXPECT_EQ(st.MarkBegin, -1);
     EXPECT_EQ(st.MarkEnd, -1);
     EXPECT_TRUE(w.mnuDspLineSd->isEnabled());
