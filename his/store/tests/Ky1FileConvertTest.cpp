@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "Ky2Format.h"
+#include "Ky1TestRows.h"
 #include "Ky2TestFiles.h"
 #include "MdbKy1Source.h"
 #include "clsCommon.h"
@@ -19,47 +20,10 @@ namespace {
 using test::JetVersion;
 using test::Ky1Content;
 
-const double kBase = *platform::MakeDate({2003, 4, 5, 6, 7, 8});
-
-// A row of a long history using every flag column, every character-time
-// range code and values at the ends of each column's range.
-Ky1Mst LongRow(int32_t i) {
-    Ky1Mst r;
-    r.Total = i;
-    r.SdCnt = i / 2;
-    r.RdCnt = -i;
-    r.Dtime = kBase + (i / 7) / 86400.0;
-    r.Data = static_cast<int16_t>(i % 256);
-    r.SdRd = static_cast<int16_t>(i % 3 == 2 ? -1 : i % 2);
-    r.Same = static_cast<int16_t>(i % 3 == 0 ? 1 : 0);
-    r.ErrBit = static_cast<uint8_t>(i % 16);
-    r.Trig1 = static_cast<uint8_t>(i % 11 == 0 ? 1 : 0);
-    r.Trig2 = static_cast<uint8_t>(i % 7 == 0 ? 255 : 1);
-    r.SiSo = static_cast<uint8_t>(i % 5 == 0 ? 1 : (i % 5 == 1 ? 2 : 0));
-    r.ChrTime = i % 4 == 0 ? 0.0F : static_cast<float>(0x4000 + (i % 6) * 0x400 + i % 1024);
-    r.DualCnt = i % 2 ? 2147483647 : -2147483647 - 1;
-    return r;
-}
-
-uint8_t ExpectedAttr(const Ky1Mst& r) {
-    int a = 0x80;
-    if (r.Same == 1) a += 0x01;
-    if (r.SdRd == 1) a += 0x02;
-    if (r.SiSo == 1) a += 0x04;
-    if (r.Trig1 == 1) a += 0x08;
-    if (r.ErrBit & 1) a += 0x10;
-    if (r.ErrBit & 2) a += 0x20;
-    if (r.ErrBit & 4) a += 0x40;
-    return static_cast<uint8_t>(a);
-}
-
-std::string HeaderLine(const std::string& file, int number) {
-    std::istringstream in(TempFolder::ReadAll(file));
-    std::string line;
-    for (int i = 0; i < number; ++i) std::getline(in, line);
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    return line;
-}
+using test::ExpectedAttr;
+using test::HeaderLine;
+using test::LongRow;
+const double kBase = test::kKy1Base;
 
 Ky1Content Content(int32_t count) {
     Ky1Content c;

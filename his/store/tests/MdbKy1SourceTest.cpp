@@ -42,6 +42,7 @@ TEST(MdbKy1Source, JapaneseJet3TextIsDecodedFromCodePage932UnlessTheUserChoseOth
     ::setenv("MDB_JET3_CHARSET", "CP1252", 1);
     MdbKy1Source::UseJapaneseCodePage();
     EXPECT_STREQ(std::getenv("MDB_JET3_CHARSET"), "CP1252");
+    ::setenv("MDB_JET3_CHARSET", "CP932", 1);  // the other tests read Japanese files
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "FakeKy1Source.h"
+#include "Ky1TestRows.h"
 #include "Ky2TestFiles.h"
 #include "platform/file/tests/TempFolder.h"
 #include "clsCommon.h"
@@ -16,24 +17,10 @@ namespace {
 using test::FakeKy1Source;
 using test::FakeProgress;
 
-const double kBase = *platform::MakeDate({2003, 4, 5, 6, 7, 8});
-
-// A row of a long history that exercises every flag column and every
-// character-time range code; a new second starts every seven rows.
-Ky1Mst LongRow(int32_t i) {
-    Ky1Mst r;
-    r.Total = i;
-    r.Dtime = kBase + (i / 7) / 86400.0;
-    r.Data = static_cast<int16_t>(i % 256);
-    r.SdRd = static_cast<int16_t>(i % 3 == 2 ? -1 : i % 2);
-    r.Same = static_cast<int16_t>(i % 3 == 0 ? 1 : 0);
-    r.ErrBit = static_cast<uint8_t>(i % 16);
-    r.Trig1 = static_cast<uint8_t>(i % 11 == 0 ? 1 : 0);
-    r.Trig2 = 1;
-    r.SiSo = static_cast<uint8_t>(i % 5 == 0 ? 1 : (i % 5 == 1 ? 2 : 0));
-    r.ChrTime = i % 4 == 0 ? 0.0F : static_cast<float>(0x4000 + (i % 6) * 0x400 + i % 1024);
-    return r;
-}
+using test::ExpectedAttr;
+using test::HeaderLine;
+using test::LongRow;
+const double kBase = test::kKy1Base;
 
 // A row with no flag and no character time.
 Ky1Mst PlainRow(int16_t data) {
@@ -41,27 +28,6 @@ Ky1Mst PlainRow(int16_t data) {
     r.Dtime = kBase;
     r.Data = data;
     return r;
-}
-
-// What the attribute byte must be, worked out here on its own terms.
-uint8_t ExpectedAttr(const Ky1Mst& r) {
-    int a = 0x80;
-    if (r.Same == 1) a += 0x01;
-    if (r.SdRd == 1) a += 0x02;
-    if (r.SiSo == 1) a += 0x04;
-    if (r.Trig1 == 1) a += 0x08;
-    if (r.ErrBit & 1) a += 0x10;
-    if (r.ErrBit & 2) a += 0x20;
-    if (r.ErrBit & 4) a += 0x40;
-    return static_cast<uint8_t>(a);
-}
-
-std::string HeaderLine(const std::string& file, int number) {
-    std::istringstream in(TempFolder::ReadAll(file));
-    std::string line;
-    for (int i = 0; i < number; ++i) std::getline(in, line);
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    return line;
 }
 
 class Conversion : public ::testing::Test {
