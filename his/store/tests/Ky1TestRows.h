@@ -1,11 +1,16 @@
 // KY1 rows for the converter's tests, and what their conversion must give.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "Ky1Source.h"
+#include "Ky2Format.h"
+#include "clsCommon.h"
 #include "platform/file/tests/TempFolder.h"
 #include "platform/time/VbDate.h"
 
@@ -54,6 +59,38 @@ inline std::string HeaderLine(const std::string& file, int number) {
     for (int i = 0; i < number; ++i) std::getline(in, line);
     if (!line.empty() && line.back() == '\r') line.pop_back();
     return line;
+}
+
+// Checks the unit at index i of doc against long row number row.
+inline void ExpectUnitOfRow(const clsCommon& doc, int32_t i, int32_t row) {
+    const Ky1Mst r = LongRow(row);
+    const HistoryRecord* got = doc.Record(i);
+    ASSERT_NE(got, nullptr);
+    ASSERT_EQ(got->Data, r.Data % 256) << row;
+    ASSERT_EQ(got->Attr | 0x80, ExpectedAttr(r)) << row;
+    ASSERT_EQ(FormatStamp(got->DateTime), FormatStamp(r.Dtime)) << row;
+    if (r.ChrTime == 0.0F) {
+        ASSERT_EQ(got->TimIndex, kCharTimeNone) << row;
+    } else {
+        const int word = static_cast<int>(r.ChrTime);
+        ASSERT_EQ(got->TimIndex, (word >> 10) & 7) << row;
+        ASSERT_EQ(got->TimValue, word & 0x3FF) << row;
+    }
+}
+
+// Reads the parts back through the history store and checks every unit
+// against the long row it came from, in order across the parts.
+inline void ExpectPartsHoldLongRows(const std::vector<std::string>& parts, int32_t count) {
+    int32_t row = 0;
+    for (const std::string& part : parts) {
+        clsCommon doc;
+        ASSERT_TRUE(doc.Read(part) || doc.RecordCount() == 0) << part;
+        for (int32_t i = 0; i < doc.RecordCount(); ++i, ++row) {
+            ExpectUnitOfRow(doc, i, row);
+            if (::testing::Test::HasFatalFailure()) return;
+        }
+    }
+    EXPECT_EQ(row, count);
 }
 
 }  // namespace store::test

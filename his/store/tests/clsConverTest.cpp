@@ -47,32 +47,7 @@ protected:
         src.maker = LongRow;
         src.makerCount = count;
     }
-    // Reads the parts back through the history store and checks every
-    // unit against the row it came from, in order across the parts.
-    void ExpectUnitsMatchRows() {
-        int32_t row = 0;
-        for (const std::string& part : parts) {
-            clsCommon doc;
-            ASSERT_TRUE(doc.Read(part) || doc.RecordCount() == 0) << part;
-            for (int32_t i = 0; i < doc.RecordCount(); ++i, ++row) ExpectUnit(doc, i, row);
-        }
-        EXPECT_EQ(row, src.makerCount);
-    }
-    void ExpectUnit(const clsCommon& doc, int32_t i, int32_t row) {
-        const Ky1Mst r = LongRow(row);
-        const HistoryRecord* got = doc.Record(i);
-        ASSERT_NE(got, nullptr);
-        ASSERT_EQ(got->Data, r.Data % 256) << row;
-        ASSERT_EQ(got->Attr | 0x80, ExpectedAttr(r)) << row;
-        ASSERT_EQ(FormatStamp(got->DateTime), FormatStamp(r.Dtime)) << row;
-        if (r.ChrTime == 0.0F) {
-            ASSERT_EQ(got->TimIndex, kCharTimeNone) << row;
-        } else {
-            const int word = static_cast<int>(r.ChrTime);
-            ASSERT_EQ(got->TimIndex, (word >> 10) & 7) << row;
-            ASSERT_EQ(got->TimValue, word & 0x3FF) << row;
-        }
-    }
+    void ExpectUnitsMatchRows() { test::ExpectPartsHoldLongRows(parts, src.makerCount); }
 
     TempFolder dir{"ky1-conv"};
     std::string Ky1 = dir / "cap.ky1";
