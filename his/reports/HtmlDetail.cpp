@@ -77,7 +77,16 @@ std::string HtmlSettingWrite(const store::clsCommon& doc) {
            "]" + MonitorPart(doc) + StopTriggerPart(doc) + StartTriggerPart(doc) + RangePart(doc);
 }
 
-std::string HtmlDetailRow(const store::clsCommon& doc, int32_t record) {
+const std::string& HtmlDetailRows::Stamp(double date) {
+    if (date != stamp_) {
+        stamp_ = date;
+        stampText_ = Date(date);
+    }
+    return stampText_;
+}
+
+std::string HtmlDetailRows::Row(int32_t record) {
+    const store::clsCommon& doc = doc_;
     int16_t data = 0, same = 0, ch = 0, jis7 = 0, trig = 0, parity = 0, over = 0, flam = 0;
     if (!doc.GetDataAtInf(record, data, same, ch, jis7, trig, parity, over, flam)) return {};
     double stamp = 0;
@@ -89,7 +98,8 @@ std::string HtmlDetailRow(const store::clsCommon& doc, int32_t record) {
                                     "<td>&nbsp;<td align=right>" + std::to_string(rd)
                               : "<tr bgcolor=aqua><td align=right>" + std::to_string(dual) +
                                     "<td align=right>" + std::to_string(sd) + "<td>&nbsp;";
-    row += "<td>" + Date(stamp);
+    row += "<td>";
+    row += Stamp(stamp);
     row += "<td align=center>" + platform::HexUpper(static_cast<uint8_t>(data), 2);
     row += FlagCell(same) + FlagCell(jis7) + FlagCell(trig);
     const char letter = store::GetHexErrText(data, parity, over, flam).front();
@@ -108,12 +118,13 @@ bool HtmlDetailWrite(const store::clsCommon& doc, HtmlLineWriter& out, bool aRan
     const int32_t first = aRange ? markBegin : 0;
     const int32_t last = aRange ? markEnd : total - 1;
     bool stopped = false;
+    HtmlDetailRows rows(doc);
     for (int32_t r = first; r <= last; ++r) {
         if (control != nullptr && !control->Proceed(r)) {
             stopped = true;
             break;
         }
-        std::string row = HtmlDetailRow(doc, r);
+        const std::string row = rows.Row(r);
         if (row.empty()) break;
         out.Line(row);
     }

@@ -1,6 +1,7 @@
 #include "HtmlText.h"
 
 #include <cstdint>
+#include <unordered_map>
 
 #include "AtomicFile.h"
 #include "Cp932.h"
@@ -52,6 +53,20 @@ std::string Cp932ByCharacter(std::string_view utf8) {
     return out;
 }
 
+// The few texts that are not ASCII (display characters, table words)
+// come back again and again: each is converted once.
+const std::string& Cp932Run(std::string_view run) {
+    constexpr size_t kMostKept = 4096;
+    thread_local std::unordered_map<std::string, std::string> converted;
+    const auto found = converted.find(std::string(run));
+    if (found != converted.end()) return found->second;
+    if (converted.size() >= kMostKept) converted.clear();
+    bool ok = false;
+    std::string bytes = platform::Utf8ToCp932(run, &ok);
+    if (!ok) bytes = Cp932ByCharacter(run);
+    return converted.emplace(std::string(run), std::move(bytes)).first->second;
+}
+
 }  // namespace
 
 std::string HtmlEscape(std::string_view text) {
@@ -69,9 +84,22 @@ std::string HtmlEscape(std::string_view text) {
 }
 
 std::string HtmlCp932(std::string_view utf8) {
-    bool ok = false;
-    std::string bytes = platform::Utf8ToCp932(utf8, &ok);
-    return ok ? bytes : Cp932ByCharacter(utf8);
+    std::string out;
+    out.reserve(utf8.size());
+    for (size_t at = 0; at < utf8.size();) {
+        // ASCII is the same in both; only the runs between are converted.
+        size_t end = at;
+        const bool ascii = static_cast<unsigned char>(utf8[at]) < 0x80;
+        while (end < utf8.size() && (static_cast<unsigned char>(utf8[end]) < 0x80) == ascii) ++end;
+        const std::string_view run = utf8.substr(at, end - at);
+        if (ascii) {
+            out += run;
+        } else {
+            out += Cp932Run(run);
+        }
+        at = end;
+    }
+    return out;
 }
 
 void HtmlLineWriter::Line(std::string_view utf8) {

@@ -5,20 +5,17 @@
 
 #include "platform/ui/NoThrow.h"
 #include "platform/ui/UiFont.h"
-#include "platform/ui/WindowOwner.h"
 
 namespace reports::ui {
 
 frmHTML::frmHTML(QWidget* owner, viewer::ViewerState& state, int16_t charTime)
-    : QWidget(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      state_(state) {
+    : QDialog(owner), state_(state) {
     setAttribute(Qt::WA_DeleteOnClose);
     Design();
     optHani0->setEnabled(state.DspLine == viewer::kLineDual && state.BothMarksSet());
     optHani1->setChecked(true);
     chkTimeDsp->setEnabled(charTime == 1);
     chkTimeDsp->setChecked(false);
-    platform::TieToOwner(this, owner);
 }
 
 void frmHTML::Design() {

@@ -1,14 +1,14 @@
 // The HTML export window: the range and the character-time choice, then
 // the save dialog, whose file type picks the standard or the detailed
-// form. Modeless; it closes after the export or when the save dialog is
-// cancelled.
+// form. Modeless and owned by the main window; it closes after the export
+// or when the save dialog is cancelled.
 #pragma once
 
 #include <QCheckBox>
+#include <QDialog>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QWidget>
 
 #include <functional>
 #include <string>
@@ -25,7 +25,7 @@ struct HtmlAnswer {
     int FilterIndex = 1;
 };
 
-class frmHTML : public QWidget {
+class frmHTML : public QDialog {
     Q_OBJECT
 
 public:
