@@ -17,6 +17,7 @@
 #include <string>
 
 #include "CodeTable.h"
+#include "HistoryPrinting.h"
 #include "HtmlExport.h"
 #include "PrnCode.h"
 #include "clsCommon.h"
@@ -74,17 +75,6 @@ private:
     PeakMeter& meter_;
 };
 
-class PrinterSink final : public reports::ListingSink {
-public:
-    explicit PrinterSink(platform::Printer& printer) : printer_(printer) {}
-    void PrintLine(const std::string& text) override { printer_.Print(text); }
-    void NewPage() override { printer_.NewPage(); }
-    int Page() const override { return printer_.Page(); }
-
-private:
-    platform::Printer& printer_;
-};
-
 // Both directions with character times, twenty units a second; every
 // seventh SD unit arrived together with the RD unit after it.
 const store::clsCommon& History(int units) {
@@ -123,34 +113,19 @@ void Report(benchmark::State& state, int units, double growth, const char* goal)
     state.SetLabel(goal);
 }
 
-void BM_StandardHtml(benchmark::State& state) {
+// range(0): records; range(1): the form, 1 standard or 2 detailed.
+void BM_Html(benchmark::State& state) {
     const int units = static_cast<int>(state.range(0));
+    const auto form = static_cast<reports::HtmlForm>(state.range(1));
     const store::clsCommon& doc = History(units);
-    const std::string path = OutPath("ky-bench-standard.html");
+    const std::string path = OutPath("ky-bench.html");
     double growth = 0;
     for (auto _ : state) {
         PeakMeter meter;
         MeterSink sink(meter);
-        const reports::HtmlResult result =
-            reports::HtmlExport(doc, path, reports::HtmlForm::Standard, Dual(), &sink);
-        if (!result.Written()) state.SkipWithError("the export failed");
-        growth = std::max(growth, meter.GrowthMegabytes());
-    }
-    std::filesystem::remove(path);
-    Report(state, units, growth, "goal >= 1M records/s, peak growth flat (< 8 MB)");
-}
-
-void BM_DetailedHtml(benchmark::State& state) {
-    const int units = static_cast<int>(state.range(0));
-    const store::clsCommon& doc = History(units);
-    const std::string path = OutPath("ky-bench-detailed.html");
-    double growth = 0;
-    for (auto _ : state) {
-        PeakMeter meter;
-        MeterSink sink(meter);
-        const reports::HtmlResult result =
-            reports::HtmlExport(doc, path, reports::HtmlForm::Detailed, Dual(), &sink);
-        if (!result.Written()) state.SkipWithError("the export failed");
+        if (!reports::HtmlExport(doc, path, form, Dual(), &sink).Written()) {
+            state.SkipWithError("the export failed");
+        }
         growth = std::max(growth, meter.GrowthMegabytes());
     }
     std::filesystem::remove(path);
@@ -172,7 +147,7 @@ void BM_PdfListing(benchmark::State& state) {
         printer.FontSize(10);
         printer.FontName("ＭＳ 明朝");
         if (!printer.StartDoc(path)) state.SkipWithError("no PDF document");
-        PrinterSink sink(printer);
+        reports::ui::PrinterSink sink(printer);
         reports::ListingPrint(doc, Dual(), sink, &control);
         pages = printer.Page();
         meter.Sample();
@@ -185,9 +160,12 @@ void BM_PdfListing(benchmark::State& state) {
     Report(state, units, growth, "goal >= 100k records/s, peak growth flat (< 32 MB)");
 }
 
-BENCHMARK(BM_StandardHtml)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(2);
-BENCHMARK(BM_DetailedHtml)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(2);
-BENCHMARK(BM_PdfListing)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_Html)
+    ->ArgNames({"records", "form"})
+    ->ArgsProduct({{100000, 1000000}, {1, 2}})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(2);
+BENCHMARK(BM_PdfListing)->ArgName("records")->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace
 

@@ -20,6 +20,7 @@ using test::Add;
 using test::kRd;
 using test::kSame;
 using test::kSd;
+using test::Mode;
 
 // The lines in code page 932, each ended by CR LF.
 std::string FileOf(const std::vector<std::string>& lines) {
@@ -126,13 +127,6 @@ std::unique_ptr<store::clsCommon> DualHistory() {
     return doc;
 }
 
-ReportOptions Mode(int16_t line, bool times = false, int16_t code = 1) {
-    ReportOptions opts;
-    opts.DspLine = line;
-    opts.DspCode = code;
-    opts.PrintCharTime = times;
-    return opts;
-}
 
 class HtmlExportTest : public ::testing::Test {
 protected:

@@ -12,6 +12,7 @@ using test::Add;
 using test::kRd;
 using test::kSame;
 using test::kSd;
+using test::Mode;
 
 std::vector<SlotLine> Walk(const store::clsCommon& doc, const ReportOptions& opts,
                            ReportControl* control = nullptr) {
@@ -22,13 +23,6 @@ std::vector<SlotLine> Walk(const store::clsCommon& doc, const ReportOptions& opt
     return lines;
 }
 
-ReportOptions Mode(int16_t line, bool times = false) {
-    ReportOptions opts;
-    opts.DspLine = line;
-    opts.DspCode = 1;
-    opts.PrintCharTime = times;
-    return opts;
-}
 
 TEST(ListingWalker, OneDirectionTakesTenOfItsBytesALineAndSkipsTheOther) {
     auto doc = test::Conditions();

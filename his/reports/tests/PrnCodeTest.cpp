@@ -16,6 +16,7 @@ namespace {
 using test::Add;
 using test::kRd;
 using test::kSd;
+using test::Mode;
 
 // Collects the printed lines page by page.
 class PageSink final : public ListingSink {
@@ -30,13 +31,6 @@ public:
     std::vector<std::vector<std::string>> pages;
 };
 
-ReportOptions Mode(int16_t line, bool times = false) {
-    ReportOptions opts;
-    opts.DspLine = line;
-    opts.DspCode = 1;
-    opts.PrintCharTime = times;
-    return opts;
-}
 
 std::string Pad(std::string text) { return text + std::string(80 - CharCount(text), ' '); }
 

@@ -35,6 +35,14 @@ void AddLetters(store::clsCommon& doc, uint8_t attr, int n) {
     for (int i = 0; i < n; ++i) Add(doc, attr, static_cast<uint8_t>('A' + i % 26));
 }
 
+ReportOptions Mode(int16_t line, bool times, int16_t code) {
+    ReportOptions opts;
+    opts.DspLine = line;
+    opts.DspCode = code;
+    opts.PrintCharTime = times;
+    return opts;
+}
+
 std::string ReadAll(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());

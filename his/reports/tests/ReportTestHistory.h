@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "ReportOptions.h"
 #include "clsCommon.h"
 
 namespace reports::test {
@@ -33,6 +34,10 @@ void Add(store::clsCommon& doc, uint8_t attr, uint8_t data, int seconds = 0,
 
 // n records of one direction, bytes 'A' to 'Z' over and over.
 void AddLetters(store::clsCommon& doc, uint8_t attr, int n);
+
+// Options for a line mode (0 DUAL, 1 SD, 2 RD) in a display code,
+// everything, with or without character times.
+ReportOptions Mode(int16_t line, bool times = false, int16_t code = 1);
 
 // The whole file as a string; empty when it cannot be read.
 std::string ReadAll(const std::string& path);

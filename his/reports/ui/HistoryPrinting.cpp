@@ -1,6 +1,5 @@
 #include "HistoryPrinting.h"
 
-#include "PrnCode.h"
 #include "platform/ui/Printer.h"
 #include "platform/ui/Yielder.h"
 #include "platform/ui/frmPrinting.h"
@@ -13,17 +12,6 @@ namespace {
 // line, six in from the left edge.
 constexpr double kLeftMargin = -6;
 constexpr double kFontSize = 10;
-
-class PrinterSink final : public ListingSink {
-public:
-    explicit PrinterSink(platform::Printer& printer) : printer_(printer) {}
-    void PrintLine(const std::string& text) override { printer_.Print(text); }
-    void NewPage() override { printer_.NewPage(); }
-    int Page() const override { return printer_.Page(); }
-
-private:
-    platform::Printer& printer_;
-};
 
 // Before each record: a turn for the window system (its cancel button),
 // then the cancel flag.
@@ -41,6 +29,10 @@ private:
 };
 
 }  // namespace
+
+void PrinterSink::PrintLine(const std::string& text) { printer_.Print(text); }
+void PrinterSink::NewPage() { printer_.NewPage(); }
+int PrinterSink::Page() const { return printer_.Page(); }
 
 PrintOutcome HistoryPrint(const PrintJob& job) {
     PrintOutcome outcome;

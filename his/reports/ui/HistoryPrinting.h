@@ -7,12 +7,14 @@
 #include <functional>
 #include <string>
 
+#include "PrnCode.h"
 #include "ReportOptions.h"
 #include "clsCommon.h"
 
 class QWidget;
 
 namespace platform {
+class Printer;
 class frmPrinting;
 }
 
@@ -37,5 +39,17 @@ struct PrintJob {
 };
 
 PrintOutcome HistoryPrint(const PrintJob& job);
+
+// The listing's lines on a printer, one printed line each.
+class PrinterSink final : public ListingSink {
+public:
+    explicit PrinterSink(platform::Printer& printer) : printer_(printer) {}
+    void PrintLine(const std::string& text) override;
+    void NewPage() override;
+    int Page() const override;
+
+private:
+    platform::Printer& printer_;
+};
 
 }  // namespace reports::ui

@@ -1,7 +1,8 @@
 #include "frmHTML.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
+
+#include "RangeChoice.h"
 
 #include "platform/ui/NoThrow.h"
 #include "platform/ui/UiFont.h"
@@ -12,27 +13,14 @@ frmHTML::frmHTML(QWidget* owner, viewer::ViewerState& state, int16_t charTime)
     : QDialog(owner), state_(state) {
     setAttribute(Qt::WA_DeleteOnClose);
     Design();
-    optHani0->setEnabled(state.DspLine == viewer::kLineDual && state.BothMarksSet());
-    optHani1->setChecked(true);
-    chkTimeDsp->setEnabled(charTime == 1);
-    chkTimeDsp->setChecked(false);
+    RangeChoiceLoad(state, charTime, optHani0, optHani1, chkTimeDsp);
 }
 
 void frmHTML::Design() {
     setObjectName(QStringLiteral("frmHTML"));
     setFont(platform::UiFont());
     setWindowTitle(QStringLiteral("HTML形式で保存"));
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setTitle(QStringLiteral("印刷範囲の選択"));
-    optHani0->setObjectName(QStringLiteral("optHani0"));
-    optHani0->setText(QStringLiteral("範囲指定"));
-    optHani1->setObjectName(QStringLiteral("optHani1"));
-    optHani1->setText(QStringLiteral("全て"));
-    auto* frameLayout = new QHBoxLayout(Frame1);
-    frameLayout->addWidget(optHani0);
-    frameLayout->addWidget(optHani1);
-    chkTimeDsp->setObjectName(QStringLiteral("chkTimeDsp"));
-    chkTimeDsp->setText(QStringLiteral("文字間時間表示"));
+    RangeChoiceDesign(Frame1, optHani0, optHani1, chkTimeDsp);
     cmdOk->setObjectName(QStringLiteral("cmdOk"));
     cmdOk->setText(QStringLiteral("OK"));
     cmdOk->setDefault(true);

@@ -33,34 +33,28 @@ std::string Run(const std::string& command) {
     return out;
 }
 
+// text cut at every separator; what follows the last one is dropped.
+std::vector<std::string> Split(const std::string& text, char separator) {
+    std::vector<std::string> parts;
+    size_t start = 0;
+    for (size_t at = text.find(separator); at != std::string::npos; at = text.find(separator, start)) {
+        parts.push_back(text.substr(start, at - start));
+        start = at + 1;
+    }
+    return parts;
+}
+
 // The text of each page, as pdftotext lays it out. Its layout mode packs
 // words by the text around them; told the listing's character pitch (5
 // points: half of the 10-point fixed-pitch font) it keeps every column.
 std::vector<std::string> PdfPages(const std::string& path, bool fixedPitch = false) {
     const std::string options = fixedPitch ? "-layout -fixed 5" : "-layout";
-    const std::string text = Run("pdftotext " + options + " '" + path + "' - 2>/dev/null");
-    std::vector<std::string> pages;
-    size_t start = 0;
-    for (size_t at = text.find('\f'); at != std::string::npos; at = text.find('\f', start)) {
-        pages.push_back(text.substr(start, at - start));
-        start = at + 1;
-    }
-    return pages;
-}
-
-std::vector<std::string> LinesOf(const std::string& page) {
-    std::vector<std::string> lines;
-    size_t start = 0;
-    for (size_t at = page.find('\n'); at != std::string::npos; at = page.find('\n', start)) {
-        lines.push_back(page.substr(start, at - start));
-        start = at + 1;
-    }
-    return lines;
+    return Split(Run("pdftotext " + options + " '" + path + "' - 2>/dev/null"), '\f');
 }
 
 // The line holding text, "" when none does.
 std::string LineWith(const std::string& page, const std::string& text) {
-    for (const std::string& line : LinesOf(page)) {
+    for (const std::string& line : Split(page, '\n')) {
         if (line.find(text) != std::string::npos) return line;
     }
     return {};
