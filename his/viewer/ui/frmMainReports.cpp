@@ -1,9 +1,9 @@
 // The main window's print and HTML export commands.
 #include "DialogPlacer.h"
+#include "DisplayModes.h"
 #include "HistoryPrinting.h"
 #include "HistorySaving.h"
 #include "HtmlExport.h"
-#include "ListingTexts.h"
 #include "ViewerContext.h"
 #include "frmHTML.h"
 #include "frmMain.h"
@@ -21,8 +21,7 @@ constexpr char kMsgPrinterSettings[] = "プリンタの設定が正しくあり�
 }  // namespace
 
 void frmMain::PrintCommandsEnable() {
-    // The listing has no one-byte text for the two-byte codes.
-    const bool printable = Loaded() && !reports::IsLineCode(ctx_.State.DspCode);
+    const bool printable = Loaded() && viewer::DspCodeSet(ctx_.State).PrintEnabled;
     mnuPrint->setEnabled(printable);
     Buttons.SetEnabled("Print", printable);
 }
@@ -61,7 +60,7 @@ void frmMain::HtmlWrite(const std::string& path, int form) {
 }
 
 void frmMain::mnuPrint_Click() {
-    if (!Loaded() || reporting_ || reports::IsLineCode(ctx_.State.DspCode)) return;
+    if (!Loaded() || reporting_ || !viewer::DspCodeSet(ctx_.State).PrintEnabled) return;
     if (!platform::Printer::DeviceName()) {
         MsgShow(kMsgPrinterSettings, kIconStop);
         return;
