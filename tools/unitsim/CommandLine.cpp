@@ -97,6 +97,12 @@ struct Parser {
         return true;
     }
 
+    bool DownloadResult() {
+        int& digit = result.options.maintenance.downloadResult;
+        if (!Number("--download-result", &digit)) return false;
+        return (digit >= 0 && digit <= 9) || Fail("--download-result must be a digit");
+    }
+
     bool LanPort() {
         if (!Number("--lan", &result.options.lanPort)) return false;
         const int port = result.options.lanPort;
@@ -117,6 +123,8 @@ struct Parser {
             {"--stream", [&] { return Stream(); }},
             {"--link", [&] { return Value(option, &result.linkPath); }},
             {"--lan", [&] { return LanPort(); }},
+            {"--download-result", [&] { return DownloadResult(); }},
+            {"--short-memory-reply", [&] { return Number(option, &o.maintenance.memoryReplyBytes); }},
             {"--lan-status", [&] { return LanStatus(); }},
             {"--lan-noise", [&] { return o.lanNoise = true; }},
             {"--ignore-stdin", [&] { return result.ignoreStdin = true; }},
@@ -173,6 +181,10 @@ std::string UsageText() {
            "  --reply-delay MS         delay every answer by MS milliseconds\n"
            "  --hang-up-after N        hang up when the Nth line arrives\n"
            "  --banner-without-crlf    model 1: send the banner without CR LF\n"
+           "  --download-result D      answer every S-record download with result D\n"
+           "                           (0 written, 1 failed, 3 checksum error; default:\n"
+           "                           3 when a line's checksum is wrong, else 0)\n"
+           "  --short-memory-reply N   memory reads send only N of the bytes they announce\n"
            "  --stream N[:R]           stream N units a second (R to a record) once the PC\n"
            "                           sends the start command\n"
            "  --link PATH              make PATH a symlink to the terminal\n"

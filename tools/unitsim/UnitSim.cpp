@@ -118,6 +118,11 @@ bool UnitSim::IsRemote() const {
     return model_.IsRemote();
 }
 
+UnitMaintenance UnitSim::Maintenance() const {
+    std::lock_guard lock(modelLock_);
+    return model_.Maintenance();
+}
+
 void UnitSim::SetScenario(const Scenario& scenario) {
     {
         std::lock_guard lock(modelLock_);

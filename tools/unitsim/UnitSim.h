@@ -74,6 +74,8 @@ public:
     std::map<char, std::string> ParameterLines() const;
     std::string LastClockSet() const;
     bool IsRemote() const;
+    // The memory reads, buzzer and downloads so far, as a copy.
+    UnitMaintenance Maintenance() const;
 
     // Monitoring, as UnitModel describes it. Throws std::invalid_argument
     // for a scenario ValidateScenario rejects.

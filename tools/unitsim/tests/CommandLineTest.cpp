@@ -56,6 +56,14 @@ TEST(CommandLineTest, TakesEveryOption) {
     EXPECT_EQ(always->options.wrongReadBackTimes, -1);
 }
 
+TEST(CommandLineTest, TakesTheMaintenanceFaults) {
+    const auto line = Parse({"--download-result", "3", "--short-memory-reply", "5"});
+    ASSERT_TRUE(line.has_value());
+    EXPECT_EQ(line->options.maintenance.downloadResult, 3);
+    EXPECT_EQ(line->options.maintenance.memoryReplyBytes, 5);
+    EXPECT_EQ(Parse({})->options.maintenance.downloadResult, -1);
+}
+
 TEST(CommandLineTest, TakesTheLanLineAndItsFaults) {
     const auto line = Parse({"--lan", "0", "--lan-status", "0,0,1,0,0,255", "--lan-noise"});
     ASSERT_TRUE(line.has_value());
@@ -75,7 +83,7 @@ TEST(CommandLineTest, RejectsBadLinesWithAReason) {
         {"--stream", "0"}, {"--stream", "x"}, {"--stream", "500:"}, {"--stream", "500:0"},
         {"--stream"}, {"--lan", "65536"}, {"--lan", "-2"}, {"--lan-status", "0,0,1,0,0"},
         {"--lan-status", "0,0,1,0,0,0,0"}, {"--lan-status", "0,0,256,0,0,0"}, {"--lan-status", "0,,1,0,0,0"},
-        {"--lan", "0", "--link", "/tmp/ky"},
+        {"--lan", "0", "--link", "/tmp/ky"}, {"--download-result", "10"}, {"--download-result", "x"},
     };
     for (const auto& args : bad) {
         std::string error;
