@@ -22,7 +22,7 @@ PORTELLO_API void AP_SocketClose(void) {
     try {
         App().device.LanClose();
     } catch (...) {
-        // Only a lock can throw; the session is then closed when the
+        // Only a lock can throw; the connection is then closed when the
         // library unloads.
     }
 }

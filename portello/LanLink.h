@@ -10,7 +10,7 @@
 #include <mutex>
 #include <vector>
 
-#include "LanSession.h"
+#include "LanConnection.h"
 #include "SerialPort.h"
 
 namespace portello {
@@ -45,15 +45,15 @@ public:
     uint64_t LostBytes() const { return lostBytes_; }
 
 private:
-    std::shared_ptr<LanSession> Current();
+    std::shared_ptr<LanConnection> Current();
     void ReapLocked();
 
     std::atomic<uint32_t> lineSetupBaud_{0};
     std::atomic<uint64_t> lostBytes_{0};
     std::mutex lanLock_;  // the two members below
-    std::shared_ptr<LanSession> session_;
-    // Closed sessions whose reader was still in a name look-up.
-    std::vector<std::shared_ptr<LanSession>> retired_;
+    std::shared_ptr<LanConnection> connection_;
+    // Closed connections whose reader was still in a name look-up.
+    std::vector<std::shared_ptr<LanConnection>> retired_;
 };
 
 }  // namespace portello

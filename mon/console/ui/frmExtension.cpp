@@ -78,10 +78,10 @@ QString ListText(std::string line) {
 frmExtension::frmExtension(Engine& engine, Message message, QWidget* owner, uint32_t readAddress,
                            int16_t readLength)
     : QDialog(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      session_(engine.Api, engine.Io, engine.Pc.WaitSend),
+      control_(engine.Api, engine.Io, engine.Pc.WaitSend),
       message_(std::move(message)) {
-    session_.AddressTake(HexDigits(readAddress, 8));
-    session_.LengthTake(HexDigits(static_cast<uint32_t>(readLength), 2));
+    control_.AddressTake(HexDigits(readAddress, 8));
+    control_.LengthTake(HexDigits(static_cast<uint32_t>(readLength), 2));
     setWindowModality(Qt::ApplicationModal);
     Design();
     platform::TieToOwner(this, owner);
@@ -243,11 +243,11 @@ void frmExtension::DesignButtons() {
 
 void frmExtension::Form_Load() {
     DumpHeaderShow();
-    txtAddress->setText(Q(session_.ReadAddressText()));
-    txtLength->setText(Q(session_.ReadLengthText()));
+    txtAddress->setText(Q(control_.ReadAddressText()));
+    txtLength->setText(Q(control_.ReadLengthText()));
     {
         const QSignalBlocker quiet(UpDown1);
-        UpDown1->setValue(session_.ReadLength());
+        UpDown1->setValue(control_.ReadLength());
     }
     txtExeAdr->setText(QStringLiteral("FFFFFF"));
     // The timer reads the unit from the opening on.
@@ -255,7 +255,7 @@ void frmExtension::Form_Load() {
 }
 
 // No close while a download runs.
-bool frmExtension::Form_QueryUnload() const { return !session_.Downloading(); }
+bool frmExtension::Form_QueryUnload() const { return !control_.Downloading(); }
 
 void frmExtension::closeEvent(QCloseEvent* event) {
     if (Form_QueryUnload()) {
@@ -278,14 +278,14 @@ void frmExtension::cmdCancel_Click() { close(); }
 // --- memory read, buzzer, break -------------------------------------------------
 
 void frmExtension::cmdSet_Click() {
-    session_.AddressTake(S(txtAddress->text()));
-    txtAddress->setText(Q(session_.ReadAddressText()));
-    if (session_.LengthTake(S(txtLength->text()))) {
-        txtLength->setText(Q(session_.ReadLengthText()));
+    control_.AddressTake(S(txtAddress->text()));
+    txtAddress->setText(Q(control_.ReadAddressText()));
+    if (control_.LengthTake(S(txtLength->text()))) {
+        txtLength->setText(Q(control_.ReadLengthText()));
         const QSignalBlocker quiet(UpDown1);
-        UpDown1->setValue(session_.ReadLength());
+        UpDown1->setValue(control_.ReadLength());
     }
-    session_.MemoryRead();
+    control_.MemoryRead();
     TimerSync();
 }
 
@@ -293,9 +293,9 @@ void frmExtension::UpDown1_Change() {
     txtLength->setText(Q(HexDigits(static_cast<uint32_t>(UpDown1->value()), 2)));
 }
 
-void frmExtension::cmdGo_Click() { session_.Buzzer(Selected(optTone), Selected(optTime)); }
+void frmExtension::cmdGo_Click() { control_.Buzzer(Selected(optTone), Selected(optTime)); }
 
-void frmExtension::cmdBreak_Click() { session_.Break(optBreak[0]->isChecked()); }
+void frmExtension::cmdBreak_Click() { control_.Break(optBreak[0]->isChecked()); }
 
 void frmExtension::DumpHeaderShow() {
     VSFlexGrid1->clearContents();
@@ -352,13 +352,13 @@ void frmExtension::cmdDownload_Click() {
 void frmExtension::DownloadStart() {
     std::vector<std::string> lines;
     if (!DownloadFileRead(&lines)) return;
-    const auto check = session_.DownloadStart(std::move(lines), Selected(optMode), S(txtExeAdr->text()),
+    const auto check = control_.DownloadStart(std::move(lines), Selected(optMode), S(txtExeAdr->text()),
                                               S(txtOffset->text()));
-    if (check == ExtensionSession::StartCheck::ExecutionAddressBad) {
+    if (check == ExtensionControl::StartCheck::ExecutionAddressBad) {
         txtExeAdr->setFocus();
         return;
     }
-    if (check == ExtensionSession::StartCheck::OffsetBad) {
+    if (check == ExtensionControl::StartCheck::OffsetBad) {
         txtOffset->setFocus();
         return;
     }
@@ -391,7 +391,7 @@ bool frmExtension::DownloadFileRead(std::vector<std::string>* lines) {
 }
 
 void frmExtension::DownloadStop() {
-    session_.DownloadStop();
+    control_.DownloadStop();
     TimerSync();
     cmdDownload->setText(QString::fromUtf8(kIdleCaption));
     DownloadControlsEnable(true);
@@ -407,7 +407,7 @@ void frmExtension::DownloadControlsEnable(bool idle) {
 // --- the timer ------------------------------------------------------------------
 
 void frmExtension::Timer1_Timer() {
-    const ExtensionSession::Tick tick = session_.TimerTick(SSTab1->currentIndex());
+    const ExtensionControl::Tick tick = control_.TimerTick(SSTab1->currentIndex());
     TimerSync();
     if (tick.sent) {
         lstMsg->addItem(ListText(*tick.sent));
@@ -421,7 +421,7 @@ void frmExtension::Timer1_Timer() {
 }
 
 void frmExtension::TimerSync() {
-    if (!session_.TimerEnabled()) {
+    if (!control_.TimerEnabled()) {
         Timer1->stop();
     } else if (!Timer1->isActive()) {
         Timer1->start();

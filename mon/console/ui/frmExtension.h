@@ -3,7 +3,7 @@
 // unit's F-ROM or S-RAM with the unit's final reply. It is shown modal, so
 // the engine's loop waits while it is open; its own 10 ms timer reads the
 // unit's replies and paces the download's lines. The logic is
-// ExtensionSession's; this window reads and writes its widgets.
+// ExtensionControl's; this window reads and writes its widgets.
 #pragma once
 
 #include <QButtonGroup>
@@ -23,7 +23,7 @@
 #include <string>
 #include <vector>
 
-#include "ExtensionSession.h"
+#include "ExtensionControl.h"
 #include "UpDownArrows.h"
 
 class QCloseEvent;
@@ -57,9 +57,9 @@ public:
     // One tick of Timer1; tests call it to go faster than the timer.
     void Timer1_Timer();
 
-    uint32_t ReadAddress() const { return session_.ReadAddress(); }
-    int16_t ReadLength() const { return session_.ReadLength(); }
-    bool Downloading() const { return session_.Downloading(); }
+    uint32_t ReadAddress() const { return control_.ReadAddress(); }
+    int16_t ReadLength() const { return control_.ReadLength(); }
+    bool Downloading() const { return control_.Downloading(); }
 
     QTabWidget* const SSTab1 = new QTabWidget(this);
     // Page 0, memory read.
@@ -113,7 +113,7 @@ private:
     void TimerSync();
     void Notify(const std::string& text, int16_t icon);
 
-    ExtensionSession session_;
+    ExtensionControl control_;
     Message message_;
 };
 

@@ -6,9 +6,9 @@
 // line status is kept for the modem-line calls, data goes into the receive
 // ring under the ring's lock. While the ring has 2,048 free bytes or fewer
 // it reads nothing, so the bytes wait in the socket and the unit is held
-// back by TCP; nothing is dropped for lack of room. When the unit closes
-// the connection the session is no longer connected and its modem lines
-// read off.
+// back by TCP. A packet the ring refuses all the same (a caller filled it
+// in the meantime) is counted in the lost bytes. When the unit closes the
+// connection the link is no longer connected and its modem lines read off.
 #pragma once
 
 #include <array>
@@ -23,14 +23,14 @@
 
 namespace portello {
 
-class LanSession {
+class LanConnection {
 public:
     // Nothing is created until Open.
-    LanSession(ReceiveRing& ring, std::atomic<uint64_t>& lostBytes);
+    LanConnection(ReceiveRing& ring, std::atomic<uint64_t>& lostBytes);
     // Stops the reader, waits for it and closes the socket.
-    ~LanSession();
-    LanSession(const LanSession&) = delete;
-    LanSession& operator=(const LanSession&) = delete;
+    ~LanConnection();
+    LanConnection(const LanConnection&) = delete;
+    LanConnection& operator=(const LanConnection&) = delete;
 
     // Creates the stream socket; false when the system gives none.
     bool Open();

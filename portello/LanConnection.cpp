@@ -1,4 +1,4 @@
-#include "LanSession.h"
+#include "LanConnection.h"
 
 #include <arpa/inet.h>
 #include <netdb.h>
@@ -39,23 +39,23 @@ bool Resolve(const std::string& host, uint16_t port, sockaddr_in* out) {
 
 }  // namespace
 
-LanSession::LanSession(ReceiveRing& ring, std::atomic<uint64_t>& lostBytes)
+LanConnection::LanConnection(ReceiveRing& ring, std::atomic<uint64_t>& lostBytes)
     : ring_(ring), lostBytes_(lostBytes) {}
 
-LanSession::~LanSession() {
+LanConnection::~LanConnection() {
     Stop();
     Join();
     if (fd_ >= 0) ::close(fd_);
     if (wakeFd_ >= 0) ::close(wakeFd_);
 }
 
-bool LanSession::Open() {
+bool LanConnection::Open() {
     fd_ = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
     wakeFd_ = ::eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
     return fd_ >= 0 && wakeFd_ >= 0;
 }
 
-bool LanSession::Start(const std::string& host, uint16_t port, uint32_t lineSetupBaud) {
+bool LanConnection::Start(const std::string& host, uint16_t port, uint32_t lineSetupBaud) {
     if (fd_ < 0 || started_.exchange(true)) return false;
     resolving_ = true;
     try {
@@ -68,7 +68,7 @@ bool LanSession::Start(const std::string& host, uint16_t port, uint32_t lineSetu
     return true;
 }
 
-void LanSession::Stop() {
+void LanConnection::Stop() {
     {
         std::lock_guard lock(feedLock_);
         stop_ = true;
@@ -78,17 +78,17 @@ void LanSession::Stop() {
     Wake();
 }
 
-void LanSession::Join() {
+void LanConnection::Join() {
     if (reader_.joinable()) reader_.join();
 }
 
-uint8_t LanSession::Status(size_t i) const {
+uint8_t LanConnection::Status(size_t i) const {
     if (!connected_ || i >= lan::kLineStatusSize) return 0;
     std::lock_guard lock(feedLock_);
     return status_[i];
 }
 
-int32_t LanSession::SendData(const uint8_t* data, int32_t len) {
+int32_t LanConnection::SendData(const uint8_t* data, int32_t len) {
     if (len < 0 || (len > 0 && data == nullptr)) return 0;
     std::lock_guard lock(sendLock_);
     if (!connected_) return 0;
@@ -105,18 +105,18 @@ int32_t LanSession::SendData(const uint8_t* data, int32_t len) {
     return static_cast<int32_t>(last);
 }
 
-int32_t LanSession::SendDtr(int32_t on) {
+int32_t LanConnection::SendDtr(int32_t on) {
     std::lock_guard lock(sendLock_);
     if (!connected_) return 0;
     const lan::Bytes frame = lan::ModemControlFrame(on);
     return SendFrameLocked(frame) ? static_cast<int32_t>(frame.size()) : 0;
 }
 
-void LanSession::RetryReceive() {
+void LanConnection::RetryReceive() {
     if (receivePending_) Wake();
 }
 
-void LanSession::Run(std::string host, uint16_t port, uint32_t baud) {
+void LanConnection::Run(std::string host, uint16_t port, uint32_t baud) {
     if (ConnectTo(host, port)) {
         std::unique_lock send(sendLock_);
         if (!StopAsked() && SendFrameLocked(lan::LineSetupFrame(baud))) {
@@ -134,7 +134,7 @@ void LanSession::Run(std::string host, uint16_t port, uint32_t baud) {
     finished_ = true;
 }
 
-bool LanSession::ConnectTo(const std::string& host, uint16_t port) {
+bool LanConnection::ConnectTo(const std::string& host, uint16_t port) {
     sockaddr_in address{};
     const bool found = Resolve(host, port, &address);
     resolving_ = false;
@@ -143,7 +143,7 @@ bool LanSession::ConnectTo(const std::string& host, uint16_t port) {
     return errno == EINPROGRESS && AwaitConnect();
 }
 
-bool LanSession::AwaitConnect() {
+bool LanConnection::AwaitConnect() {
     for (;;) {
         pollfd p[2] = {{fd_, POLLOUT, 0}, {wakeFd_, POLLIN, 0}};
         if (::poll(p, 2, -1) < 0) {
@@ -158,7 +158,7 @@ bool LanSession::AwaitConnect() {
     }
 }
 
-void LanSession::ReadLoop() {
+void LanConnection::ReadLoop() {
     const LanFrameParser::Sink sink = [this](uint16_t command, const uint8_t* payload, size_t length) {
         TakeFrame(command, payload, length);
     };
@@ -179,7 +179,7 @@ void LanSession::ReadLoop() {
     }
 }
 
-bool LanSession::WaitForRoom() {
+bool LanConnection::WaitForRoom() {
     while (ring_.RingFreeSpace() <= kRoomForReceive) {
         receivePending_ = true;
         pollfd p{wakeFd_, POLLIN, 0};
@@ -190,7 +190,7 @@ bool LanSession::WaitForRoom() {
     return true;
 }
 
-void LanSession::TakeFrame(uint16_t command, const uint8_t* payload, size_t length) {
+void LanConnection::TakeFrame(uint16_t command, const uint8_t* payload, size_t length) {
     std::lock_guard lock(feedLock_);
     if (stop_) return;
     if (command == lan::kLineStatus) {
@@ -201,7 +201,7 @@ void LanSession::TakeFrame(uint16_t command, const uint8_t* payload, size_t leng
     }
 }
 
-bool LanSession::SendFrameLocked(const lan::Bytes& frame) {
+bool LanConnection::SendFrameLocked(const lan::Bytes& frame) {
     if (SendAllLocked(frame.data(), frame.size())) return true;
     {
         std::lock_guard lock(feedLock_);
@@ -211,7 +211,7 @@ bool LanSession::SendFrameLocked(const lan::Bytes& frame) {
     return false;
 }
 
-bool LanSession::SendAllLocked(const uint8_t* data, size_t size) {
+bool LanConnection::SendAllLocked(const uint8_t* data, size_t size) {
     using Clock = std::chrono::steady_clock;
     const auto deadline = Clock::now() + kSendTimeout;
     while (size > 0) {
@@ -231,21 +231,21 @@ bool LanSession::SendAllLocked(const uint8_t* data, size_t size) {
     return true;
 }
 
-void LanSession::Wake() {
+void LanConnection::Wake() {
     if (wakeFd_ < 0) return;
     const uint64_t one = 1;
     // A full counter already wakes the reader.
     if (::write(wakeFd_, &one, sizeof one) < 0) return;
 }
 
-bool LanSession::StopAsked() {
+bool LanConnection::StopAsked() {
     uint64_t count = 0;
     if (wakeFd_ >= 0 && ::read(wakeFd_, &count, sizeof count) < 0) count = 0;  // nothing to drain
     std::lock_guard lock(feedLock_);
     return stop_;
 }
 
-void LanSession::ClearStatus() {
+void LanConnection::ClearStatus() {
     std::lock_guard lock(feedLock_);
     status_.fill(0);
 }

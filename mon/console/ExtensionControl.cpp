@@ -1,4 +1,4 @@
-#include "ExtensionSession.h"
+#include "ExtensionControl.h"
 
 #include <utility>
 
@@ -23,36 +23,36 @@ std::string DownloadResultText(const std::string& reply, int memory) {
     return platform::Cp932ToUtf8(line);
 }
 
-ExtensionSession::ExtensionSession(PortelloApi& api, LineIo& io, int16_t waitSend)
+ExtensionControl::ExtensionControl(PortelloApi& api, LineIo& io, int16_t waitSend)
     : api_(api), io_(io), waitSend_(waitSend) {}
 
-void ExtensionSession::AddressTake(const std::string& text) {
+void ExtensionControl::AddressTake(const std::string& text) {
     if (const auto address = AddressEntry(text)) readAddress_ = *address;
 }
 
-bool ExtensionSession::LengthTake(const std::string& text) {
+bool ExtensionControl::LengthTake(const std::string& text) {
     const auto length = LengthEntry(text);
     if (!length) return false;
     readLength_ = *length;
     return true;
 }
 
-bool ExtensionSession::MemoryRead() {
+bool ExtensionControl::MemoryRead() {
     reply_.clear();
     if (!SendNow(MemoryReadLine(readAddress_, readLength_))) return false;
     timerEnabled_ = true;
     return true;
 }
 
-bool ExtensionSession::Buzzer(int tone, int duration) { return SendNow(BuzzerLine(tone, duration)); }
+bool ExtensionControl::Buzzer(int tone, int duration) { return SendNow(BuzzerLine(tone, duration)); }
 
-bool ExtensionSession::Break(bool on) { return (on ? api_.SetBreak() : api_.ClearBreak()) != 0; }
+bool ExtensionControl::Break(bool on) { return (on ? api_.SetBreak() : api_.ClearBreak()) != 0; }
 
-bool ExtensionSession::SendNow(std::string line) {
+bool ExtensionControl::SendNow(std::string line) {
     return api_.IsCommCTS() == 1 && io_.LineSend(line, waitSend_);
 }
 
-ExtensionSession::StartCheck ExtensionSession::DownloadStart(std::vector<std::string> lines, int memory,
+ExtensionControl::StartCheck ExtensionControl::DownloadStart(std::vector<std::string> lines, int memory,
                                                              const std::string& executionAddress,
                                                              const std::string& offset) {
     if (!SixHexDigits(executionAddress)) return StartCheck::ExecutionAddressBad;
@@ -70,7 +70,7 @@ ExtensionSession::StartCheck ExtensionSession::DownloadStart(std::vector<std::st
     return StartCheck::Started;
 }
 
-void ExtensionSession::DownloadStop() {
+void ExtensionControl::DownloadStop() {
     timerEnabled_ = false;
     downloading_ = false;
     fileOpen_ = false;
@@ -79,7 +79,7 @@ void ExtensionSession::DownloadStop() {
     pendingRest_.clear();
 }
 
-ExtensionSession::Tick ExtensionSession::TimerTick(int page) {
+ExtensionControl::Tick ExtensionControl::TimerTick(int page) {
     Tick tick;
     bool endsOnLf = false;
     TakeInput(&endsOnLf);
@@ -102,7 +102,7 @@ ExtensionSession::Tick ExtensionSession::TimerTick(int page) {
     return tick;
 }
 
-void ExtensionSession::TakeInput(bool* endsOnLf) {
+void ExtensionControl::TakeInput(bool* endsOnLf) {
     api_.CommRecv();
     uint8_t byte = 0;
     bool any = false;
@@ -114,7 +114,7 @@ void ExtensionSession::TakeInput(bool* endsOnLf) {
     *endsOnLf = any && byte == '\n';
 }
 
-void ExtensionSession::PendingNext() {
+void ExtensionControl::PendingNext() {
     if (!fileOpen_) {
         pendingLine_.clear();
     } else if (nextLine_ < lines_.size()) {

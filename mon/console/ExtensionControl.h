@@ -28,12 +28,12 @@ enum ExtensionPage : int { kPageMemory = 0, kPageBuzzer = 1, kPageBreak = 2, kPa
 // it came, so the user sees what the unit said.
 std::string DownloadResultText(const std::string& reply, int memory);
 
-class ExtensionSession {
+class ExtensionControl {
 public:
     // Bytes kept of a reply; noise without a line end cannot grow it beyond.
     static constexpr size_t kReplyLimit = 4096;
 
-    ExtensionSession(PortelloApi& api, LineIo& io, int16_t waitSend);
+    ExtensionControl(PortelloApi& api, LineIo& io, int16_t waitSend);
 
     // --- memory read ---------------------------------------------------------
     // The address box: a valid one becomes the read address; the box is to
