@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "HexKeyEntry.h"
+
 namespace viewer {
 
 inline constexpr int kPatternCells = 20;
@@ -21,12 +23,7 @@ inline constexpr int16_t kPickAny = 256;
 inline constexpr int16_t kPickBlank = 257;
 inline constexpr int kKeyDelete = 46;
 
-struct PatternCell {
-    enum class Kind { Empty, Any, Byte };
-    Kind What = Kind::Empty;
-    uint8_t Value = 0;
-    friend bool operator==(const PatternCell&, const PatternCell&) = default;
-};
+using store::PatternCell;
 
 // The code form of the pattern's character row: the display code, but ASCII
 // for the two codes that have no one-byte form.
@@ -49,7 +46,7 @@ public:
     bool DeleteReleased(int col);
     // The grid's current cell moved: any half-typed entry is dropped.
     void CurrentCellChanged();
-    bool KeyPending() const { return keyFirst_ != 0; }
+    bool KeyPending() const { return entry_.Pending(); }
 
     // The cell at col from two keys; false (and the first key kept) when
     // they are not "**", "--" or two hex digits.
@@ -71,7 +68,7 @@ public:
 
 private:
     std::array<PatternCell, kPatternCells> cells_{};
-    char keyFirst_ = 0;  // 0: no key pending
+    store::HexKeyEntry entry_;
 };
 
 }  // namespace viewer
