@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "CodePickerList.h"
 #include "HexKeyEntry.h"
 
 namespace viewer {
@@ -30,6 +31,8 @@ using store::PatternCell;
 int16_t FindCodeOf(int16_t dspCode);
 // "ASCII", "JIS7", "JIS8" or "EBCDIC" for a find code.
 std::string FindCodeName(int16_t findCode);
+// The code picker lists the find code's texts under its name.
+inline constexpr store::CodePickerRules kFindPickerRules{FindCodeOf, FindCodeName};
 // Row 0 and row 1 texts of a cell (the code table's texts, "**", or empty).
 std::string CellHexText(const PatternCell& cell);
 std::string CellCharText(const PatternCell& cell, int16_t findCode);
