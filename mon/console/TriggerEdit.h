@@ -21,7 +21,7 @@ inline constexpr int kStartPage = 1;
 
 // The grids by number: stop SD, stop RD, start SD, start RD.
 inline constexpr int kTriggerGrids = 4;
-inline constexpr int GridPage(int grid) { return grid < 2 ? kStopPage : kStartPage; }
+inline constexpr int PageOfGrid(int grid) { return grid < 2 ? kStopPage : kStartPage; }
 
 // What the boxes of one page accept, and how their up-downs step.
 struct TriggerLimits {

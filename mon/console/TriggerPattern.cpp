@@ -161,6 +161,13 @@ void TriggerPattern::StringSet(std::string_view bytes) {
     }
 }
 
+std::string MonitorCodeName(int16_t code) {
+    static constexpr const char* kNames[] = {"HEX", "ASCII", "JIS7", "JIS7", "JIS8", "EBCDIC"};
+    return code >= 0 && code <= 5 ? kNames[code] : "ASCII";
+}
+
+int16_t MonitorCodeForm(int16_t code) { return code >= 0 && code <= 5 ? code : int16_t{1}; }
+
 std::optional<std::string> SingleByteCodes(std::string_view text) {
     std::string bytes;
     for (size_t at = 0; at < text.size();) {

@@ -16,6 +16,7 @@
 #include <string>
 #include <string_view>
 
+#include "CodePickerList.h"
 #include "HexKeyEntry.h"
 
 namespace mon {
@@ -92,6 +93,13 @@ private:
     std::array<bool, kStopPatternCells> notMarks_{};
     store::HexKeyEntry entry_;
 };
+
+// The name of a display code over the pattern's text row and in the code
+// picker: "HEX", "ASCII", "JIS7" (also for its kana form), "JIS8", "EBCDIC".
+std::string MonitorCodeName(int16_t code);
+// The code table column of a display code; ASCII for a code it lacks.
+int16_t MonitorCodeForm(int16_t code);
+inline constexpr store::CodePickerRules kMonitorPickerRules{MonitorCodeForm, MonitorCodeName};
 
 // The single-byte codes of a text (UTF-8), one byte per character in the
 // code page; nothing when a character has no single-byte code (a
