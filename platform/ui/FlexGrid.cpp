@@ -274,7 +274,7 @@ void FlexGrid::keyReleaseEvent(QKeyEvent* event) {
 
 void FlexGrid::mouseMoveEvent(QMouseEvent* event) {
     QTableView::mouseMoveEvent(event);
-    emit MouseMoved(mapFrom(viewport(), event->position().toPoint()));
+    emit MouseMoved(viewport()->mapTo(this, event->position().toPoint()));
 }
 
 void FlexGrid::mouseReleaseEvent(QMouseEvent* event) {

@@ -4,6 +4,13 @@
 
 namespace platform {
 
+namespace {
+
+constexpr int kButtonWidth = 16;
+constexpr int kButtonHeight = 12;
+
+}  // namespace
+
 UpDown::UpDown(QWidget* parent) : QWidget(parent) {
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
@@ -11,13 +18,14 @@ UpDown::UpDown(QWidget* parent) : QWidget(parent) {
     for (QToolButton* b : {Up, Down}) {
         b->setAutoRepeat(true);
         b->setFocusPolicy(Qt::NoFocus);
-        b->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+        b->setFixedSize(kButtonWidth, kButtonHeight);
         column->addWidget(b);
     }
     Up->setObjectName(QStringLiteral("Up"));
     Down->setObjectName(QStringLiteral("Down"));
     Up->setArrowType(Qt::UpArrow);
     Down->setArrowType(Qt::DownArrow);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     connect(Up, &QToolButton::clicked, this, [this] { emit Stepped(true); });
     connect(Down, &QToolButton::clicked, this, [this] { emit Stepped(false); });
 }

@@ -1,6 +1,7 @@
 #include "frmSetMonitor.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -84,7 +85,7 @@ void frmSetMonitor::Design() {
     SSTab1->addTab(DesignMeasurePage(), QStringLiteral("計測モード"));
     SSTab1->addTab(DesignRangePage(), QStringLiteral("範囲指定"));
     DesignButtons();
-    setFixedSize(sizeHint());
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 QWidget* frmSetMonitor::DesignMeasurePage() {
@@ -129,7 +130,7 @@ void frmSetMonitor::DesignCondition() {
     txtBaudRate->setObjectName(QStringLiteral("txtBaudRate"));
     txtBaudRate->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     txtBaudRate->setMaxLength(kBaudDigits);
-    txtBaudRate->setMaximumWidth(txtBaudRate->fontMetrics().averageCharWidth() * (kBaudDigits + 3));
+    txtBaudRate->setFixedWidth(QFontMetrics(platform::UiFont()).horizontalAdvance(QStringLiteral("0")) * (kBaudDigits + 4));
     platform::SelectAllOnFocus::Install(txtBaudRate);
     UpDownBaudRate->setObjectName(QStringLiteral("UpDownBaudRate"));
     cmdDetail->setObjectName(QStringLiteral("cmdDetail"));

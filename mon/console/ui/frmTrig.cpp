@@ -1,6 +1,7 @@
 #include "frmTrig.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -50,7 +51,7 @@ void frmTrig::Design() {
             [this] { platform::NoThrow("string entry", [&] { mnuRightEnter_Click(); }); });
     DesignButtons();
     adjustSize();
-    setFixedSize(sizeHint());
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 QWidget* frmTrig::DesignPage(int page) {
@@ -102,7 +103,7 @@ QLayout* frmTrig::DesignNumberBox(QLineEdit*& box, platform::UpDown*& upDown, co
     box->setObjectName("txt" + name);
     box->setMaxLength(maxLength);
     box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    box->setMaximumWidth(box->fontMetrics().averageCharWidth() * (maxLength + 3));
+    box->setFixedWidth(QFontMetrics(platform::UiFont()).horizontalAdvance(QStringLiteral("0")) * (maxLength + 4));
     platform::SelectAllOnFocus::Install(box);
     upDown = new platform::UpDown;
     upDown->setObjectName("UpDown" + name);
