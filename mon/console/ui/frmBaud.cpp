@@ -6,6 +6,7 @@
 
 #include "BaudLists.h"
 #include "SubFormWindow.h"
+#include "platform/ui/ButtonRow.h"
 #include "platform/ui/NoThrow.h"
 #include "platform/ui/UiFont.h"
 
@@ -47,11 +48,7 @@ void frmBaud::Design() {
     grid->addWidget(List1, 1, 0);
     grid->addWidget(Image1, 1, 1);
     grid->addWidget(List2, 1, 2);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(cmdSetting);
-    buttons->addWidget(cmdClose);
-    grid->addLayout(buttons, 2, 0, 1, 3);
+    grid->addLayout(platform::ButtonRow({cmdSetting, cmdClose}), 2, 0, 1, 3);
     connect(List1, &QListWidget::currentRowChanged, this,
             [this] { platform::NoThrow("List1", [&] { List1_Click(); }); });
     for (QListWidget* list : {List1, List2}) {

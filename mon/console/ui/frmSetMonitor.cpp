@@ -16,6 +16,7 @@
 #include "frmBaudN5.h"
 #include "frmTrig.h"
 #include "platform/time/VbDate.h"
+#include "platform/ui/ButtonRow.h"
 #include "platform/ui/NoThrow.h"
 #include "platform/ui/SelectAllOnFocus.h"
 #include "platform/ui/UiFont.h"
@@ -199,15 +200,9 @@ QWidget* frmSetMonitor::DesignRangePage() {
 void frmSetMonitor::DesignButtons() {
     cmdSet->setObjectName(QStringLiteral("cmdSet"));
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    cmdSet->setAutoDefault(false);
-    cmdCancel->setAutoDefault(false);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(cmdSet);
-    buttons->addWidget(cmdCancel);
     auto* column = new QVBoxLayout(this);
     column->addWidget(SSTab1);
-    column->addLayout(buttons);
+    column->addLayout(platform::ButtonRow({cmdSet, cmdCancel}));
     connect(cmdSet, &QPushButton::clicked, this,
             [this] { platform::NoThrow("device settings", [&] { cmdSet_Click(); }); });
     connect(cmdCancel, &QPushButton::clicked, this,

@@ -9,6 +9,7 @@
 #include "SaveDestination.h"
 #include "SubFormWindow.h"
 #include "frmDirectory.h"
+#include "platform/ui/ButtonRow.h"
 #include "platform/ui/NoThrow.h"
 #include "platform/ui/SelectAllOnFocus.h"
 #include "platform/ui/UiFont.h"
@@ -41,7 +42,7 @@ void frmSplit::Design() {
     txtFileName->setMaxLength(kFileNameLength);
     platform::SelectAllOnFocus::Install(txtDataDirectory);
     platform::SelectAllOnFocus::Install(txtFileName);
-    for (QPushButton* b : {cmdSansyo, cmdSetting, cmdCancel}) b->setAutoDefault(false);
+    cmdSansyo->setAutoDefault(false);
     cmdSansyo->setObjectName(QStringLiteral("cmdSansyo"));
     cmdSetting->setObjectName(QStringLiteral("cmdSetting"));
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
@@ -51,14 +52,10 @@ void frmSplit::Design() {
     auto* file = new QHBoxLayout(Frame1);
     file->addWidget(txtFileName, 1);
     file->addWidget(Label4);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(cmdSetting);
-    buttons->addWidget(cmdCancel);
     auto* column = new QVBoxLayout(this);
     column->addWidget(Frame3);
     column->addWidget(Frame1);
-    column->addLayout(buttons);
+    column->addLayout(platform::ButtonRow({cmdSetting, cmdCancel}));
     connect(cmdSansyo, &QPushButton::clicked, this,
             [this] { platform::NoThrow("folder chooser", [&] { cmdSansyo_Click(); }); });
     connect(cmdSetting, &QPushButton::clicked, this,

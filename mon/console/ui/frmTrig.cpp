@@ -9,6 +9,7 @@
 
 #include "NumberField.h"
 #include "SubFormWindow.h"
+#include "platform/ui/ButtonRow.h"
 #include "platform/ui/NoThrow.h"
 #include "platform/ui/SelectAllOnFocus.h"
 #include "platform/ui/UiFont.h"
@@ -161,15 +162,9 @@ QLayout* frmTrig::DesignGrids(int page) {
 void frmTrig::DesignButtons() {
     cmdSet->setObjectName(QStringLiteral("cmdSet"));
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    cmdSet->setAutoDefault(false);
-    cmdCancel->setAutoDefault(false);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(cmdSet);
-    buttons->addWidget(cmdCancel);
     auto* column = new QVBoxLayout(this);
     column->addWidget(SSTab1);
-    column->addLayout(buttons);
+    column->addLayout(platform::ButtonRow({cmdSet, cmdCancel}));
     connect(cmdSet, &QPushButton::clicked, this,
             [this] { platform::NoThrow("trigger editor", [&] { cmdSet_Click(); }); });
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);

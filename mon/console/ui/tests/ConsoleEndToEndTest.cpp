@@ -10,7 +10,6 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QTest>
-#include <QTimer>
 
 #include <chrono>
 #include <functional>
@@ -20,6 +19,7 @@
 #include "CapturoApp.h"
 #include "CapturoConsole.h"
 #include "FakePortello.h"
+#include "OnModal.h"
 #include "ParamDownload.h"
 #include "RealPortello.h"
 #include "UnitSim.h"
@@ -49,19 +49,7 @@ unitsim::Scenario ShortCapture() {
     return s;
 }
 
-template <typename W>
-void OnModal(std::function<void(W&)> act) {
-    auto* timer = new QTimer;
-    timer->setInterval(5);
-    QObject::connect(timer, &QTimer::timeout, [timer, act] {
-        auto* w = qobject_cast<W*>(QApplication::activeModalWidget());
-        if (w == nullptr) return;
-        timer->stop();
-        timer->deleteLater();
-        act(*w);
-    });
-    timer->start();
-}
+using test::OnModal;
 
 struct Model {
     int number;

@@ -5,14 +5,10 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QTimer>
-
-#include <functional>
-
 #include "CapturoApp.h"
 #include "CapturoConsole.h"
 #include "FakePortello.h"
+#include "OnModal.h"
 #include "RealPortello.h"
 #include "frmSetKyPc.h"
 #include "frmSetMonitor.h"
@@ -42,19 +38,9 @@ protected:
         return dynamic_cast<CapturoConsole&>(*consoleSeen_).SetMonitorWindow();
     }
 
-    // Runs act on the next modal window of type W, from inside its exec.
     template <typename W>
     static void OnModal(std::function<void(W&)> act) {
-        auto* timer = new QTimer;
-        timer->setInterval(5);
-        QObject::connect(timer, &QTimer::timeout, [timer, act] {
-            auto* w = qobject_cast<W*>(QApplication::activeModalWidget());
-            if (w == nullptr) return;
-            timer->stop();
-            timer->deleteLater();
-            act(*w);
-        });
-        timer->start();
+        test::OnModal<W>(std::move(act));
     }
 
     TempFolder dir_;
