@@ -459,8 +459,9 @@ void frmMain::NoticeShow(const std::string& text, int16_t icon) {
 
 void frmMain::Beep() { QApplication::beep(); }
 
+// The shortcut can reach the item while its menu is off (monitoring).
 void frmMain::mnuFileSave_Click() {
-    if (console_ != nullptr) console_->SplitShow();
+    if (console_ != nullptr && mnuFile->isEnabled()) console_->SplitShow();
 }
 
 void frmMain::mnuFileEnd_Click() { close(); }

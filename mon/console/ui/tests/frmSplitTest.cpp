@@ -6,6 +6,7 @@
 
 #include "ConsoleFixture.h"
 #include "Engine.h"
+#include "MainWindowRules.h"
 #include "frmDirectory.h"
 
 namespace mon {
@@ -77,6 +78,33 @@ TEST_F(SaveDestinationDialog, BrowsingFromAFolderThatIsGoneStartsInTheProgramFol
     OnModal<frmDirectory>([](frmDirectory& chooser) { chooser.cmdOK->click(); });
     d->cmdSansyo->click();
     EXPECT_EQ(d->txtDataDirectory->text().toStdString(), data_.path());
+}
+
+TEST_F(SaveDestinationDialog, CtrlSOpensItUnlessMonitoringHasTheFileMenuOff) {
+    main().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main()));
+    bool opened = false;
+    OnModal<frmSplit>([&](frmSplit& d) {
+        opened = true;
+        d.cmdCancel->click();
+    });
+    QTest::keyClick(&main(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_TRUE(opened);
+
+    main().MonitorControlsSet(kMonitoringControls);
+    opened = false;
+    // Closes what would wrongly open, so the test fails instead of waiting.
+    QTimer::singleShot(100, [&] {
+        if (QWidget* w = QApplication::activeModalWidget()) {
+            opened = true;
+            w->close();
+        }
+    });
+    QTest::keyClick(&main(), Qt::Key_S, Qt::ControlModifier);
+    main().mnuFileSave->trigger();
+    QTest::qWait(150);
+    EXPECT_FALSE(opened);
+    main().MonitorControlsSet(kIdleControls);
 }
 
 TEST_F(SaveDestinationDialog, TheFileMenuOpensItModal) {
