@@ -1,6 +1,5 @@
 #include "FindPatternEdit.h"
 
-
 namespace viewer {
 namespace {
 
