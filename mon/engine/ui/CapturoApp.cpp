@@ -15,18 +15,24 @@
 namespace mon {
 
 CapturoApp::CapturoApp(PortelloApi& api, EngineClock& clock, std::string programDir,
-                       std::string appTitle)
+                       std::string appTitle, const ConsoleFactory& console)
     : main_(engine_, gMsgBox_, appTitle, Version()),
       engine_(api, main_, clock, std::move(programDir)),
       driver_(engine_),
       appTitle_(std::move(appTitle)) {
     engine_.Monitor = &main_;
+    if (console) {
+        console_ = console(ConsoleHost{engine_, main_, gMsgBox_, QString::fromStdString(appTitle_)});
+        main_.ConsoleSet(console_.get());
+    }
 }
 
 CapturoApp::~CapturoApp() {
     driver_.Stop();
     // The sub-windows hold the engine; they go before it does.
     main_.SubWindowsDelete();
+    main_.ConsoleSet(nullptr);
+    console_.reset();
 }
 
 void CapturoApp::Start(bool secondInstance) {

@@ -109,6 +109,8 @@ void frmMain::DesignToolbar() {
     Buttons.Add(Toolbar1, "Kill", s->standardIcon(QStyle::SP_BrowserStop),
                 QStringLiteral("強制終了"));
     Toolbar1->addSeparator();
+    Buttons.Add(Toolbar1, "Monitor", s->standardIcon(QStyle::SP_FileDialogDetailedView),
+                QStringLiteral("モニタ設定"));
     Buttons.Add(Toolbar1, "KyPc", s->standardIcon(QStyle::SP_ComputerIcon),
                 QStringLiteral("KY_PC設定"));
 }
@@ -131,6 +133,9 @@ void frmMain::DesignMenus() {
 void frmMain::DesignFileMenu() {
     mnuFile = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuFileSave = MenuItem(mnuFile, "mnuFileSave", "保存先(&S)", &frmMain::mnuFileSave_Click);
+    mnuFileSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    mnuFile->addSeparator();
     mnuFileEnd = MenuItem(mnuFile, "mnuFileEnd", "終了(&E)", &frmMain::mnuFileEnd_Click);
 }
 
@@ -140,6 +145,8 @@ void frmMain::DesignSetMenu() {
     mnuSetAgain = MenuItem(mnuSet, "mnuSetAgain", "再接続(&R)", &frmMain::mnuSetAgain_Click);
     mnuSet->addSeparator();
     mnuSetKyPc = MenuItem(mnuSet, "mnuSetKyPc", "KY_PC設定(&P)", &frmMain::mnuSetKyPc_Click);
+    mnuSetmonitor =
+        MenuItem(mnuSet, "mnuSetmonitor", "ﾓﾆﾀ設定(&H)", &frmMain::mnuSetmonitor_Click);
     mnuSet->addSeparator();
     QMenu* display = mnuSet->addMenu(QStringLiteral("表示形式(&K)"));
     display->setObjectName(QStringLiteral("mnuSetDsp"));
@@ -397,6 +404,8 @@ void frmMain::Toolbar1_ButtonClick(const QString& key) {
         // Ends monitoring on this side at once; the unit is not told.
         engine_.LampState = kLampRed;
         engine_.CaptureEnd();
+    } else if (key == "Monitor") {
+        mnuSetmonitor_Click();
     } else if (key == "KyPc") {
         mnuSetKyPc_Click();
     }
@@ -470,6 +479,11 @@ void frmMain::NoticeShow(const std::string& text, int16_t icon) {
 
 void frmMain::Beep() { QApplication::beep(); }
 
+// The shortcut can reach the item while its menu is off (monitoring).
+void frmMain::mnuFileSave_Click() {
+    if (console_ != nullptr && mnuFile->isEnabled()) console_->SplitShow();
+}
+
 void frmMain::mnuFileEnd_Click() { close(); }
 
 void frmMain::mnuSetAgain_Click() {
@@ -478,6 +492,10 @@ void frmMain::mnuSetAgain_Click() {
 }
 
 void frmMain::mnuSetKyPc_Click() { SetKyPcShow(); }
+
+void frmMain::mnuSetmonitor_Click() {
+    if (console_ != nullptr) console_->SetMonitorShow();
+}
 
 void frmMain::SetKyPcShow() {
     if (frmSetKyPc* open = SetKyPcWindow()) {
@@ -567,6 +585,7 @@ frmMessage* frmMain::MessageWindow() const {
 }
 
 void frmMain::SubWindowsDelete() {
+    if (console_ != nullptr) console_->WindowsDelete();
     delete message_.data();
     delete setKyPc_.data();
 }
@@ -605,6 +624,7 @@ void frmMain::StepMessageUnload() {
 
 void frmMain::SettingsDialogsUnload() {
     if (frmSetKyPc* open = SetKyPcWindow()) open->close();
+    if (console_ != nullptr) console_->SettingsDialogsUnload();
 }
 
 }  // namespace mon
