@@ -5,18 +5,14 @@
 
 #include <cstdint>
 
+#include "FrameRowList.h"
+
 namespace analyser {
 
-class RowFilter {
-public:
-    virtual ~RowFilter() = default;
-
-    // Number of rows.
-    virtual int32_t FilterMax() const = 0;
-    // The frame number of a row; 0 for a row below 0 or at or beyond
-    // FilterMax, so a stale row number never fails a drawing.
-    virtual int32_t FilterNo(int32_t row) const = 0;
-};
+// FilterMax rows; FilterNo(r) the frame of row r, 0 for a row outside
+// them, so a stale row number never fails a drawing. The frame document
+// writes its rows through the same list.
+using RowFilter = frames::FrameRowList;
 
 // The filter with every condition off: every frame is a row, row r is
 // frame r. Holds no list.

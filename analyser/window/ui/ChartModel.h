@@ -8,6 +8,7 @@
 #include <QFont>
 
 #include <cstdint>
+#include <memory>
 
 #include "ChartMarks.h"
 #include "ChartPaging.h"
@@ -20,7 +21,9 @@ struct ChartModel {
     ChartPaging Paging;
     RowTable Rows;
     ChartMarks Marks;
-    const RowFilter* Filter = nullptr;  // none while no document is open
+    // The window's gFilter, read through at every use, so a filter run
+    // that replaces it shows at once; empty while no document is open.
+    const std::unique_ptr<RowFilter>* Filter = nullptr;
 
     // The look: pixels for the lines, twips for the inset.
     int LineWidth = 1;
@@ -29,7 +32,9 @@ struct ChartModel {
     QFont CommentFont;
     QColor CommentColor;  // invalid: the window text colour
 
-    int32_t FrameOf(int32_t row) const { return Filter != nullptr ? Filter->FilterNo(row) : 0; }
+    int32_t FrameOf(int32_t row) const {
+        return Filter != nullptr && *Filter ? (*Filter)->FilterNo(row) : 0;
+    }
     int32_t SlotFrame(int slot) const { return FrameOf(Paging.SlotRow(slot)); }
     RowEntry SlotEntry(int slot) const { return Rows.Entry(SlotFrame(slot)); }
 };

@@ -24,6 +24,7 @@ FrameChart::FrameChart(const ChartModel& model, QWidget* parent) : QFrame(parent
     setLineWidth(1);
     setFocusPolicy(Qt::StrongFocus);
     setAcceptDrops(true);
+    setMouseTracking(true);
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, platform::StoredColor(platform::kSysWindow, this));
@@ -128,6 +129,7 @@ int FrameChart::ButtonCode(Qt::MouseButton button) {
 
 void FrameChart::mousePressEvent(QMouseEvent* event) {
     setFocus(Qt::MouseFocusReason);
+    swallowRelease_ = false;
     const int button = ButtonCode(event->button());
     pressedSlot_ = SlotAtPixel(event->position().toPoint());
     if (pressedSlot_ >= 0) {
@@ -135,6 +137,11 @@ void FrameChart::mousePressEvent(QMouseEvent* event) {
     } else {
         emit EmptyPressed(button, event->globalPosition().toPoint());
     }
+}
+
+void FrameChart::mouseMoveEvent(QMouseEvent* event) {
+    // The row pointer over the rows, the arrow over the empty chart.
+    setCursor(SlotAtPixel(event->position().toPoint()) >= 0 ? Qt::PointingHandCursor : Qt::ArrowCursor);
 }
 
 void FrameChart::mouseReleaseEvent(QMouseEvent* event) {

@@ -59,6 +59,17 @@ void DrawMagnifier(QPainter& p) {
     p.drawLine(19, 19, 28, 28);
 }
 
+void DrawHelp(QPainter& p) {
+    p.setPen(QPen(QColor(30, 90, 180), 2));
+    p.setBrush(QColor(225, 238, 255));
+    p.drawEllipse(3, 3, 26, 26);
+    QFont font = QApplication::font();
+    font.setBold(true);
+    font.setPixelSize(20);
+    p.setFont(font);
+    p.drawText(QRect(3, 3, 26, 26), Qt::AlignCenter, QStringLiteral("?"));
+}
+
 }  // namespace
 
 QPixmap MarkPixmap(int picture, int sizePx) {
@@ -79,7 +90,7 @@ QIcon ToolbarIcon(int picture) {
         case 3: return Drawn(DrawPrinter);
         case 4: return Drawn(DrawMagnifier);
         case 5: return style->standardIcon(QStyle::SP_FileDialogInfoView);
-        case 6: return style->standardIcon(QStyle::SP_DialogHelpButton);
+        case 6: return Drawn(DrawHelp);
         default: return {};
     }
 }

@@ -1,5 +1,6 @@
 #include "ProtocolRowSource.h"
 
+#include "clsLink.h"
 #include "clsProtocol.h"
 
 namespace analyser::ui {

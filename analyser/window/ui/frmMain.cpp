@@ -24,6 +24,7 @@ frmMain::frmMain(std::string programFolder)
       state_(std::move(programFolder)),
       msgBox_(kTitle, false) {
     setObjectName(QStringLiteral("frmMain"));
+    chart_.Filter = &state_.gFilter;
     Design();
 }
 
@@ -41,6 +42,7 @@ void frmMain::Form_Load() {
     chart_.Marks.Clear();
     fChartControlsInit();
     Form_Resize();
+    picFrameView->setFocus();
 }
 
 void frmMain::CommandLineOpen(const std::string& text) {
@@ -55,11 +57,12 @@ void frmMain::closeEvent(QCloseEvent* event) {
     event->accept();
     platform::NoThrow("frmMain close", [&] {
         chart_.Rows.Clear();
-        chart_.Filter = nullptr;
         rowSource_.reset();
         state_.gFilter.reset();
         state_.gProtocol.reset();
     });
+    // The program ends with its main window, every other window with it.
+    QCoreApplication::quit();
 }
 
 void frmMain::mnuFileExit_Click() { close(); }
@@ -158,8 +161,6 @@ void frmMain::mnuViewArrangement_Click() {
     splitterLeft_[1] = barLeft_[1] = s.Right;
     fSizeControls(splitterLeft_[0], splitterLeft_[1]);
 }
-
-void frmMain::mnuViewDetail_Click() { RunCommand(mnuViewDetail); }
 
 // --- the frame-number box -------------------------------------------------------
 

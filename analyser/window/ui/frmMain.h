@@ -109,7 +109,6 @@ public:
     void mnuViewWidth_Click(ChartSize size);
     void mnuViewFont_Click();
     void mnuViewArrangement_Click();
-    void mnuViewDetail_Click();
     void mnuHelpTopic_Click();
     void Toolbar1_ButtonClick(const QString& key);
 

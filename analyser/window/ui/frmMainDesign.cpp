@@ -38,6 +38,10 @@ void frmMain::Design() {
     setFont(platform::UiFont());
     Client = new QWidget(this);
     Client->setObjectName(QStringLiteral("Client"));
+    Client->setAutoFillBackground(true);
+    QPalette face = Client->palette();
+    face.setColor(QPalette::Window, platform::StoredColor(platform::kSysButtonFace, Client));
+    Client->setPalette(face);
     setCentralWidget(Client);
     DesignToolbar();
     DesignPanes();

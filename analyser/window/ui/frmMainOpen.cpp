@@ -1,6 +1,7 @@
 // Opening frame files on every road (menu, with a frame configuration,
 // command line, drop, after a conversion), the row table's build, and the
 // window's open and closed states.
+#include <QDir>
 #include <QFileInfo>
 
 #include <set>
@@ -61,7 +62,6 @@ int16_t frmMain::OpenSequence(const std::string& path, const std::string& config
     const platform::WaitCursor wait;
     const Disabled disabled(this);
     chart_.Rows.Clear();
-    chart_.Filter = nullptr;
     rowSource_.reset();
     state_.gFilter.reset();
     state_.gProtocol = std::move(doc);
@@ -73,7 +73,6 @@ int16_t frmMain::OpenSequence(const std::string& path, const std::string& config
     // Every condition off: every frame is a row, and the run cannot fail.
     fTextSetOnStatusBar("フィルタ実行中...");
     state_.gFilter = std::make_unique<AllFramesFilter>(state_.gProtocol->FrameMax());
-    chart_.Filter = state_.gFilter.get();
     fTextSetOnStatusBar("");
 
     fSetTblRelation(state_.gProtocol->LinkFile(), true);

@@ -39,6 +39,14 @@ void Drop(QWidget* target, const std::vector<std::string>& paths) {
     QCoreApplication::sendEvent(target, &drop);
 }
 
+// A double click as the window system delivers it: a click, then the
+// second press as a double click, then its release.
+void DoubleClick(QWidget* target, Qt::MouseButton button, const QPoint& at) {
+    QTest::mouseClick(target, button, {}, at);
+    QTest::mouseDClick(target, button, {}, at);
+    QTest::mouseRelease(target, button, {}, at);
+}
+
 class Dissecto : public ::testing::Test {
 protected:
     TempFolder folder{"dissecto-test"};
@@ -225,7 +233,7 @@ TEST_F(Dissecto, KeysPageTheChart) {
     QTest::keyClick(chart, Qt::Key_Home);
     EXPECT_EQ(Row(), 0);
     EXPECT_EQ(Top(), 0);
-    EXPECT_TRUE(chart->hasFocus());
+    EXPECT_EQ(w.focusWidget(), chart);
     EXPECT_EQ(w.lblFrameMax->text().toStdString(), "/ 200");
 }
 
@@ -293,10 +301,10 @@ TEST_F(Dissecto, ClicksAndDoubleClicksLandOnTheirRows) {
     EXPECT_EQ(Row(), 2) << "the empty chart changes no row";
     EXPECT_TRUE(w.mnuRightOpen->isVisible()) << "the hidden items come back";
 
-    QTest::mouseDClick(w.picFrameView, Qt::LeftButton, {}, SlotPoint(4));
+    DoubleClick(w.picFrameView, Qt::LeftButton, SlotPoint(4));
     EXPECT_EQ(Row(), 4);
     EXPECT_EQ(details, 1);
-    QTest::mouseDClick(w.picFrameView, Qt::RightButton, {}, SlotPoint(1));
+    DoubleClick(w.picFrameView, Qt::RightButton, SlotPoint(1));
     EXPECT_EQ(details, 1) << "a right double click opens no detail window";
     QTest::keyClick(w.picFrameView, Qt::Key_Return);
     EXPECT_EQ(details, 2) << "Enter opens the current row's details";
@@ -432,8 +440,8 @@ TEST_F(Dissecto, SizesFontAndSplittersLayOutThePanes) {
     const auto tw = [&](int px) { return platform::PixelsToTwips(px, &w); };
     w.resize(platform::TwipsToPixels(3000, &w), platform::TwipsToPixels(3000, &w));
     QApplication::processEvents();
-    EXPECT_EQ(tw(w.frameGeometry().width()), 4000);
-    EXPECT_EQ(tw(w.frameGeometry().height()), 4000);
+    EXPECT_NEAR(tw(w.frameGeometry().width()), 4000, 15) << "to the pixel";
+    EXPECT_NEAR(tw(w.frameGeometry().height()), 4000, 15);
 
     w.resize(1000, 700);
     QApplication::processEvents();
@@ -486,6 +494,8 @@ TEST_F(Dissecto, TheChartScreenshotShowsJapaneseGlyphs) {
     Open(WriteFrames(folder / "shot.kyp", config, link, frames));
     w.Marks().Numbered[1] = 2;
     w.resize(1000, 700);
+    QApplication::processEvents();
+    w.mnuViewArrangement->trigger();
     w.fCurrentFrameChange(1);
     QApplication::processEvents();
     const QImage shot = w.grab().toImage();
