@@ -532,3 +532,15 @@ TEST_F(Dissecto, TheChartScreenshotShowsJapaneseGlyphs) {
 
 }  // namespace
 }  // namespace analyser::ui::test
+
+namespace analyser::ui::test {
+namespace {
+
+TEST(DissectoStart, QtSpeaksJapanese) {
+    ASSERT_TRUE(DissectoApp::QtJapaneseLoad(*QCoreApplication::instance()));
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "&Open").toStdString(), "開く(&O)");
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel").toStdString(), "キャンセル");
+}
+
+}  // namespace
+}  // namespace analyser::ui::test
