@@ -28,6 +28,8 @@ public:
     QRect SlotRect(int slot) const;
     QRect CaptionRect(int slot) const;
     QRect MarkRect(int slot) const;
+    // The caption as drawn: cut to its first 255 characters.
+    QString ShownCaption(int slot) const;
 
     // Mouse buttons as the chart reports them: 1 left, 2 right, 4 middle.
     static int ButtonCode(Qt::MouseButton button);
@@ -56,7 +58,6 @@ protected:
 
 private:
     int SlotAtPixel(const QPoint& at) const;
-    QString ShownCaption(int slot) const;
     int Px(int twips) const;
     void PaintSlot(QPainter& p, int slot);
 

@@ -5,8 +5,10 @@
 #include <QApplication>
 #include <QDropEvent>
 #include <QFontMetrics>
+#include <QHelpEvent>
 #include <QMimeData>
 #include <QTest>
+#include <QToolTip>
 #include <QUrl>
 
 #include <deque>
@@ -389,6 +391,33 @@ TEST_F(Dissecto, OpenWithAFrameConfigurationTakesThePickedOne) {
     w.mnuFileOpenWithKYF->trigger();
     EXPECT_TRUE(w.State().gFileOpen);
     EXPECT_EQ(messages.size(), 1u);
+}
+
+TEST_F(Dissecto, EmptyFilesLongCaptionsAndFrameJumps) {
+    Open(WriteFrames(folder / "empty.kyp", config, "", {}));
+    EXPECT_EQ(w.txtCurrentFrame->text().toStdString(), "0");
+    EXPECT_EQ(w.lblFrameMax->text().toStdString(), "/ 0");
+    EXPECT_EQ(w.Chart().Paging.Shown(), 0);
+    EXPECT_FALSE(w.State().gFileOpen) << "a file without frames leaves the window closed";
+    EXPECT_NE(w.State().gFilter, nullptr);
+
+    std::vector<FrameSpec> frames = Numbered(50);
+    frames[0].Bytes = std::string(300, 'A');
+    Open(WriteFrames(folder / "long.kyp", config, "", frames));
+    w.mnuViewAscii->trigger();
+    EXPECT_EQ(w.picFrameView->ShownCaption(0).size(), 255);
+    QHelpEvent help(QEvent::ToolTip, w.picFrameView->CaptionRect(0).center(),
+                    w.picFrameView->mapToGlobal(w.picFrameView->CaptionRect(0).center()));
+    QCoreApplication::sendEvent(w.picFrameView, &help);
+    EXPECT_EQ(QToolTip::text().size(), 300) << "the tool tip holds the whole caption";
+
+    w.fFrameNoJump(33);
+    EXPECT_EQ(Row(), 33);
+    EXPECT_TRUE(messages.empty());
+    w.fFrameNoJump(50);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0], "見つかりませんでした");
+    EXPECT_EQ(Row(), 33);
 }
 
 TEST_F(Dissecto, DisplayCodesRecaptionTheRows) {
