@@ -7,16 +7,12 @@
 
 #include <cstdint>
 
+#include "platform/ui/Placement.h"
+
 namespace analyser {
 
-struct PaneRect {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-
-    friend bool operator==(const PaneRect&, const PaneRect&) = default;
-};
+// The placement rules' rectangle: plain twips, no window system.
+using PaneRect = platform::TwipsRect;
 
 inline constexpr int kMinWindowSize = 4000;    // outer width and height
 inline constexpr int kSplitterMargin = 500;

@@ -47,17 +47,22 @@ void ChartPaging::SetViewport(int scaleHeight, int height) {
 
 void ChartPaging::PageDraw(int32_t top) {
     top = std::max(top, 0);
+    // Made aside and taken over whole: a measure that fails leaves the
+    // page as it was.
     std::array<SlotHeights, kChartSlots> heights{};
-    shown_ = 0;
+    std::array<int32_t, kChartSlots> slotRow{};
+    int shown = 0;
     for (int i = 0; i < kChartSlots; ++i) {
         const int64_t row = int64_t{top} + i;
         const bool shows = row < rows_;
-        slotRow_[static_cast<size_t>(i)] = Saturated(row);
-        if (shows) ++shown_;
+        slotRow[static_cast<size_t>(i)] = Saturated(row);
+        if (shows) ++shown;
         heights[static_cast<size_t>(i)] = measure_ ? measure_(shows ? static_cast<int32_t>(row) : -1)
                                                    : SlotHeights{};
     }
     places_ = LayOutSlots(heights, gap_);
+    slotRow_ = slotRow;
+    shown_ = shown;
 }
 
 int ChartPaging::FullyVisibleCount() const {

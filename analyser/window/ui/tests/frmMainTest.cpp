@@ -504,6 +504,8 @@ TEST_F(Dissecto, ADrawingErrorIsReportedAndTheFileStaysOpen) {
     QTest::keyClick(w.picFrameView, Qt::Key_End);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0], "kypファイルが不正です\n" + path);
+    EXPECT_EQ(Row(), 0) << "the page that could not be drawn leaves the one before";
+    EXPECT_EQ(w.Chart().Paging.Shown(), 40);
     EXPECT_TRUE(w.State().gFileOpen);
     ASSERT_NE(w.State().gProtocol, nullptr);
     EXPECT_EQ(w.State().gProtocol->FrameMax(), 300);
