@@ -19,8 +19,9 @@ enum FrameStatus : uint8_t {
     kStatusRd = 0x02,
     kStatusJis7 = 0x04,
     kStatusTrig = 0x08,
-    kStatusErrorShift = 4,  // bits 4-6: parity 1, overrun 2, framing 4
 };
+// Bits 4-6 of the status: parity 1, overrun 2, framing 4.
+inline constexpr int kStatusErrorShift = 4;
 
 // Cut field: why the frame was cut (bits 13-15) and the character time
 // before it (range code in bits 10-12, value in bits 0-9).

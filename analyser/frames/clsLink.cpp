@@ -34,25 +34,19 @@ void clsLink::ListIndex(int32_t vIndex) {
     listIndex_ = vIndex;
 }
 
-void clsLink::LinkMax(int32_t rows) {
-    if (mode_ == 2 || rows < 1 || rows == table_.linkMax) return;
-    const int32_t old = table_.linkMax;
-    table_.linkMax = rows;
-    try {
-        TableResize();
-    } catch (const std::bad_alloc&) {
-        table_.linkMax = old;
-    }
-}
+void clsLink::LinkMax(int32_t rows) { CountSet(table_.linkMax, rows); }
 
-void clsLink::ItemMax(int16_t columns) {
-    if (mode_ == 2 || columns < 1 || columns == table_.itemMax) return;
-    const int16_t old = table_.itemMax;
-    table_.itemMax = columns;
+void clsLink::ItemMax(int16_t columns) { CountSet(table_.itemMax, columns); }
+
+template <typename T>
+void clsLink::CountSet(T& count, T value) {
+    if (mode_ == 2 || value < 1 || value == count) return;
+    const T old = count;
+    count = value;
     try {
         TableResize();
     } catch (const std::bad_alloc&) {
-        table_.itemMax = old;
+        count = old;  // a size nobody could edit: the table stays
     }
 }
 

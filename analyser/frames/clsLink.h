@@ -107,6 +107,8 @@ public:
     const LinkTable& Table() const { return table_; }
 
 private:
+    template <typename T>
+    void CountSet(T& count, T value);
     void TableResize();
     // The row the row accessors refer to: in mode 1 the current row, in
     // mode 2 frame ListIndex's row; null for none.

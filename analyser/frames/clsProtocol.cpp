@@ -11,6 +11,7 @@ namespace {
 
 const TriggerRecord kNoTrigger{};
 const std::vector<DecodedItem> kNoItems;
+const std::array<std::string, 2> kNoComments;
 
 constexpr int32_t kCharTimeFactor[] = {1, 10, 100, 1000, 10000};
 
@@ -169,8 +170,7 @@ bool clsProtocol::FileWrite(const std::string& vFileName, const FrameRowList* vc
         const int32_t n = vclsFlt != nullptr ? vclsFlt->FilterNo(i) : i;
         const Frame* f = At(n);
         if (f == nullptr) break;
-        static const CommentPair kNone;
-        const CommentPair& c = f->comments != 0 ? comments_[f->comments - 1] : kNone;
+        const CommentPair& c = f->comments != 0 ? comments_[f->comments - 1] : kNoComments;
         out.Frame(f->date, f->status, f->cut, c[0], c[1], FrameBytes(n));
     }
     return out.Commit();
