@@ -8,6 +8,7 @@
 #include "Ky2History.h"
 #include "clsProtocol.h"
 #include "platform/file/tests/TempFolder.h"
+#include "his/store/Ky2Format.h"
 #include "platform/time/VbDate.h"
 
 namespace frames {
