@@ -57,22 +57,24 @@ void ItemTable::Reset(int rows) { rows_.assign(static_cast<size_t>(rows < 0 ? 0 
 
 void ItemTable::Insert(int n) {
     if (n < 1 || n > Count() + 1) return;
+    const long count = Count();
     for (ItemRow& row : rows_) {
         const auto span = WholeNumber(row.span);
-        if (span && *span >= n) row.span = std::to_string(*span + 1);
+        if (span && *span >= n && *span <= count) row.span = std::to_string(*span + 1);
     }
     rows_.insert(rows_.begin() + (n - 1), ItemRow());
 }
 
 void ItemTable::Remove(int n) {
     if (n < 1 || n > Count()) return;
+    const long count = Count();
     rows_.erase(rows_.begin() + (n - 1));
     for (ItemRow& row : rows_) {
         const auto span = WholeNumber(row.span);
         if (!span) continue;
         if (*span == n) {
             row.span.clear();
-        } else if (*span > n) {
+        } else if (*span > n && *span <= count) {
             row.span = std::to_string(*span - 1);
         }
     }

@@ -4,7 +4,7 @@
 //
 // A span links a counted item to its length item: an item whose span
 // holds n is counted by item n. Inserting and deleting rows keeps those
-// links on the items they named.
+// links on the items they named; a span naming no row stays as it is.
 #pragma once
 
 #include <optional>

@@ -66,6 +66,11 @@ TEST(ItemTable, InsertAndRemoveKeepSpansOnTheirItems) {
 
     t.Insert(t.Count() + 1);  // appending touches no span
     EXPECT_EQ(t.Row(4).span, "3");
+    t.SetCell(1, kColSpan, "40");  // names no row: nothing to follow
+    t.Insert(1);
+    t.Remove(3);
+    EXPECT_EQ(t.Row(2).span, "40");
+
     t.Insert(0);
     t.Insert(t.Count() + 2);
     EXPECT_EQ(t.Count(), 6) << "out-of-range inserts do nothing";
