@@ -1,8 +1,5 @@
 #include "frmFilterRelation.h"
 
-#include <QGridLayout>
-#include <QVBoxLayout>
-
 #include <utility>
 
 #include "AnalyserFonts.h"
@@ -18,31 +15,30 @@ namespace {
 constexpr int kClientWidth = 7875;  // twips
 constexpr int kClientHeight = 2655;
 
+void Place(QWidget* widget, int left, int top, int width, int height) {
+    widget->setGeometry(platform::TwipsToPixels(QRect(left, top, width, height), widget));
+}
+
 }  // namespace
 
 frmFilterRelation::frmFilterRelation(const std::string& linkFile, std::function<void(const QStringList&)> chosen,
                                      std::function<void()> closed)
     : QDialog(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      Lists(new TwoListPicker(this)),
+      Lists(new widgets::TwoListPicker(false, this)),
       chosen_(std::move(chosen)),
       closed_(std::move(closed)) {
     setObjectName(QStringLiteral("frmFilterRelation"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(DialogFont());
     setWindowTitle(QStringLiteral("フィルタ対象項目の選択"));
-    Lists->lblItemList->setText(QStringLiteral("関連項目一覧"));
-    Lists->lblSelectItem->setText(QStringLiteral("フィルタ対象項目一覧"));
+    Lists->SetLabels(QStringLiteral("関連項目一覧"), QStringLiteral("フィルタ対象項目一覧"));
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     cmdOK->setDefault(true);
     cmdCancel->setAutoDefault(false);
-    auto* buttons = new QVBoxLayout;
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
-    buttons->addStretch();
-    auto* layout = new QGridLayout(this);
-    layout->addWidget(Lists, 0, 0);
-    layout->addLayout(buttons, 0, 1);
+    Lists->move(0, 0);
+    Place(cmdOK, 6600, 120, 1215, 375);
+    Place(cmdCancel, 6600, 600, 1215, 375);
     connect(cmdOK, &QPushButton::clicked, this,
             [this] { platform::NoThrow("frmFilterRelation", [&] { cmdOK_Click(); }); });
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -59,8 +55,8 @@ frmFilterRelation::frmFilterRelation(const std::string& linkFile, std::function<
             names << QString::fromStdString(link.ItemName());
         }
     }
-    Lists->SetLeft(names);
-    resize(platform::TwipsToPixels(kClientWidth, this), platform::TwipsToPixels(kClientHeight, this));
+    Lists->SetEntries(widgets::TwoLists::Side::Left, names);
+    setFixedSize(platform::TwipsToPixels(kClientWidth, this), platform::TwipsToPixels(kClientHeight, this));
 }
 
 frmFilterRelation::~frmFilterRelation() {
@@ -68,7 +64,7 @@ frmFilterRelation::~frmFilterRelation() {
 }
 
 void frmFilterRelation::cmdOK_Click() {
-    if (chosen_) chosen_(Lists->Right());
+    if (chosen_) chosen_(Lists->Entries(widgets::TwoLists::Side::Right));
     accept();
 }
 

@@ -10,9 +10,11 @@
 #include <functional>
 #include <string>
 
-namespace analyser::ui {
-
+namespace analyser::widgets {
 class TwoListPicker;
+}
+
+namespace analyser::ui {
 
 class frmFilterRelation : public QDialog {
     Q_OBJECT
@@ -27,7 +29,7 @@ public:
 
     void cmdOK_Click();
 
-    TwoListPicker* const Lists;
+    widgets::TwoListPicker* const Lists;
     QPushButton* const cmdOK = new QPushButton(QStringLiteral("OK(&O)"), this);
     QPushButton* const cmdCancel = new QPushButton(QStringLiteral("キャンセル(&C)"), this);
 
