@@ -33,20 +33,20 @@ void Colour(QWidget* w, uint32_t stored) {
 
 }  // namespace
 
-frmFileOpen::frmFileOpen(int16_t vType, const std::string& folder, QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+frmFileOpen::frmFileOpen(int16_t vType, const std::string& folder, QWidget* placeOver)
+    : QDialog(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       Chooser(new platform::FolderChooser(this, QStringLiteral("Nubera Pro"), DriveQuestion)),
       kind_(vType == kPickLinkTable ? kPickLinkTable : kPickFrameConfig),
       configs_(std::make_unique<frames::clsFrameConfig>()),
       links_(std::make_unique<frames::clsLink>()) {
     Design();
-    Form_Load(folder);
+    Form_Load(folder, placeOver);
 }
 
 frmFileOpen::~frmFileOpen() = default;
 
-FilePick frmFileOpen::fFileOpen(int16_t vType, const std::string& folder, QWidget* owner) {
-    frmFileOpen picker(vType, folder, owner);
+FilePick frmFileOpen::fFileOpen(int16_t vType, const std::string& folder, QWidget* placeOver) {
+    frmFileOpen picker(vType, folder, placeOver);
     picker.exec();
     return {picker.Result(), picker.ListedFolder()};
 }
@@ -55,7 +55,7 @@ void frmFileOpen::Design() {
     setObjectName(QStringLiteral("frmFileOpen"));
     setWindowTitle(QStringLiteral("ファイルを開く"));
     setFont(DialogFont());
-    setModal(true);
+    setWindowModality(Qt::ApplicationModal);
     txtProtocolName->setObjectName(QStringLiteral("txtProtocolName"));
     txtProtocolName->setReadOnly(true);
     txtProtocolName->setFocusPolicy(Qt::NoFocus);
@@ -85,11 +85,11 @@ void frmFileOpen::Design() {
 
 // Every step may fail on a folder or drive that is gone; the picker then
 // shows what the tree holds.
-void frmFileOpen::Form_Load(const std::string& folder) {
+void frmFileOpen::Form_Load(const std::string& folder, const QWidget* placeOver) {
     if (!Chooser->Open(QString::fromStdString(folder))) Chooser->Open(QDir::currentPath());
     if (listed_.empty()) Dir1_Change();
     Chooser->SaveDrive();
-    platform::CentreWindowOnOwner(this, parentWidget(), kDesignWidth, kDesignHeight);
+    platform::CentreWindowOnOwner(this, placeOver, kDesignWidth, kDesignHeight);
 }
 
 void frmFileOpen::Dir1_Change() {

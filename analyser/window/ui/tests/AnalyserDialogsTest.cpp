@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QTest>
+#include <QTimer>
 
 #include <filesystem>
 
@@ -34,6 +35,24 @@ TEST_F(Dialogs, TheirCommandsAreOnWhereTheFileAllowsThem) {
                         w.mnuRightOpen}) {
         EXPECT_TRUE(on->isEnabled()) << Text(on->objectName());
     }
+}
+
+TEST_F(Dialogs, ThePickerWorksWhileTheMainWindowWaitsForIt) {
+    Open(Frames("f.kyp", 4));
+    dialogs->FilePicker = [this](int16_t kind, const std::string& start) {
+        return frmFileOpen::fFileOpen(kind, start, &w);
+    };
+    bool pickerEnabled = false;
+    QTimer::singleShot(0, [&] {
+        auto* picker = qobject_cast<frmFileOpen*>(QApplication::activeModalWidget());
+        ASSERT_NE(picker, nullptr);
+        pickerEnabled = picker->isEnabled() && picker->cmdCancel->isEnabled();
+        EXPECT_FALSE(w.isEnabled()) << "the main window is disabled meanwhile";
+        picker->cmdCancel->click();
+    });
+    w.RunCommand(w.mnuEditRelationSet);
+    EXPECT_TRUE(pickerEnabled);
+    EXPECT_TRUE(w.isEnabled());
 }
 
 TEST_F(Dialogs, OpenWithAChosenFrameConfiguration) {

@@ -63,6 +63,15 @@ TEST_F(Convert, TheDialogKeepsTheMainWindowDisabledUntilItCloses) {
     d->close();
     QApplication::processEvents();
     EXPECT_TRUE(w.isEnabled()) << "the close box too";
+    EXPECT_EQ(dialogs->ConvertDialog(), nullptr);
+
+    w.RunCommand(w.mnuToolConvert);
+    ASSERT_NE(dialogs->ConvertDialog(), nullptr);
+    EXPECT_FALSE(w.isEnabled());
+    QTest::keyClick(dialogs->ConvertDialog(), Qt::Key_Escape);
+    QApplication::processEvents();
+    EXPECT_TRUE(w.isEnabled()) << "and Escape";
+    EXPECT_EQ(dialogs->ConvertDialog(), nullptr);
 }
 
 TEST_F(Convert, SourceAndConfigurationAreCheckedBeforeTheDestinationIsAsked) {
