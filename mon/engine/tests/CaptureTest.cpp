@@ -45,9 +45,11 @@ protected:
         engine_.GridRows = 4;
         engine_.GridCols = 16;
     }
+    // One record in a tick of its own.
     void Receive(const std::string& line) {
         api_.Queue(line);
         engine_.Pass();
+        engine_.TickEnd();
     }
     void StartCapture() {
         engine_.CaptureStart();
