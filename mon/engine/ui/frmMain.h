@@ -152,6 +152,8 @@ private:
     void GridResized();
     QTableWidgetItem* Cell(int row, int col);
     void GridLayoutApply(const GridLayout& layout);
+    int DateColumnTwips() const;
+    void GridClearAll();
     void GridFixedRowShow(const GridLayout& layout);
     void GridSizeSave();
     void DisplayModeSet(int16_t mode);
@@ -165,6 +167,9 @@ private:
     QPointer<frmSetKyPc> setKyPc_;
     QPointer<frmMessage> message_;
     bool busyPointer_ = false;
+    // The alignment of the grid's cells and its header rows, as last laid out.
+    Qt::Alignment cellAlign_ = Qt::AlignCenter;
+    int fixedRows_ = 0;
 };
 
 }  // namespace mon
