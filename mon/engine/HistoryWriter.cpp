@@ -126,8 +126,11 @@ bool HistoryWriter::RecordWrite(std::string& recordBytes, int32_t& recordUnits, 
         if (!TmpWrite(recordBytes, recordTime)) FileInError = -1;
         return true;
     }
-    RecordSplitWrite(recordBytes, recordUnits, recordTime);
-    RecordRestWrite(recordBytes, recordTime, times);
+    // A record longer than a file goes on into as many files as it fills.
+    do {
+        RecordSplitWrite(recordBytes, recordUnits, recordTime);
+        RecordRestWrite(recordBytes, recordUnits, recordTime, times);
+    } while (FileUnits + recordUnits > kFileUnitLimit && FileInError != -1);
     return true;
 }
 
@@ -141,12 +144,18 @@ void HistoryWriter::RecordSplitWrite(std::string& recordBytes, int32_t& recordUn
     if (!TmpWrite(first, recordTime)) FileInError = -1;
     recordBytes = recordBytes.substr(0, 2) + recordBytes.substr(off);
     recordUnits = over;
+    // The display counts only the rest; the full file holds these units
+    // even when the record alone filled it, and closing must not take it
+    // for an empty one.
+    FileUnits += keep;
 }
 
-void HistoryWriter::RecordRestWrite(const std::string& rest, double recordTime, const CaptureTimes& times) {
+void HistoryWriter::RecordRestWrite(const std::string& rest, int32_t restUnits, double recordTime,
+                                    const CaptureTimes& times) {
     HistoryFileClose(times);
     TmpFileOpen();
     FileUnits = FileSdUnits = FileRdUnits = 0;
+    if (restUnits > kFileUnitLimit && FileInError != -1) return;  // split again first
     if (FileInError == -1 || !TmpWrite(rest, recordTime)) FileInError = -1;
 }
 
