@@ -1,6 +1,10 @@
 #include "WindowPlacement.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QThread>
 #include <QWidget>
+#include <QWindow>
 
 #include "Twips.h"
 
@@ -35,6 +39,21 @@ void CentreWindowOnOwner(QWidget* window, const QWidget* owner, int width, int h
     placed.left += screen.x();
     placed.top += screen.y();
     ApplyTwips(window, placed);
+}
+
+void AwaitShown(QWidget* window, int maxMs) {
+    if (window == nullptr || !window->isVisible()) return;
+    const QWindow* handle = window->windowHandle();
+    if (handle == nullptr) return;
+    QElapsedTimer waited;
+    waited.start();
+    QCoreApplication::processEvents();
+    while (!handle->isExposed() && waited.elapsed() < maxMs) {
+        QThread::msleep(2);
+        QCoreApplication::processEvents();
+    }
+    // The window's final place arrives with or right after its first showing.
+    QCoreApplication::processEvents();
 }
 
 }  // namespace platform

@@ -25,6 +25,12 @@ void ApplyTwips(QWidget* window, const TwipsRect& rect);
 // centres on the screen.
 void CentreWindowOnOwner(QWidget* window, const QWidget* owner, int width, int height);
 
+// A newly shown window is put in place by the window system when it first
+// appears; until then its position reads as the desktop's corner. Serves
+// the window system until window has appeared, maxMs at most, so that what
+// is placed against it next lands where it really is.
+void AwaitShown(QWidget* window, int maxMs = 2000);
+
 }  // namespace platform
 
 #endif
