@@ -27,6 +27,7 @@
 #include "MonitorRecords.h"
 #include "PortelloApi.h"
 #include "frmSetKyPc.h"
+#include "mon/engine/tests/FakePortello.h"
 
 namespace {
 
@@ -208,14 +209,7 @@ void BM_EngineHeadless(benchmark::State& state) {
     StreamPortello api(Library(), stream);
     Scratch folder;
     mon::SystemClock clock;
-    class NoView final : public mon::EngineView {
-        void LampColorSet(uint32_t) override {}
-        void PanelTextSet(const std::string&, const std::string&) override {}
-        void DataColorsSet(int32_t, int32_t) override {}
-        void StepMessageShow(const std::string&, const std::string&) override {}
-        void StepMessageUnload() override {}
-        void SettingsDialogsUnload() override {}
-    } view;
+    mon::test::RecordingView view;
     mon::Engine engine(api, view, clock, folder.path());
     engine.Startup(mon::CapturoApp::kAppTitle, true);
     PointAt(engine, folder.path());
