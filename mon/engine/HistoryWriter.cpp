@@ -104,10 +104,15 @@ void HistoryWriter::TmpFileOpen() {
 
 bool HistoryWriter::TmpWrite(const std::string& bytes, double recordTime) {
     if (tmp_ == nullptr) return false;
-    const std::string line = Stamp(recordTime) + "," + bytes;
+    // The records of one second share their stamp: it is made once.
+    if (stamp_.empty() || recordTime != stampTime_) {
+        stamp_ = Stamp(recordTime) + ",";
+        stampTime_ = recordTime;
+    }
     // Flushed record by record: what the unit sent is on its way to the
     // disk even if the program dies the next moment.
-    return std::fwrite(line.data(), 1, line.size(), tmp_) == line.size() && std::fflush(tmp_) == 0;
+    return std::fwrite(stamp_.data(), 1, stamp_.size(), tmp_) == stamp_.size() &&
+           std::fwrite(bytes.data(), 1, bytes.size(), tmp_) == bytes.size() && std::fflush(tmp_) == 0;
 }
 
 bool HistoryWriter::RecordWrite(std::string& recordBytes, int32_t& recordUnits, double recordTime,

@@ -71,6 +71,8 @@ private:
     const PcSettings& pc_;
     const MonitorSettings& committed_;
     std::FILE* tmp_ = nullptr;
+    std::string stamp_;  // "yyyy/mm/dd hh:nn:ss," of stampTime_
+    double stampTime_ = 0;
 };
 
 }  // namespace mon
