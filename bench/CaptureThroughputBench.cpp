@@ -19,6 +19,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "CapturoApp.h"
@@ -154,13 +155,28 @@ public:
         std::string pattern = (std::filesystem::temp_directory_path() / "ky-bench.XXXXXX").string();
         path_ = ::mkdtemp(pattern.data()) != nullptr ? pattern : std::string();
     }
+    // The library's append workers may still be copying the last files:
+    // the folder goes once they are done (their .tmp files are gone).
     ~Scratch() {
-        std::error_code ec;
-        if (!path_.empty()) std::filesystem::remove_all(path_, ec);
+        if (path_.empty()) return;
+        for (int attempt = 0; attempt < 200; ++attempt) {
+            std::error_code ec;
+            if (!TmpLeft()) std::filesystem::remove_all(path_, ec);
+            if (!std::filesystem::exists(path_, ec)) return;
+            std::this_thread::sleep_for(std::chrono::milliseconds(25));
+        }
     }
     const std::string& path() const { return path_; }
 
 private:
+    bool TmpLeft() const {
+        std::error_code ec;
+        for (const auto& entry : std::filesystem::directory_iterator(path_, ec)) {
+            if (entry.path().extension() == ".tmp") return true;
+        }
+        return false;
+    }
+
     std::string path_;
 };
 
@@ -250,7 +266,7 @@ void BM_EngineWithWindow(benchmark::State& state) {
         QCoreApplication::processEvents();
     }
     measured.Report(state, WindowGoal(unitsPerRecord));
-    app.MainWindow().Buttons.Button("Kill")->trigger();
+    app.MainWindow().Toolbar1_ButtonClick("Kill");
     app.Finish();
 }
 
