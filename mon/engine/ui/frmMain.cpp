@@ -20,6 +20,7 @@
 #include <utility>
 
 #include "Engine.h"
+#include "LiveCellDelegate.h"
 #include "SubFormWindow.h"
 #include "clsMsgBox.h"
 #include "frmExtension.h"
@@ -183,6 +184,7 @@ void frmMain::DesignGrid() {
     VSFlexGrid->horizontalHeader()->hide();
     VSFlexGrid->verticalHeader()->hide();
     VSFlexGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    VSFlexGrid->setItemDelegate(new LiveCellDelegate(VSFlexGrid));
     // The layout fits the rows and columns to the grid: nothing to scroll.
     VSFlexGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     VSFlexGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -254,7 +256,7 @@ void frmMain::DesignColorPanel(const QString& key, QFrame* picture, QLabel* labe
 void frmMain::Form_Load() {
     MonitorControlsSet(kIdleControls);
     MainFormRectSave();
-    GridClear();
+    GridClearAll();
     VSFlexGrid->setColumnWidth(0, platform::TwipsToPixels(kDataCellTwips, this));
     mnuSetDspData->setChecked(engine_.DisplayMode == kDisplayData);
     mnuSetDspDetail->setChecked(engine_.DisplayMode != kDisplayData);
@@ -343,7 +345,15 @@ void frmMain::FrmChg() {
     const int height = platform::PixelsToTwips(VSFlexGrid->height(), this);
     const int row =
         platform::PixelsToTwips(VSFlexGrid->verticalHeader()->defaultSectionSize(), this);
-    GridLayoutApply(FrmChgLayout(engine_.DisplayMode, width, height, row));
+    GridLayoutApply(FrmChgLayout(engine_.DisplayMode, width, height, row, DateColumnTwips()));
+}
+
+// What a time stamp needs in the grid's font, the cell's margins included.
+int frmMain::DateColumnTwips() const {
+    const int margin =
+        VSFlexGrid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, VSFlexGrid) + 1;
+    const int text = VSFlexGrid->fontMetrics().horizontalAdvance(QStringLiteral("0000/00/00 00:00:00"));
+    return platform::PixelsToTwips(text + 2 * margin + 2, this);
 }
 
 void frmMain::GridLayoutApply(const GridLayout& layout) {
@@ -355,6 +365,8 @@ void frmMain::GridLayoutApply(const GridLayout& layout) {
     }
     const Qt::Alignment align =
         layout.align == CellAlign::Right ? (Qt::AlignRight | Qt::AlignVCenter) : Qt::AlignCenter;
+    cellAlign_ = align;
+    fixedRows_ = layout.fixedRows;
     for (int r = 0; r < layout.rows; ++r) {
         for (int c = 0; c < layout.cols; ++c) {
             QTableWidgetItem* cell = VSFlexGrid->item(r, c);
@@ -382,7 +394,18 @@ void frmMain::GridFixedRowShow(const GridLayout& layout) {
     }
 }
 
-void frmMain::GridClear() { VSFlexGrid->clearContents(); }
+// The data cells only: a detail grid keeps its header row, and every cell
+// the alignment of its layout.
+void frmMain::GridClear() {
+    for (int r = fixedRows_; r < VSFlexGrid->rowCount(); ++r) {
+        for (int c = 0; c < VSFlexGrid->columnCount(); ++c) {
+            if (QTableWidgetItem* cell = VSFlexGrid->item(r, c)) cell->setText(QString());
+        }
+    }
+}
+
+// Everything, before the grid is laid out anew.
+void frmMain::GridClearAll() { VSFlexGrid->clearContents(); }
 
 void frmMain::GridSizeSave() {
     GridRows = Count16(VSFlexGrid->rowCount());
@@ -445,6 +468,7 @@ QTableWidgetItem* frmMain::Cell(int row, int col) {
     if (cell == nullptr) {
         cell = new QTableWidgetItem;
         cell->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+        cell->setTextAlignment(cellAlign_);
         VSFlexGrid->setItem(row, col, cell);
     }
     return cell;
@@ -517,7 +541,7 @@ void frmMain::DisplayModeSet(int16_t mode) {
     mnuSetDspData->setChecked(mode == kDisplayData);
     mnuSetDspDetail->setChecked(mode == kDisplayDetail);
     engine_.DisplayMode = mode;
-    GridClear();
+    GridClearAll();
     FrmChg();
     GridSizeSave();
 }
@@ -538,7 +562,7 @@ void frmMain::DataColorChosen(bool sdLine, const QColor& chosen) {
     // A cancelled chooser and the same colour again change nothing.
     if (!chosen.isValid() || bgr == color) return;
     color = bgr;
-    GridClear();
+    GridClearAll();
     engine_.IniFileWrite();
     engine_.DataColorSet();
     FrmChg();

@@ -166,6 +166,8 @@ private:
     void GridResized();
     QTableWidgetItem* Cell(int row, int col);
     void GridLayoutApply(const GridLayout& layout);
+    int DateColumnTwips() const;
+    void GridClearAll();
     void GridFixedRowShow(const GridLayout& layout);
     void GridSizeSave();
     void DisplayModeSet(int16_t mode);
@@ -184,6 +186,9 @@ private:
     uint32_t extensionAddress_ = 0;
     int16_t extensionLength_ = 0;
     bool busyPointer_ = false;
+    // The alignment of the grid's cells and its header rows, as last laid out.
+    Qt::Alignment cellAlign_ = Qt::AlignCenter;
+    int fixedRows_ = 0;
 };
 
 }  // namespace mon
