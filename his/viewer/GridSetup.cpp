@@ -97,7 +97,7 @@ void ScrollPosSet(ViewerState& st, const store::clsCommon& doc) {
 
 std::optional<GridCell> CursorToRecord(const ViewerState& st, const store::clsCommon& doc,
                                        int32_t position) {
-    if (!doc.Record(position)) return std::nullopt;
+    if (!HasRecord(doc, position)) return std::nullopt;
     const int32_t c = st.CharsPerLine;
     const int32_t v = st.Scroll.Value;
     if (IsDirMode(st)) {
@@ -125,14 +125,13 @@ int32_t RecordOfCount(const ViewerState& st, const store::clsCommon& doc, int32_
 }
 
 int32_t CountOfRecord(const ViewerState& st, const store::clsCommon& doc, int32_t record) {
-    const store::HistoryRecord* rec = doc.Record(record);
-    if (!rec) return -1;
-    return st.DspLine == kLineSd ? rec->SdCount : rec->RdCount;
+    if (!HasRecord(doc, record)) return -1;
+    const store::RecordStore& records = doc.Records();
+    return st.DspLine == kLineSd ? records.SdCount(record) : records.RdCount(record);
 }
 
 bool IsRdRecord(const store::clsCommon& doc, int32_t record) {
-    const store::HistoryRecord* rec = doc.Record(record);
-    return rec && rec->Flag(store::kAttrRd) != 0;
+    return HasRecord(doc, record) && doc.Records().IsRd(record);
 }
 
 }  // namespace viewer

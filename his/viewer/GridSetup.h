@@ -64,5 +64,9 @@ int32_t RecordOfCount(const ViewerState& st, const store::clsCommon& doc, int32_
 // the record does not exist.
 int32_t CountOfRecord(const ViewerState& st, const store::clsCommon& doc, int32_t record);
 bool IsRdRecord(const store::clsCommon& doc, int32_t record);
+// The record query for this index would succeed.
+inline bool HasRecord(const store::clsCommon& doc, int32_t record) {
+    return record >= 0 && record < doc.RecordCount();
+}
 
 }  // namespace viewer
