@@ -36,20 +36,9 @@ void RankBits::ShrinkToFit() {
     TrimSpare(zeroWord_);
 }
 
-void RankBits::PushBack(bool bit) {
-    if ((size_ & 63) == 0) {
-        words_.push_back(0);
-        before_.push_back(static_cast<uint32_t>(ones_));
-    }
-    const auto word = static_cast<uint32_t>(words_.size() - 1);
-    if (bit) {
-        if (ones_ % kSample == 0) oneWord_.push_back(word);
-        words_.back() |= uint64_t{1} << (size_ & 63);
-        ++ones_;
-    } else if (Zeros() % kSample == 0) {
-        zeroWord_.push_back(word);
-    }
-    ++size_;
+void RankBits::NewWord() {
+    words_.push_back(0);
+    before_.push_back(static_cast<uint32_t>(ones_));
 }
 
 void RankBits::SetBack() {

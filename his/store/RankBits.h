@@ -24,7 +24,17 @@ public:
     void Reserve(size_t bits);
     void ShrinkToFit();
 
-    void PushBack(bool bit);
+    void PushBack(bool bit) {
+        if ((size_ & 63) == 0) NewWord();
+        if (bit) {
+            if (ones_ % kSample == 0) oneWord_.push_back(static_cast<uint32_t>(words_.size() - 1));
+            words_.back() |= uint64_t{1} << (size_ & 63);
+            ++ones_;
+        } else if (Zeros() % kSample == 0) {
+            zeroWord_.push_back(static_cast<uint32_t>(words_.size() - 1));
+        }
+        ++size_;
+    }
     // Sets the last bit; nothing when there is none or it is set.
     void SetBack();
 
@@ -51,6 +61,7 @@ private:
     // search for the word of any other.
     static constexpr size_t kSample = 256;
 
+    void NewWord();
     template <bool kOnes>
     int64_t Select(size_t k) const;
     template <bool kOnes>

@@ -150,7 +150,7 @@ const HistoryRecord* RecordStore::Pinned(int32_t i) const {
 
 // A record added or changed after its block was unpacked is written into
 // the block, so pointers handed out before stay valid and current.
-void RecordStore::PinnedUpdate(int32_t i) {
+void RecordStore::PinnedRefresh(int32_t i) {
     const auto block = static_cast<size_t>(i) >> kBlockShift;
     if (block >= pinned_.size() || !pinned_[block]) return;
     pinned_[block][static_cast<size_t>(i) & ((size_t{1} << kBlockShift) - 1)] = Get(i);

@@ -93,7 +93,10 @@ private:
     static constexpr int kBlockShift = 10;  // records a pinned block holds: 1024
 
     int32_t Nth(bool rd, int32_t n) const;
-    void PinnedUpdate(int32_t i);
+    void PinnedUpdate(int32_t i) {
+        if (!pinned_.empty()) PinnedRefresh(i);
+    }
+    void PinnedRefresh(int32_t i);
 
     std::vector<uint8_t> attr_;  // the unit's flags, without the top bit
     RankBits rd_;                // set for RD records
