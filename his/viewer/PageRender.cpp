@@ -99,6 +99,7 @@ void LinePageFill(ViewerState& st, const store::clsCommon& doc, GridPage& page) 
     int32_t lineNo = held / c + 1;
     const char* label = st.DspLine == kLineSd ? "S" : "R";
     const store::RecordStore& records = doc.Records();
+    const std::string& line = rdMode ? records.RdBytes() : records.SdBytes();
     int32_t record = -1;  // the record of character next - 1
     st.FillRecord = st.TopRecord;
     for (int32_t i = 0; i < st.LinesPerPage && next <= total; ++i) {
@@ -112,15 +113,17 @@ void LinePageFill(ViewerState& st, const store::clsCommon& doc, GridPage& page) 
             } else {
                 record = -1;
             }
-            const std::optional<CellChar> ch = CharAt(doc, record);
-            if (!ch) {
+            if (!HasRecord(doc, record)) {
                 text.AddBlank();
                 continue;
             }
+            // Character next of the line is byte next of its byte string.
+            const auto data = static_cast<uint8_t>(line[static_cast<size_t>(next - 1)]);
+            const CellChar ch{records.Attr(record), data};
             ++next;
             st.FillRecord = record + 1;
-            page.At(row, k + kFirstDataCol).Text = HexErrText(*ch);
-            AddChar(text, *ch);
+            page.At(row, k + kFirstDataCol).Text = HexErrText(ch);
+            AddChar(text, ch);
         }
         page.At(row, st.TextCol).Text = text.Finish();
     }
