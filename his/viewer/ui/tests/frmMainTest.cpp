@@ -139,6 +139,21 @@ TEST_F(MainWindow, ACancelledOpenSaysNothingAndKeepsThePreviousHistory) {
     EXPECT_EQ(Panel(w, "TotalCount"), "TR : 36");
 }
 
+TEST_F(MainWindow, AFailedOpenAfterACancelledOneSaysSo) {
+    const std::string big = DualFile("big.ky2", 60000);
+    TempFolder::WriteAll(f.Folder / "bad.ky2", "no history here\r\n");
+    BoxAnswerer answer;
+    answer.CancelProgress = true;
+    w.HistoryFileOpen(big);
+    ASSERT_TRUE(f.Ctx->gBar->Cancel());
+    ASSERT_TRUE(answer.Messages.empty());
+    answer.CancelProgress = false;
+    w.HistoryFileOpen(f.Folder / "bad.ky2");
+    ASSERT_EQ(answer.Messages.size(), 1u) << "the earlier cancel does not hide the failure";
+    EXPECT_EQ(f.Ctx->gMsgBox->Messege(), kMsgReadFailed);
+    EXPECT_FALSE(st.FileLoaded);
+}
+
 TEST_F(MainWindow, AFileDroppedOnTheGridIsOpened) {
     const std::string path = DualFile("dropped.ky2");
     DropFile(w, path);
