@@ -12,6 +12,7 @@
 #include "CapturoApp.h"
 #include "EngineClock.h"
 #include "PortelloApi.h"
+#include "platform/ui/QtTranslation.h"
 
 namespace {
 
@@ -45,6 +46,7 @@ int RunCapturo() {
 int main(int argc, char** argv) {
     QApplication qt(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(mon::CapturoApp::kAppTitle));
+    platform::QtJapaneseLoad(qt);
     try {
         return RunCapturo();
     } catch (const std::exception& e) {
