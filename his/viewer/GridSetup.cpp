@@ -6,37 +6,39 @@ namespace viewer {
 namespace {
 
 void GeometrySet(ViewerState& st, int gridWidth, int gridHeight) {
-    const int m = std::max(0, (gridWidth - kNoColWidth - kLabelColWidth) / kDataColWidth);
+    const GridMetrics& g = st.Metrics;
+    const int m = std::max(0, (gridWidth - g.NoCol - g.LabelCol) / std::max(1, g.DataCol));
     // A grid too small for one character or one line still gets one of
     // each, so that no page arithmetic ever divides by zero.
     st.CharsPerLine = static_cast<int16_t>(std::max(1, m * 7 / 11));
     st.GridCols = static_cast<int16_t>(st.CharsPerLine + 4);
     st.TextCol = static_cast<int16_t>(st.CharsPerLine + 3);
-    const int body = gridHeight - kRowHeight;
+    const int body = gridHeight - g.Row;
     if (st.DspLine == kLineDual) {
-        st.LinesPerPage = static_cast<int16_t>(std::max(1, body / (2 * kRowHeight + kSpacerRowHeight)));
+        st.LinesPerPage = static_cast<int16_t>(std::max(1, body / std::max(1, 2 * g.Row + g.SpacerRow)));
         st.PageLastRow = static_cast<int16_t>(4 * st.LinesPerPage - 2);
     } else {
-        st.LinesPerPage = static_cast<int16_t>(std::max(1, body / kRowHeight));
+        st.LinesPerPage = static_cast<int16_t>(std::max(1, body / std::max(1, g.Row)));
         st.PageLastRow = st.LinesPerPage;
     }
 }
 
 std::vector<int> ColWidths(const ViewerState& st, int gridWidth, int scrollWidth) {
-    std::vector<int> widths{0, kNoColWidth, kLabelColWidth};
-    widths.insert(widths.end(), static_cast<size_t>(st.CharsPerLine), kDataColWidth);
-    widths.push_back(gridWidth - kNoColWidth - kLabelColWidth - kDataColWidth * st.CharsPerLine -
-                     scrollWidth - 80);
+    const GridMetrics& g = st.Metrics;
+    std::vector<int> widths{0, g.NoCol, g.LabelCol};
+    widths.insert(widths.end(), static_cast<size_t>(st.CharsPerLine), g.DataCol);
+    widths.push_back(gridWidth - g.NoCol - g.LabelCol - g.DataCol * st.CharsPerLine - scrollWidth - 80);
     return widths;
 }
 
 std::vector<int> RowHeights(const ViewerState& st) {
-    std::vector<int> heights{kRowHeight};
+    const GridMetrics& g = st.Metrics;
+    std::vector<int> heights{g.Row};
     for (int i = 0; i < st.LinesPerPage; ++i) {
         if (st.DspLine == kLineDual) {
-            heights.insert(heights.end(), {kRowHeight, kRowHeight, kSpacerRowHeight, 0});
+            heights.insert(heights.end(), {g.Row, g.Row, g.SpacerRow, 0});
         } else {
-            heights.push_back(kRowHeight);
+            heights.push_back(g.Row);
         }
     }
     return heights;

@@ -13,11 +13,6 @@
 
 namespace viewer {
 
-inline constexpr int kNoColWidth = 700;
-inline constexpr int kLabelColWidth = 300;
-inline constexpr int kDataColWidth = 400;
-inline constexpr int kRowHeight = 240;
-inline constexpr int kSpacerRowHeight = 120;
 inline constexpr int kFirstDataCol = 3;
 
 struct GridLayoutResult {

@@ -2,7 +2,12 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QMenuBar>
+#include <QLabel>
+#include <QStatusBar>
 #include <QStyle>
+
+#include <algorithm>
+#include <iterator>
 
 #include "HistoryGrid.h"
 #include "HistorySaving.h"
@@ -10,6 +15,7 @@
 #include "ViewerContext.h"
 #include "frmMain.h"
 #include "platform/ui/NoThrow.h"
+#include "platform/ui/TextFit.h"
 #include "platform/ui/Twips.h"
 #include "platform/ui/UiFont.h"
 
@@ -57,19 +63,58 @@ void frmMain::DesignToolbar() {
                 QStringLiteral("表示ｺｰﾄﾞの変更"));
 }
 
+namespace {
+
+// The texts a panel can show that are widest: any digit can stand where a
+// 0 stands.
+QStringList WithEveryDigit(const QStringList& patterns) {
+    QStringList texts;
+    for (const QString& p : patterns) {
+        for (char d = '0'; d <= '9'; ++d) texts << QString(p).replace(u'0', QChar::fromLatin1(d));
+    }
+    return texts;
+}
+
+}  // namespace
+
+// Each panel is at least as wide as its widest text, and the window never
+// gets narrower than the panels together: at the smallest size every panel
+// still reads whole.
 void frmMain::DesignStatusBar() {
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     setStatusBar(StatusBar1);
     struct PanelDesign {
         const char* key;
         int width;
+        QStringList widest;
     };
-    const PanelDesign panels[] = {{"DateTime", 2500}, {"CharTime", 1000}, {"SecTime", 1200},
-                                  {"Code", 1000},     {"Line", 800},      {"SdCount", 1400},
-                                  {"RdCount", 1400},  {"TotalCount", 0}};
+    const QString count = QStringLiteral("0000000000");  // a 32-bit count
+    const PanelDesign panels[] = {
+        {"DateTime", 2500, WithEveryDigit({QStringLiteral("0000/00/00 00:00:00")})},
+        {"CharTime", 1000, WithEveryDigit({QStringLiteral("00000"), QStringLiteral("****")})},
+        {"SecTime", 1200, WithEveryDigit({QStringLiteral("-00:00:00")})},
+        {"Code", 1000, {"HEX", "ASCII", "JIS7", "JIS8", "EBCDIC", "UNICODE", QStringLiteral("ｼﾌﾄ JIS")}},
+        {"Line", 800, {"DUAL", "SD", "RD"}},
+        {"SdCount", 1400, WithEveryDigit({"SD : " + count})},
+        {"RdCount", 1400, WithEveryDigit({"RD : " + count})},
+        {"TotalCount", 0, WithEveryDigit({"TR : " + count})}};
+    int total = 0;
     for (const PanelDesign& p : panels) {
-        Panels.Add(StatusBar1, QString::fromLatin1(p.key), QString(), QString(), p.width);
+        QLabel* panel = Panels.Add(StatusBar1, QString::fromLatin1(p.key), QString(), QString(), p.width);
+        int needed = 0;
+        for (const QString& text : p.widest) needed = std::max(needed, platform::LabelWidthFor(panel, text));
+        if (p.width > 0) {
+            panel->setFixedWidth(std::max(panel->minimumWidth(), needed));
+        } else {
+            panel->setMinimumWidth(needed);
+        }
+        total += panel->minimumWidth();
     }
+    const int spacing = StatusBar1->style()->pixelMetric(QStyle::PM_LayoutHorizontalSpacing);
+    const int grip = StatusBar1->isSizeGripEnabled() ? StatusBar1->style()->pixelMetric(QStyle::PM_SizeGripSize) : 0;
+    const int margins = 2 * StatusBar1->style()->pixelMetric(QStyle::PM_LayoutLeftMargin);
+    const int bar = total + static_cast<int>(std::size(panels)) * (std::max(spacing, 0) + 4) + grip + margins;
+    setMinimumWidth(std::max(minimumWidth(), bar));
 }
 
 void frmMain::DesignGrid() {

@@ -4,10 +4,13 @@
 #include <QGridLayout>
 #include <QLabel>
 
+#include <algorithm>
+
 #include "DialogPlacer.h"
 #include "GotoRange.h"
 #include "VbDate.h"
 #include "platform/ui/NoThrow.h"
+#include "platform/ui/TextFit.h"
 #include "platform/ui/UiFont.h"
 #include "platform/ui/WaitCursor.h"
 
@@ -30,8 +33,16 @@ void frmRange::Design() {
     grid->addWidget(new QLabel(QStringLiteral("範囲時刻"), Frame1), 0, 2, 1, 2);
     const QString captions[2] = {QStringLiteral("開始時刻"), QStringLiteral("終了時刻")};
     QLineEdit* spans[2] = {txtHstStart, txtHstStop};
+    // The history's times are shown whole, whatever the font.
+    const QString widest = QStringLiteral("0000/00/00 00:00:00");
     for (int side = 0; side < 2; ++side) {
         spans[side]->setReadOnly(true);
+        int needed = 0;
+        for (char d = '0'; d <= '9'; ++d) {
+            const QString text = QString(widest).replace(u'0', QChar::fromLatin1(d));
+            needed = std::max(needed, platform::LineEditWidthFor(spans[side], text));
+        }
+        spans[side]->setMinimumWidth(needed);
         DTPickerDate[static_cast<size_t>(side)] = new QDateEdit(Frame1);
         DTPickerDate[static_cast<size_t>(side)]->setDisplayFormat(QStringLiteral("yyyy/MM/dd"));
         DTPickerTime[static_cast<size_t>(side)] = new QTimeEdit(Frame1);
