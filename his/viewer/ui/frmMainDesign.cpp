@@ -16,6 +16,7 @@
 #include "frmMain.h"
 #include "platform/ui/NoThrow.h"
 #include "platform/ui/TextFit.h"
+#include "platform/ui/TextIcon.h"
 #include "platform/ui/Twips.h"
 #include "platform/ui/UiFont.h"
 
@@ -50,7 +51,8 @@ void frmMain::DesignToolbar() {
     Buttons.Add(Toolbar1, "Save", s->standardIcon(QStyle::SP_DialogSaveButton),
                 QStringLiteral("ﾌｧｲﾙの保存"));
     Toolbar1->addSeparator();
-    Buttons.Add(Toolbar1, "Find", s->standardIcon(QStyle::SP_FileDialogStart),
+    // The style's magnifier finds; the display code shows what it switches.
+    Buttons.Add(Toolbar1, "Find", s->standardIcon(QStyle::SP_FileDialogContentsView),
                 QStringLiteral("検索"));
     Buttons.Add(Toolbar1, "Range", s->standardIcon(QStyle::SP_ArrowRight),
                 QStringLiteral("範囲指定時刻"));
@@ -59,7 +61,7 @@ void frmMain::DesignToolbar() {
     Toolbar1->addSeparator();
     Buttons.Add(Toolbar1, "Line", s->standardIcon(QStyle::SP_FileDialogDetailedView),
                 QStringLiteral("表示ラインの変更"));
-    Buttons.Add(Toolbar1, "Code", s->standardIcon(QStyle::SP_FileDialogContentsView),
+    Buttons.Add(Toolbar1, "Code", platform::TextIcon(QStringLiteral("Aｱ")),
                 QStringLiteral("表示ｺｰﾄﾞの変更"));
 }
 

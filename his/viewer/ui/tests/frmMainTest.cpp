@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QDropEvent>
 #include <QMimeData>
+#include <QStyle>
 #include <QUrl>
 
 #include "FileSizeLimit.h"
@@ -152,6 +153,19 @@ TEST_F(MainWindow, AFailedOpenAfterACancelledOneSaysSo) {
     ASSERT_EQ(answer.Messages.size(), 1u) << "the earlier cancel does not hide the failure";
     EXPECT_EQ(f.Ctx->gMsgBox->Messege(), kMsgReadFailed);
     EXPECT_FALSE(st.FileLoaded);
+}
+
+TEST_F(MainWindow, FindShowsTheMagnifierAndTheDisplayCodeAPictureOfItsOwn) {
+    auto image = [&](const QIcon& icon) { return icon.pixmap(QSize(24, 24)).toImage(); };
+    const QImage magnifier = image(w.style()->standardIcon(QStyle::SP_FileDialogContentsView));
+    const QImage find = image(w.Buttons.Button("Find")->icon());
+    const QImage code = image(w.Buttons.Button("Code")->icon());
+    EXPECT_EQ(find, magnifier);
+    EXPECT_NE(code, magnifier);
+    for (const char* other : {"Open", "Save", "Range", "Prop", "Line"}) {
+        EXPECT_NE(image(w.Buttons.Button(other)->icon()), code) << other;
+        EXPECT_NE(image(w.Buttons.Button(other)->icon()), find) << other;
+    }
 }
 
 TEST_F(MainWindow, AFileDroppedOnTheGridIsOpened) {
