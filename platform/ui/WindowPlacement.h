@@ -25,6 +25,11 @@ void ApplyTwips(QWidget* window, const TwipsRect& rect);
 // centres on the screen.
 void CentreWindowOnOwner(QWidget* window, const QWidget* owner, int width, int height);
 
+// The same against an owner rectangle in twips on the desktop, on the
+// screen that holds the rectangle's middle (the primary one when none
+// does).
+void CentreWindowOnRect(QWidget* window, const TwipsRect& owner, int width, int height);
+
 }  // namespace platform
 
 #endif

@@ -15,6 +15,7 @@
 #include "ViewerContext.h"
 #include "frmMain.h"
 #include "platform/ui/NoThrow.h"
+#include "platform/ui/Printer.h"
 #include "platform/ui/TextFit.h"
 #include "platform/ui/TextIcon.h"
 #include "platform/ui/Twips.h"
@@ -50,6 +51,7 @@ void frmMain::DesignToolbar() {
                 QStringLiteral("ﾌｧｲﾙを開く"));
     Buttons.Add(Toolbar1, "Save", s->standardIcon(QStyle::SP_DialogSaveButton),
                 QStringLiteral("ﾌｧｲﾙの保存"));
+    Buttons.Add(Toolbar1, "Print", s->standardIcon(QStyle::SP_FileIcon), QStringLiteral("印刷"));
     Toolbar1->addSeparator();
     // The style's magnifier finds; the display code shows what it switches.
     Buttons.Add(Toolbar1, "Find", s->standardIcon(QStyle::SP_FileDialogContentsView),
@@ -165,10 +167,15 @@ void frmMain::DesignFileMenu() {
     mnuFollowFile = MenuItem(mnuFile, "mnuFollowFile", "次項のファイルへ(&N)",
                              [this] { mnuFollowFile_Click(); }, "Ctrl+N");
     mnuFile->addSeparator();
+    mnuHtml = MenuItem(mnuFile, "mnuHtml", "HTMLによる保存(&H)", [this] { mnuHtml_Click(); });
     mnuRangeSave = MenuItem(mnuFile, "mnuRangeSave", "範囲指定による保存(&S)",
                             [this] { mnuRangeSave_Click(); });
     mnuAllSave =
         MenuItem(mnuFile, "mnuAllSave", "全データの保存(&V)", [this] { mnuAllSave_Click(); });
+    mnuFile->addSeparator();
+    mnuPrint = MenuItem(mnuFile, "mnuPrint", "印刷(&P)", [this] { mnuPrint_Click(); }, "Ctrl+P");
+    mnuPrintProp =
+        MenuItem(mnuFile, "mnuPrintProp", "プリンタの設定(&I)", [this] { mnuPrintProp_Click(); });
     mnuFile->addSeparator();
     mnuMonitor =
         MenuItem(mnuFile, "mnuMonitor", "モニタの起動(&M)", [this] { mnuMonitor_Click(); });
@@ -293,6 +300,20 @@ void frmMain::DefaultDialogs() {
         const QStringList filters = QString::fromUtf8(kSaveFilter).split(QStringLiteral(";;"));
         return SaveAnswer{path.toStdString(), static_cast<int>(filters.indexOf(chosenFilter)) + 1};
     };
+    HtmlFileAsk = [this] {
+        QString chosenFilter;
+        const QString filter = QString::fromUtf8(reports::ui::kHtmlFilter);
+        const QString path =
+            QFileDialog::getSaveFileName(this, QString(), QString(), filter, &chosenFilter);
+        const int index = static_cast<int>(filter.split(QStringLiteral(";;")).indexOf(chosenFilter)) + 1;
+        return reports::ui::HtmlAnswer{path.toStdString(), index};
+    };
+    PdfFileAsk = [this] {
+        return QFileDialog::getSaveFileName(this, QStringLiteral("印刷"), QString(),
+                                            QStringLiteral("PDF (*.pdf)"))
+            .toStdString();
+    };
+    PrinterSetupAsk = [this] { return platform::Printer::SetupDialog(this, true); };
 }
 
 }  // namespace viewer::ui

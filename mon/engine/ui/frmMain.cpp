@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QResizeEvent>
 #include <QStyle>
@@ -21,6 +22,7 @@
 #include "Engine.h"
 #include "SubFormWindow.h"
 #include "clsMsgBox.h"
+#include "frmExtension.h"
 #include "frmMessage.h"
 #include "frmSetKyPc.h"
 #include "platform/ui/BgrColor.h"
@@ -37,6 +39,10 @@ namespace {
 constexpr int kLampTwips = 180;
 constexpr uint32_t kLampGreyBgr = 0xC0C0C0;
 constexpr char kHelpFile[] = "Capturo.chm";
+// The maintenance window's key chord: this letter, released in the grid
+// while Shift, Ctrl and Alt are held.
+constexpr int kExtensionKey = Qt::Key_E;
+constexpr Qt::KeyboardModifiers kExtensionModifiers = Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier;
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
@@ -149,6 +155,9 @@ void frmMain::DesignSetMenu() {
         MenuItem(colors, "mnuSetColorSd", "SDライン(&S)", &frmMain::mnuSetColorSd_Click);
     mnuSetColorRd =
         MenuItem(colors, "mnuSetColorRd", "RDライン(&R)", &frmMain::mnuSetColorRd_Click);
+    mnuSetExtension =
+        MenuItem(mnuSet, "mnuSetExtension", "拡張コマンド(&E)", &frmMain::mnuSetExtension_Click);
+    mnuSetExtension->setVisible(false);
 }
 
 void frmMain::DesignHelpMenu() {
@@ -298,7 +307,18 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     if (watched == VSFlexGrid && event->type() == QEvent::Resize) {
         platform::NoThrow("main window", [&] { GridResized(); });
     }
+    if (watched == VSFlexGrid && ExtensionChord(event)) {
+        platform::NoThrow("main window", [&] { mnuSetExtension_Click(); });
+        return true;
+    }
     return QMainWindow::eventFilter(watched, event);
+}
+
+bool frmMain::ExtensionChord(const QEvent* event) const {
+    if (event->type() != QEvent::KeyRelease) return false;
+    const auto* key = static_cast<const QKeyEvent*>(event);
+    return !key->isAutoRepeat() && key->key() == kExtensionKey &&
+           (key->modifiers() & kExtensionModifiers) == kExtensionModifiers;
 }
 
 // The grid is laid out once the window's layout has sized it. While the
@@ -506,6 +526,21 @@ void frmMain::DataColorChosen(bool sdLine, const QColor& chosen) {
     FrmChg();
 }
 
+// The window reads the unit itself, so it opens only while the engine
+// leaves the line alone: a capture's records would end up in its dump.
+void frmMain::mnuSetExtension_Click() {
+    if (engine_.EngineState != kStateIdle || extension_ != nullptr) return;
+    auto message = [this](QWidget* owner, const std::string& text, int16_t icon, const std::string& title) {
+        msgBox_.Show(text, 1, owner, icon, title, kMsgModal);
+    };
+    frmExtension window(engine_, message, this, extensionAddress_, extensionLength_);
+    SubFormPlaceWindow(&window, this, "frmExtension");
+    extension_ = &window;
+    window.exec();
+    extensionAddress_ = window.ReadAddress();
+    extensionLength_ = window.ReadLength();
+}
+
 void frmMain::mnuHelpTopic_Click() {
     const QString help = Q(engine_.ProgramDir) + "/" + kHelpFile;
     if (!QFileInfo::exists(help) || !QDesktopServices::openUrl(QUrl::fromLocalFile(help))) {
@@ -524,6 +559,8 @@ void frmMain::mnuHelpVersion_Click() {
 frmSetKyPc* frmMain::SetKyPcWindow() const {
     return setKyPc_ != nullptr && setKyPc_->isVisible() ? setKyPc_.data() : nullptr;
 }
+
+frmExtension* frmMain::ExtensionWindow() const { return extension_.data(); }
 
 frmMessage* frmMain::MessageWindow() const {
     return message_ != nullptr && message_->isVisible() ? message_.data() : nullptr;

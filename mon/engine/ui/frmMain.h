@@ -33,6 +33,7 @@ namespace mon {
 
 class Engine;
 class clsMsgBox;
+class frmExtension;
 class frmMessage;
 class frmSetKyPc;
 
@@ -69,6 +70,8 @@ public:
     void mnuSetDspDetail_Click();
     void mnuSetColorSd_Click();
     void mnuSetColorRd_Click();
+    // Shows the maintenance window modal while the engine is idle.
+    void mnuSetExtension_Click();
     void mnuHelpTopic_Click();
     void mnuHelpVersion_Click();
     // What the colour menus do once the chooser has answered; an invalid
@@ -77,6 +80,7 @@ public:
 
     frmSetKyPc* SetKyPcWindow() const;
     frmMessage* MessageWindow() const;
+    frmExtension* ExtensionWindow() const;
 
     // EngineView
     void LampColorSet(uint32_t bgr) override;
@@ -119,6 +123,7 @@ public:
     QAction* mnuSetDspDetail = nullptr;
     QAction* mnuSetColorSd = nullptr;
     QAction* mnuSetColorRd = nullptr;
+    QAction* mnuSetExtension = nullptr;  // never visible; the key chord opens it too
     QAction* mnuHelpTopic = nullptr;
     QAction* mnuHelpVersion = nullptr;
 
@@ -134,6 +139,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    bool ExtensionChord(const QEvent* event) const;
     void Design();
     void DesignToolbar();
     void DesignMenus();
@@ -164,6 +170,10 @@ private:
     std::string version_;
     QPointer<frmSetKyPc> setKyPc_;
     QPointer<frmMessage> message_;
+    QPointer<frmExtension> extension_;
+    // What the maintenance window read last, for its next opening.
+    uint32_t extensionAddress_ = 0;
+    int16_t extensionLength_ = 0;
     bool busyPointer_ = false;
 };
 
