@@ -34,12 +34,12 @@ int CellHeightFor(const QAbstractItemView* view) {
     return view->fontMetrics().height() + 2 * CellTextMargin(view) + 1;
 }
 
-int LineEditWidthFor(const QLineEdit* edit, const QString& text) {
+int LineEditWidthFor(const QLineEdit* edit, const QStringList& texts) {
     // What the line edit itself adds to its text: its inner margin of two
     // pixels a side, its text margins, and the frame the style draws.
     constexpr int kInnerMargin = 2;
     const QMargins tm = edit->textMargins();
-    const QSize contents(edit->fontMetrics().horizontalAdvance(text) + 2 * kInnerMargin + tm.left() +
+    const QSize contents(WidestAdvance(edit->fontMetrics(), texts) + 2 * kInnerMargin + tm.left() +
                              tm.right() + 1,
                          edit->fontMetrics().height());
     QStyleOptionFrame opt;
@@ -50,9 +50,17 @@ int LineEditWidthFor(const QLineEdit* edit, const QString& text) {
     return edit->style()->sizeFromContents(QStyle::CT_LineEdit, &opt, contents, edit).width();
 }
 
-int LabelWidthFor(const QLabel* label, const QString& text) {
+int LabelWidthFor(const QLabel* label, const QStringList& texts) {
     const int indent = std::max(label->indent(), 0);
-    return label->fontMetrics().horizontalAdvance(text) + 2 * (label->frameWidth() + label->margin() + indent);
+    return WidestAdvance(label->fontMetrics(), texts) + 2 * (label->frameWidth() + label->margin() + indent);
+}
+
+QStringList WithEveryDigit(const QStringList& patterns) {
+    QStringList texts;
+    for (const QString& p : patterns) {
+        for (char d = '0'; d <= '9'; ++d) texts << QString(p).replace(u'0', QChar::fromLatin1(d));
+    }
+    return texts;
 }
 
 }  // namespace platform

@@ -18,11 +18,15 @@ namespace platform {
 int CellWidthFor(const QAbstractItemView* view, const QStringList& texts);
 int CellHeightFor(const QAbstractItemView* view);
 
-// Pixels a line edit needs across to show text.
-int LineEditWidthFor(const QLineEdit* edit, const QString& text);
+// Pixels a line edit needs across to show the widest of texts.
+int LineEditWidthFor(const QLineEdit* edit, const QStringList& texts);
 
-// Pixels a framed label needs across to show text.
-int LabelWidthFor(const QLabel* label, const QString& text);
+// Pixels a framed label needs across to show the widest of texts.
+int LabelWidthFor(const QLabel* label, const QStringList& texts);
+
+// The texts a pattern stands for when any digit can stand where it has a
+// 0 ("00:00" for every time of day): digits need not be equally wide.
+QStringList WithEveryDigit(const QStringList& patterns);
 
 }  // namespace platform
 

@@ -62,8 +62,8 @@ viewer::GridMetrics HistoryGrid::MetricsFor(int32_t records) const {
     // A line number has at least five digits, and no more than the
     // history has records.
     const auto digits = static_cast<int>(std::max<size_t>(5, std::to_string(std::max(records, 1)).size()));
-    QStringList numbers{QStringLiteral("No.")};
-    for (const QChar digit : QStringLiteral("0123456789")) numbers << QString(digits, digit);
+    QStringList numbers = platform::WithEveryDigit({QString(digits, u'0')});
+    numbers << QStringLiteral("No.");
     m.NoCol = std::max(m.NoCol, twips(platform::CellWidthFor(this, numbers)));
     m.LabelCol = std::max(m.LabelCol, twips(platform::CellWidthFor(this, {"S", "R", "L"})));
     m.DataCol = std::max(m.DataCol, twips(platform::CellWidthFor(this, hex)));

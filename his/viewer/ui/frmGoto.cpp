@@ -2,8 +2,6 @@
 
 #include <QGridLayout>
 
-#include <algorithm>
-
 #include "DialogPlacer.h"
 #include "platform/ui/NoThrow.h"
 #include "platform/ui/SelectAllOnFocus.h"
@@ -26,12 +24,8 @@ frmGoto::frmGoto(QWidget* owner, const GotoLimits& limits) : QDialog(owner), lim
     // Both show the largest line number whole: the up-down sizes itself
     // for its range, the text box is told.
     UpDownLine->setMinimumWidth(UpDownLine->sizeHint().width());
-    int needed = 0;
-    for (char d = '0'; d <= '9'; ++d) {
-        const QString widest(static_cast<int>(QString::number(limits.Max).size()), QChar::fromLatin1(d));
-        needed = std::max(needed, platform::LineEditWidthFor(txtLine, widest));
-    }
-    txtLine->setMinimumWidth(needed);
+    const QString largest(static_cast<int>(QString::number(limits.Max).size()), u'0');
+    txtLine->setMinimumWidth(platform::LineEditWidthFor(txtLine, platform::WithEveryDigit({largest})));
     txtLine->setText(QString::number(UpDownLine->value()));
     connect(UpDownLine, &QSpinBox::valueChanged, txtLine,
             [this](int v) { txtLine->setText(QString::number(v)); });

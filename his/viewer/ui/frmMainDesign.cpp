@@ -67,20 +67,6 @@ void frmMain::DesignToolbar() {
                 QStringLiteral("表示ｺｰﾄﾞの変更"));
 }
 
-namespace {
-
-// The texts a panel can show that are widest: any digit can stand where a
-// 0 stands.
-QStringList WithEveryDigit(const QStringList& patterns) {
-    QStringList texts;
-    for (const QString& p : patterns) {
-        for (char d = '0'; d <= '9'; ++d) texts << QString(p).replace(u'0', QChar::fromLatin1(d));
-    }
-    return texts;
-}
-
-}  // namespace
-
 // Each panel is at least as wide as its widest text, and the window never
 // gets narrower than the panels together: at the smallest size every panel
 // still reads whole.
@@ -94,19 +80,18 @@ void frmMain::DesignStatusBar() {
     };
     const QString count = QStringLiteral("0000000000");  // a 32-bit count
     const PanelDesign panels[] = {
-        {"DateTime", 2500, WithEveryDigit({QStringLiteral("0000/00/00 00:00:00")})},
-        {"CharTime", 1000, WithEveryDigit({QStringLiteral("00000"), QStringLiteral("****")})},
-        {"SecTime", 1200, WithEveryDigit({QStringLiteral("-00:00:00")})},
+        {"DateTime", 2500, platform::WithEveryDigit({QStringLiteral("0000/00/00 00:00:00")})},
+        {"CharTime", 1000, platform::WithEveryDigit({QStringLiteral("00000"), QStringLiteral("****")})},
+        {"SecTime", 1200, platform::WithEveryDigit({QStringLiteral("-00:00:00")})},
         {"Code", 1000, {"HEX", "ASCII", "JIS7", "JIS8", "EBCDIC", "UNICODE", QStringLiteral("ｼﾌﾄ JIS")}},
         {"Line", 800, {"DUAL", "SD", "RD"}},
-        {"SdCount", 1400, WithEveryDigit({"SD : " + count})},
-        {"RdCount", 1400, WithEveryDigit({"RD : " + count})},
-        {"TotalCount", 0, WithEveryDigit({"TR : " + count})}};
+        {"SdCount", 1400, platform::WithEveryDigit({"SD : " + count})},
+        {"RdCount", 1400, platform::WithEveryDigit({"RD : " + count})},
+        {"TotalCount", 0, platform::WithEveryDigit({"TR : " + count})}};
     int total = 0;
     for (const PanelDesign& p : panels) {
         QLabel* panel = Panels.Add(StatusBar1, QString::fromLatin1(p.key), QString(), QString(), p.width);
-        int needed = 0;
-        for (const QString& text : p.widest) needed = std::max(needed, platform::LabelWidthFor(panel, text));
+        const int needed = platform::LabelWidthFor(panel, p.widest);
         if (p.width > 0) {
             panel->setFixedWidth(std::max(panel->minimumWidth(), needed));
         } else {

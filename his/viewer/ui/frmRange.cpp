@@ -4,8 +4,6 @@
 #include <QGridLayout>
 #include <QLabel>
 
-#include <algorithm>
-
 #include "DialogPlacer.h"
 #include "GotoRange.h"
 #include "VbDate.h"
@@ -34,15 +32,10 @@ void frmRange::Design() {
     const QString captions[2] = {QStringLiteral("開始時刻"), QStringLiteral("終了時刻")};
     QLineEdit* spans[2] = {txtHstStart, txtHstStop};
     // The history's times are shown whole, whatever the font.
-    const QString widest = QStringLiteral("0000/00/00 00:00:00");
+    const QStringList widest = platform::WithEveryDigit({QStringLiteral("0000/00/00 00:00:00")});
     for (int side = 0; side < 2; ++side) {
         spans[side]->setReadOnly(true);
-        int needed = 0;
-        for (char d = '0'; d <= '9'; ++d) {
-            const QString text = QString(widest).replace(u'0', QChar::fromLatin1(d));
-            needed = std::max(needed, platform::LineEditWidthFor(spans[side], text));
-        }
-        spans[side]->setMinimumWidth(needed);
+        spans[side]->setMinimumWidth(platform::LineEditWidthFor(spans[side], widest));
         DTPickerDate[static_cast<size_t>(side)] = new QDateEdit(Frame1);
         DTPickerDate[static_cast<size_t>(side)]->setDisplayFormat(QStringLiteral("yyyy/MM/dd"));
         DTPickerTime[static_cast<size_t>(side)] = new QTimeEdit(Frame1);
