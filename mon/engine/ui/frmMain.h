@@ -18,6 +18,7 @@
 #include <cstdint>
 #include <string>
 
+#include "ConsoleWindows.h"
 #include "EngineView.h"
 #include "MonitorView.h"
 #include "GridLayout.h"
@@ -61,11 +62,16 @@ public:
     // Closes the step window and the PC-link dialog without their closing
     // steps, before the engine goes away.
     void SubWindowsDelete();
+    // The console's windows, opened from the menus and the toolbar; none
+    // leaves those items doing nothing.
+    void ConsoleSet(ConsoleWindows* console) { console_ = console; }
 
     void Toolbar1_ButtonClick(const QString& key);
+    void mnuFileSave_Click();
     void mnuFileEnd_Click();
     void mnuSetAgain_Click();
     void mnuSetKyPc_Click();
+    void mnuSetmonitor_Click();
     void mnuSetDspData_Click();
     void mnuSetDspDetail_Click();
     void mnuSetColorSd_Click();
@@ -116,9 +122,11 @@ public:
     QMenu* mnuFile = nullptr;
     QMenu* mnuSet = nullptr;
     QMenu* mnuHelp = nullptr;
+    QAction* mnuFileSave = nullptr;
     QAction* mnuFileEnd = nullptr;
     QAction* mnuSetAgain = nullptr;
     QAction* mnuSetKyPc = nullptr;
+    QAction* mnuSetmonitor = nullptr;
     QAction* mnuSetDspData = nullptr;
     QAction* mnuSetDspDetail = nullptr;
     QAction* mnuSetColorSd = nullptr;
@@ -158,6 +166,8 @@ private:
     void GridResized();
     QTableWidgetItem* Cell(int row, int col);
     void GridLayoutApply(const GridLayout& layout);
+    int DateColumnTwips() const;
+    void GridClearAll();
     void GridFixedRowShow(const GridLayout& layout);
     void GridSizeSave();
     void DisplayModeSet(int16_t mode);
@@ -170,11 +180,15 @@ private:
     std::string version_;
     QPointer<frmSetKyPc> setKyPc_;
     QPointer<frmMessage> message_;
+    ConsoleWindows* console_ = nullptr;
     QPointer<frmExtension> extension_;
     // What the maintenance window read last, for its next opening.
     uint32_t extensionAddress_ = 0;
     int16_t extensionLength_ = 0;
     bool busyPointer_ = false;
+    // The alignment of the grid's cells and its header rows, as last laid out.
+    Qt::Alignment cellAlign_ = Qt::AlignCenter;
+    int fixedRows_ = 0;
 };
 
 }  // namespace mon
