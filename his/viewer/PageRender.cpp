@@ -109,7 +109,8 @@ void LinePageFill(ViewerState& st, const store::clsCommon& doc, GridPage& page) 
         LineText text(st.DspCode, doc.DspMode());
         for (int32_t k = 0; k < c; ++k) {
             if (next <= total) {
-                record = record == -1 ? RecordOfCount(st, doc, next) : records.NextOfDirection(rdMode, record);
+                record = record == -1 ? RecordOfCount(st, doc, next)
+                                      : records.NextOfDirection(rdMode, record);
             } else {
                 record = -1;
             }

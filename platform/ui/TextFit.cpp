@@ -44,10 +44,11 @@ int LineEditWidthFor(const QLineEdit* edit, const QStringList& texts) {
                          edit->fontMetrics().height());
     QStyleOptionFrame opt;
     opt.initFrom(edit);
-    opt.lineWidth = edit->hasFrame() ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, edit) : 0;
+    const QStyle* style = edit->style();
+    opt.lineWidth = edit->hasFrame() ? style->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, edit) : 0;
     opt.midLineWidth = 0;
     opt.state |= QStyle::State_Sunken;
-    return edit->style()->sizeFromContents(QStyle::CT_LineEdit, &opt, contents, edit).width();
+    return style->sizeFromContents(QStyle::CT_LineEdit, &opt, contents, edit).width();
 }
 
 int LabelWidthFor(const QLabel* label, const QStringList& texts) {

@@ -83,7 +83,8 @@ void frmMain::DesignStatusBar() {
         {"DateTime", 2500, platform::WithEveryDigit({QStringLiteral("0000/00/00 00:00:00")})},
         {"CharTime", 1000, platform::WithEveryDigit({QStringLiteral("00000"), QStringLiteral("****")})},
         {"SecTime", 1200, platform::WithEveryDigit({QStringLiteral("-00:00:00")})},
-        {"Code", 1000, {"HEX", "ASCII", "JIS7", "JIS8", "EBCDIC", "UNICODE", QStringLiteral("ｼﾌﾄ JIS")}},
+        {"Code", 1000,
+         {"HEX", "ASCII", "JIS7", "JIS8", "EBCDIC", "UNICODE", QStringLiteral("ｼﾌﾄ JIS")}},
         {"Line", 800, {"DUAL", "SD", "RD"}},
         {"SdCount", 1400, platform::WithEveryDigit({"SD : " + count})},
         {"RdCount", 1400, platform::WithEveryDigit({"RD : " + count})},
@@ -99,9 +100,10 @@ void frmMain::DesignStatusBar() {
         }
         total += panel->minimumWidth();
     }
-    const int spacing = StatusBar1->style()->pixelMetric(QStyle::PM_LayoutHorizontalSpacing);
-    const int grip = StatusBar1->isSizeGripEnabled() ? StatusBar1->style()->pixelMetric(QStyle::PM_SizeGripSize) : 0;
-    const int margins = 2 * StatusBar1->style()->pixelMetric(QStyle::PM_LayoutLeftMargin);
+    const QStyle* style = StatusBar1->style();
+    const int spacing = style->pixelMetric(QStyle::PM_LayoutHorizontalSpacing);
+    const int grip = StatusBar1->isSizeGripEnabled() ? style->pixelMetric(QStyle::PM_SizeGripSize) : 0;
+    const int margins = 2 * style->pixelMetric(QStyle::PM_LayoutLeftMargin);
     const int bar = total + static_cast<int>(std::size(panels)) * (std::max(spacing, 0) + 4) + grip + margins;
     setMinimumWidth(std::max(minimumWidth(), bar));
 }
