@@ -3,6 +3,7 @@
 #include "Engine.h"
 #include "frmSetMonitor.h"
 #include "frmSplit.h"
+#include "platform/ui/WindowOwner.h"
 
 namespace mon {
 
@@ -21,14 +22,13 @@ const BaudTable& CapturoConsole::Table() {
 
 void CapturoConsole::SetMonitorShow() {
     if (frmSetMonitor* open = SetMonitorWindow()) {
-        open->raise();
-        open->activateWindow();
+        platform::ShowActive(open);
         return;
     }
     auto* dialog = new frmSetMonitor(host_.engine, Table(), &host_.mainWindow, &host_.mainWindow);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     setMonitor_ = dialog;
-    dialog->show();
+    platform::ShowActive(dialog);
 }
 
 void CapturoConsole::SplitShow() {

@@ -30,6 +30,7 @@
 #include "platform/ui/NoThrow.h"
 #include "platform/ui/Twips.h"
 #include "platform/ui/UiFont.h"
+#include "platform/ui/WindowOwner.h"
 #include "platform/ui/WindowPlacement.h"
 #include "platform/ui/frmAbout.h"
 
@@ -523,14 +524,13 @@ void frmMain::mnuSetmonitor_Click() {
 
 void frmMain::SetKyPcShow() {
     if (frmSetKyPc* open = SetKyPcWindow()) {
-        open->raise();
-        open->activateWindow();
+        platform::ShowActive(open);
         return;
     }
     auto* dialog = new frmSetKyPc(engine_, msgBox_, this, this, Q(appTitle_));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     setKyPc_ = dialog;
-    dialog->show();
+    platform::ShowActive(dialog);
 }
 
 void frmMain::mnuSetDspData_Click() { DisplayModeSet(kDisplayData); }
@@ -639,7 +639,7 @@ void frmMain::StepMessageShow(const std::string& text, const std::string& button
     auto* window = new frmMessage(engine_, this, Q(text), Q(buttonCaption));
     window->setAttribute(Qt::WA_DeleteOnClose);
     message_ = window;
-    window->show();
+    platform::ShowActive(window);
 }
 
 void frmMain::StepMessageUnload() {
