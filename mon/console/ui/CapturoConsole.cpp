@@ -1,6 +1,9 @@
 #include "CapturoConsole.h"
 
 #include "Engine.h"
+#include "SubFormWindow.h"
+#include "clsMsgBox.h"
+#include "frmExtension.h"
 #include "frmSetMonitor.h"
 #include "frmSplit.h"
 #include "platform/ui/WindowOwner.h"
@@ -36,6 +39,19 @@ void CapturoConsole::SplitShow() {
     dialog.exec();
 }
 
+void CapturoConsole::ExtensionShow() {
+    if (extension_ != nullptr) return;
+    auto message = [this](QWidget* owner, const std::string& text, int16_t icon, const std::string& title) {
+        host_.msgBox.Show(text, 1, owner, icon, title, kMsgModal);
+    };
+    frmExtension window(host_.engine, message, &host_.mainWindow, extensionAddress_, extensionLength_);
+    SubFormPlaceWindow(&window, &host_.mainWindow, "frmExtension");
+    extension_ = &window;
+    window.exec();
+    extensionAddress_ = window.ReadAddress();
+    extensionLength_ = window.ReadLength();
+}
+
 void CapturoConsole::SettingsDialogsUnload() {
     if (frmSetMonitor* open = SetMonitorWindow()) open->close();
 }
@@ -45,5 +61,7 @@ void CapturoConsole::WindowsDelete() { delete setMonitor_.data(); }
 frmSetMonitor* CapturoConsole::SetMonitorWindow() const {
     return setMonitor_ != nullptr && setMonitor_->isVisible() ? setMonitor_.data() : nullptr;
 }
+
+frmExtension* CapturoConsole::ExtensionWindow() const { return extension_.data(); }
 
 }  // namespace mon
