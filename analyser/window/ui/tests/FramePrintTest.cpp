@@ -14,7 +14,9 @@
 #include "ChartTestFiles.h"
 #include "FramePrinting.h"
 #include "PdfText.h"
+#include "ListFilter.h"
 #include "TempFolder.h"
+#include "WindowAnswer.h"
 #include "frmMain.h"
 #include "frmprint.h"
 #include "platform/ui/Printer.h"
@@ -23,66 +25,15 @@
 namespace analyser::ui::test {
 namespace {
 
-// Runs answer on the print dialog as soon as it is up.
-class PrintDialogAnswer {
-public:
-    explicit PrintDialogAnswer(std::function<void(frmprint&)> answer) : answer_(std::move(answer)) {
-        timer_.setInterval(0);
-        QObject::connect(&timer_, &QTimer::timeout, [this] { Poll(); });
-        timer_.start();
-    }
-    int Shown = 0;
-
-private:
-    void Poll() {
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            auto* dialog = qobject_cast<frmprint*>(w);
-            if (dialog == nullptr || !dialog->isVisible()) continue;
-            ++Shown;
-            answer_(*dialog);
-        }
-    }
-    std::function<void(frmprint&)> answer_;
-    QTimer timer_;
-};
-
-// Runs step on the printing progress window while it is up, until step
-// answers true.
-class WhilePrinting {
-public:
-    explicit WhilePrinting(std::function<bool(platform::frmPrinting&)> step) : step_(std::move(step)) {
-        timer_.setInterval(0);
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            for (QWidget* w : QApplication::topLevelWidgets()) {
-                auto* form = qobject_cast<platform::frmPrinting*>(w);
-                if (form != nullptr && form->isVisible() && step_(*form)) timer_.stop();
-            }
-        });
-        timer_.start();
-    }
-
-private:
-    std::function<bool(platform::frmPrinting&)> step_;
-    QTimer timer_;
-};
+using PrintDialogAnswer = platform::test::WindowAnswer<frmprint>;
+using ProgressAnswer = platform::test::WindowAnswer<platform::frmPrinting>;
 
 // The page a progress window shows ("現在 3 ページ目を出力しています。" → 3).
 int PageShown(const platform::frmPrinting& form) {
     return form.lblMsg->text().mid(3).section(QLatin1Char(' '), 0, 0).toInt();
 }
 
-// A filter that passes the frames listed.
-class ListFilter final : public RowFilter {
-public:
-    explicit ListFilter(std::vector<int32_t> frames) : frames_(std::move(frames)) {}
-    int32_t FilterMax() const override { return static_cast<int32_t>(frames_.size()); }
-    int32_t FilterNo(int32_t row) const override {
-        return row < 0 || row >= FilterMax() ? 0 : frames_[static_cast<size_t>(row)];
-    }
-
-private:
-    std::vector<int32_t> frames_;
-};
+using analyser::test::ListFilter;
 
 // The running numbers at the start of the page's lines.
 std::vector<std::string> RowNumbers(const std::string& page) {
@@ -291,12 +242,11 @@ TEST_F(FramePrint, CancelOnPageThreeDiscardsTheJob) {
     Open(Numbered(20000));
     int pageAtCancel = 0;
     bool mainWasDisabled = false;
-    WhilePrinting cancel([&](platform::frmPrinting& form) {
-        if (PageShown(form) < 3) return false;
+    ProgressAnswer cancel([&](platform::frmPrinting& form) {
+        if (pageAtCancel != 0 || PageShown(form) < 3) return;
         pageAtCancel = PageShown(form);
         mainWasDisabled = !w.isEnabled();
         form.cmdCancel->click();
-        return true;
     });
     Print();
     EXPECT_GE(pageAtCancel, 3);
@@ -311,11 +261,14 @@ TEST_F(FramePrint, CancelOnPageThreeDiscardsTheJob) {
 
 TEST_F(FramePrint, RowsReplacedWhilePrintingEndTheRun) {
     Open(Numbered(20000));
-    WhilePrinting refilter([&](platform::frmPrinting&) {
+    bool replaced = false;
+    ProgressAnswer refilter([&](platform::frmPrinting&) {
+        if (replaced) return;
+        replaced = true;
         Filter({1, 2, 3});
-        return true;
     });
     Print();
+    EXPECT_TRUE(replaced);
     EXPECT_FALSE(PdfWritten());
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(w.State().gFilter->FilterMax(), 3);
