@@ -10,8 +10,10 @@
 #include <string>
 
 #include "CapturoApp.h"
+#include "CapturoConsole.h"
 #include "EngineClock.h"
 #include "PortelloApi.h"
+#include "platform/ui/QtTranslation.h"
 
 namespace {
 
@@ -35,7 +37,8 @@ int RunCapturo() {
     mon::SystemClock clock;
     QLockFile lock(mon::CapturoApp::InstanceLockPath());
     const bool second = AnotherCopyRuns(lock);
-    mon::CapturoApp app(*library, clock, folder);
+    mon::CapturoApp app(*library, clock, folder, mon::CapturoApp::kAppTitle,
+                        mon::CapturoConsole::Make);
     app.Start(second);
     return app.Run();
 }
@@ -45,6 +48,7 @@ int RunCapturo() {
 int main(int argc, char** argv) {
     QApplication qt(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(mon::CapturoApp::kAppTitle));
+    platform::QtJapaneseLoad(qt);
     try {
         return RunCapturo();
     } catch (const std::exception& e) {

@@ -9,6 +9,8 @@
 #include <QCoreApplication>
 #include <QDropEvent>
 #include <QMimeData>
+#include <QProcess>
+#include <QStyle>
 #include <QUrl>
 
 #include "FileSizeLimit.h"
@@ -139,6 +141,34 @@ TEST_F(MainWindow, ACancelledOpenSaysNothingAndKeepsThePreviousHistory) {
     EXPECT_EQ(Panel(w, "TotalCount"), "TR : 36");
 }
 
+TEST_F(MainWindow, AFailedOpenAfterACancelledOneSaysSo) {
+    const std::string big = DualFile("big.ky2", 60000);
+    TempFolder::WriteAll(f.Folder / "bad.ky2", "no history here\r\n");
+    BoxAnswerer answer;
+    answer.CancelProgress = true;
+    w.HistoryFileOpen(big);
+    ASSERT_TRUE(f.Ctx->gBar->Cancel());
+    ASSERT_TRUE(answer.Messages.empty());
+    answer.CancelProgress = false;
+    w.HistoryFileOpen(f.Folder / "bad.ky2");
+    ASSERT_EQ(answer.Messages.size(), 1u) << "the earlier cancel does not hide the failure";
+    EXPECT_EQ(f.Ctx->gMsgBox->Messege(), kMsgReadFailed);
+    EXPECT_FALSE(st.FileLoaded);
+}
+
+TEST_F(MainWindow, FindShowsTheMagnifierAndTheDisplayCodeAPictureOfItsOwn) {
+    auto image = [&](const QIcon& icon) { return icon.pixmap(QSize(24, 24)).toImage(); };
+    const QImage magnifier = image(w.style()->standardIcon(QStyle::SP_FileDialogContentsView));
+    const QImage find = image(w.Buttons.Button("Find")->icon());
+    const QImage code = image(w.Buttons.Button("Code")->icon());
+    EXPECT_EQ(find, magnifier);
+    EXPECT_NE(code, magnifier);
+    for (const char* other : {"Open", "Save", "Range", "Prop", "Line"}) {
+        EXPECT_NE(image(w.Buttons.Button(other)->icon()), code) << other;
+        EXPECT_NE(image(w.Buttons.Button(other)->icon()), find) << other;
+    }
+}
+
 TEST_F(MainWindow, AFileDroppedOnTheGridIsOpened) {
     const std::string path = DualFile("dropped.ky2");
     DropFile(w, path);
@@ -263,6 +293,22 @@ TEST(SiblingProgramMenus, AreEnabledOnlyForProgramsPresentAtLoad) {
     f.Main->Form_Load("");
     EXPECT_FALSE(f.Main->mnuMonitor->isEnabled());
     EXPECT_TRUE(f.Main->mnuProtocol->isEnabled());
+}
+
+// The build puts the analyser beside the viewer; the menu finds it there
+// and the program it names starts.
+TEST(SiblingProgramMenus, FindTheBuiltAnalyserBesideTheViewer) {
+    const SiblingPrograms built = SiblingProgramsFind(KY_BINARY_DIR "/bin");
+    ASSERT_TRUE(built.DissectoFound) << built.DissectoPath;
+    QProcess analyser;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    analyser.setProcessEnvironment(env);
+    analyser.start(QString::fromStdString(built.DissectoPath), QStringList());
+    ASSERT_TRUE(analyser.waitForStarted(10000));
+    EXPECT_FALSE(analyser.waitForFinished(1500)) << "the analyser runs until its window closes";
+    analyser.kill();
+    analyser.waitForFinished(5000);
 }
 
 TEST_F(MainWindow, TheColourCommandWritesRewindoIniEvenWhenNothingChanged) {
