@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "FrameRecord.h"
 #include "his/store/Ky2Format.h"
@@ -21,6 +22,10 @@ constexpr uint8_t kMergedFlags =
     store::kAttrSame | store::kAttrTrig | store::kAttrParity | store::kAttrOver | store::kAttrFlam;
 
 constexpr int32_t kTimeFactor[] = {1, 10, 100, 1000, 10000};
+
+// Characters cut between two looks at the cancel button, the bar and the
+// window system: a few times per batch of frames, never per byte.
+constexpr uint32_t kPollMask = 4096 - 1;
 
 const FrameCutter::Frame kNoFrame{};
 
@@ -64,7 +69,24 @@ FrameCutter::FrameCutter(const clsFrameConfig& config, const CutSettings& cut, i
     for (Line& l : lines_) l.spanLeft.assign(items_.size(), 0);
 }
 
-void FrameCutter::Take(const SourceChar& c) {
+bool FrameCutter::Convert(Ky2Source& source, store::ProgressSink* progress) {
+    SourceChar c;
+    for (uint32_t n = 1;; ++n) {
+        if (progress != nullptr && (n & kPollMask) == 0) {
+            progress->PosValue(static_cast<int32_t>(std::min<int64_t>(source.Position(), std::numeric_limits<int32_t>::max())));
+            progress->Yield();
+            if (progress->Cancel()) return false;
+        }
+        if (!source.Next(c)) {
+            Finish();
+            return true;
+        }
+        Take(c);
+        if (Full()) return true;
+    }
+}
+
+inline void FrameCutter::Take(const SourceChar& c) {
     if (++counted_ < startCount_) return;
     Line& line = lines_[(c.attr & store::kAttrRd) ? 1 : 0];
     // A character held back begins the next frame of its direction, which
@@ -94,7 +116,7 @@ const FrameCutter::Frame& FrameCutter::At(int32_t n) const {
     return frames_[static_cast<size_t>(n)];
 }
 
-void FrameCutter::ByteAdd(Line& l, const SourceChar& c) {
+inline void FrameCutter::ByteAdd(Line& l, const SourceChar& c) {
     if (l.data.empty()) {
         l.number = started_++;
         l.date = c.date;
@@ -106,7 +128,12 @@ void FrameCutter::ByteAdd(Line& l, const SourceChar& c) {
     l.data.push_back(static_cast<char>(c.data));
 }
 
-int64_t FrameCutter::ItemBits(const Line& l, const ItemRule& item) const {
+inline bool FrameCutter::ItemRunsOn(const Line& l) const {
+    const ItemRule& r = items_[static_cast<size_t>(l.item)];
+    return r.type != kItemLength && (!r.covered || l.spanLeft[static_cast<size_t>(r.span)] > 0);
+}
+
+inline int64_t FrameCutter::ItemBits(const Line& l, const ItemRule& item) const {
     if (item.size < 0) return 0;
     if (item.size > 0) return item.size;
     if (item.span < 0) return kOpenItemBits;
@@ -115,9 +142,18 @@ int64_t FrameCutter::ItemBits(const Line& l, const ItemRule& item) const {
 
 // The byte's bits go to the items from the most significant end; an item
 // may end inside the byte and the next one begin there.
-void FrameCutter::ItemByteAdd(Line& l, const SourceChar& c) {
+inline void FrameCutter::ItemByteAdd(Line& l, const SourceChar& c) {
     const Before before{l.data.size(), l.status, l.cut, l.lastByte};
     const int n = static_cast<int>(items_.size());
+    if (l.bitsLeft > 8 && l.bitOffset == 0 && ItemRunsOn(l)) {
+        // The common case, inside a long item: the whole byte is its.
+        const ItemRule& r = items_[static_cast<size_t>(l.item)];
+        ByteAdd(l, c);
+        l.bitsLeft -= 8;
+        if (r.span >= 0) l.spanLeft[static_cast<size_t>(r.span)] -= 8;
+        if (CutCheck(l, c, before)) l.complete = true;
+        return;
+    }
     bool added = false;
     while (true) {
         // Items counted by a length that is used up take nothing.
@@ -177,7 +213,7 @@ void FrameCutter::ItemByteAdd(Line& l, const SourceChar& c) {
 
 // A frame begins with whatever byte comes first and ends with its second
 // flag byte 0x7E.
-void FrameCutter::PppByteAdd(Line& l, const SourceChar& c) {
+inline void FrameCutter::PppByteAdd(Line& l, const SourceChar& c) {
     const Before before{l.data.size(), l.status, l.cut, l.lastByte};
     ByteAdd(l, c);
     if (c.data == 0x7E) {
@@ -194,14 +230,14 @@ void FrameCutter::PppByteAdd(Line& l, const SourceChar& c) {
     }
 }
 
-bool FrameCutter::GapReached(uint16_t timeField) const {
+inline bool FrameCutter::GapReached(uint16_t timeField) const {
     const int range = (timeField >> 10) & 0x07;
     // Range 5 marks a gap too long to measure; 6 and 7 read as 5.
     if (range >= store::kCharTimeTooLong) return true;
     return static_cast<int32_t>(timeField & 0x03FF) * kTimeFactor[range] >= deadhead_;
 }
 
-bool FrameCutter::CutCheck(Line& l, const SourceChar& c, const Before& before) {
+inline bool FrameCutter::CutCheck(Line& l, const SourceChar& c, const Before& before) {
     bool fired = false;
     if (cutMode_[1] == 1) {
         if (l.lastByte == 0x0D && c.data == 0x0A) {

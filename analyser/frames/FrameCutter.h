@@ -15,6 +15,7 @@
 #include "FrameFileHeader.h"
 #include "Ky2Source.h"
 #include "clsFrameConfig.h"
+#include "his/store/Progress.h"
 
 namespace frames {
 
@@ -33,9 +34,10 @@ public:
     // are left out. At most frameMax frames are gathered.
     FrameCutter(const clsFrameConfig& config, const CutSettings& cut, int32_t frameMax, int32_t startCount);
 
-    void Take(const SourceChar& c);
-    // At the end of the source: the frames still open are gathered too.
-    void Finish();
+    // Cuts the whole source, or until the first frameMax frames are
+    // complete. progress (may be null) is moved and asked for a cancel now
+    // and then; false when the user cancelled.
+    bool Convert(Ky2Source& source, store::ProgressSink* progress);
     // The first frameMax frames are complete; nothing later is written.
     bool Full() const { return gathered_ >= frameMax_; }
 
@@ -81,9 +83,15 @@ private:
         uint8_t lastByte;
     };
 
+    void Take(const SourceChar& c);
+    // At the end of the source: the frames still open are gathered too.
+    void Finish();
     void ItemByteAdd(Line& l, const SourceChar& c);
     void PppByteAdd(Line& l, const SourceChar& c);
     int64_t ItemBits(const Line& l, const ItemRule& item) const;
+    // The item in progress goes on over the next byte: it is no length
+    // and nothing has used up the length that counts it.
+    bool ItemRunsOn(const Line& l) const;
     void ByteAdd(Line& l, const SourceChar& c);
     bool CutCheck(Line& l, const SourceChar& c, const Before& before);
     bool GapReached(uint16_t timeField) const;

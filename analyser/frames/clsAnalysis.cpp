@@ -15,10 +15,6 @@ namespace frames {
 
 namespace {
 
-// Characters converted between two looks at the cancel button, the bar and
-// the window system: a few times per batch of frames, never per byte.
-constexpr uint32_t kPollMask = 4096 - 1;
-
 constexpr size_t kUserCharMax = 10;
 
 int32_t ProgressValue(int64_t bytes) {
@@ -29,24 +25,6 @@ bool SameFile(const std::string& a, const std::string& b) {
     struct stat sa {}, sb {};
     return ::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev &&
            sa.st_ino == sb.st_ino;
-}
-
-// Runs the source through the cutter; false when the user cancelled.
-bool ConvertLoop(Ky2Source& source, FrameCutter& cutter, store::ProgressSink* progress) {
-    SourceChar c;
-    for (uint32_t n = 1;; ++n) {
-        if (progress != nullptr && (n & kPollMask) == 0) {
-            progress->PosValue(ProgressValue(source.Position()));
-            progress->Yield();
-            if (progress->Cancel()) return false;
-        }
-        if (!source.Next(c)) {
-            cutter.Finish();
-            return true;
-        }
-        cutter.Take(c);
-        if (cutter.Full()) return true;
-    }
 }
 
 bool FramesWrite(const std::string& path, const FrameFileHeader& header, const FrameCutter& cutter) {
@@ -97,7 +75,7 @@ bool clsAnalysis::ProtocolConv(const std::string& vReadFile, const std::string& 
         header.cut = cut_;
         source.HeaderRead(header.part, header.monitor);
         FrameCutter cutter(config, cut_, frameMax_, vStartCnt);
-        ok = ConvertLoop(source, cutter, progress) && !source.Failed() &&
+        ok = cutter.Convert(source, progress) && !source.Failed() &&
              !SameFile(source.FollowPart(), vWriteFile) && FramesWrite(vWriteFile, header, cutter);
     } catch (const std::bad_alloc&) {
         ok = false;  // a source too large to hold as frames: nothing is written

@@ -31,8 +31,6 @@ public:
     const std::string& Save(const std::string& path, const std::string& precedFile = {},
                             const std::string& followFile = {}) const;
 
-    store::clsCommon& Doc() { return doc_; }
-    double StartDate() const { return kStart; }
     static constexpr double kStart = 46365.416666666664;  // 2026/12/09 10:00:00
 
 private:
