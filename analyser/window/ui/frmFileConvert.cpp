@@ -16,6 +16,7 @@
 #include "AnalyserFonts.h"
 #include "CommentColumn.h"
 #include "ConvertInput.h"
+#include "DialogLook.h"
 #include "HexByteRow.h"
 #include "MarkPictures.h"
 #include "clsAnalysis.h"
@@ -44,10 +45,7 @@ std::string FolderOf(const std::string& path) { return S(QFileInfo(Q(path)).abso
 QFrame* Line(QWidget* parent, uint32_t colour) {
     auto* line = new QFrame(parent);
     line->setFixedHeight(1);
-    line->setAutoFillBackground(true);
-    QPalette pal = line->palette();
-    pal.setColor(QPalette::Window, platform::StoredColor(colour, line));
-    line->setPalette(pal);
+    BackgroundColour(line, colour);
     return line;
 }
 
@@ -190,13 +188,10 @@ void frmFileConvert::Form_Load() {
     adjustSize();
     const platform::TwipsRect mainRect = platform::WindowTwips(&main_);
     const QRect comments = platform::PixelsToTwips(main_.picCommentsL->geometry(), &main_);
-    const QRect screen = platform::ScreenTwips(&main_);
     platform::TwipsRect r = platform::WindowTwips(this);
     r.left = mainRect.left + comments.width();
     r.top = mainRect.top + comments.top();
-    if (r.left + r.width >= screen.left() + screen.width()) r.left = screen.left() + screen.width() - r.width;
-    if (r.top + r.height >= screen.top() + screen.height()) r.top = screen.top() + screen.height() - r.height;
-    platform::ApplyTwips(this, r);
+    PlaceOnScreen(this, r, &main_);
 }
 
 // --- the file boxes -----------------------------------------------------------

@@ -4,6 +4,7 @@
 #include <QResizeEvent>
 
 #include "AnalyserFonts.h"
+#include "DialogLook.h"
 #include "clsFrameConfig.h"
 #include "clsLink.h"
 #include "platform/ui/NoThrow.h"
@@ -21,14 +22,6 @@ constexpr int kDesignHeight = 3195;
 
 QString DriveQuestion(const QString& drive) {
     return drive + QStringLiteral(" にアクセスできません。\nデバイスの準備ができていません。");
-}
-
-void Colour(QWidget* w, uint32_t stored) {
-    w->setAutoFillBackground(true);
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::Window, platform::StoredColor(stored, w));
-    pal.setColor(QPalette::Base, platform::StoredColor(stored, w));
-    w->setPalette(pal);
 }
 
 }  // namespace
@@ -59,7 +52,7 @@ void frmFileOpen::Design() {
     txtProtocolName->setObjectName(QStringLiteral("txtProtocolName"));
     txtProtocolName->setReadOnly(true);
     txtProtocolName->setFocusPolicy(Qt::NoFocus);
-    Colour(txtProtocolName, platform::kSysButtonFace);
+    BackgroundColour(txtProtocolName, platform::kSysButtonFace);
     txtProtocolName->setText(kind_ == kPickFrameConfig ? QStringLiteral("フレーム構成一覧")
                                                        : QStringLiteral("関連付け一覧"));
     lstProtocolName->setObjectName(QStringLiteral("lstProtocolName"));
@@ -72,7 +65,7 @@ void frmFileOpen::Design() {
     for (int k = 0; k < 2; ++k) {
         linSplit[k] = new QFrame(this);
         linSplit[k]->setObjectName(QStringLiteral("linSplit%1").arg(k));
-        Colour(linSplit[k], lineColours[k]);
+        BackgroundColour(linSplit[k], lineColours[k]);
     }
     connect(cmdOK, &QPushButton::clicked, this, [this] { platform::NoThrow("frmFileOpen", [&] { cmdOK_Click(); }); });
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);

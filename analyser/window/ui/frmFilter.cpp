@@ -8,6 +8,7 @@
 
 #include "AnalyserFonts.h"
 #include "CommentColumn.h"
+#include "DialogLook.h"
 #include "FilterRun.h"
 #include "FrameChart.h"
 #include "HexByteRow.h"
@@ -109,7 +110,6 @@ QWidget* frmFilter::DesignRelationTab() {
     cmdSetRelation->setAutoDefault(false);
     listItemList = new QListWidget(frameFilRelation);
     listItemList->setObjectName(QStringLiteral("listItemList"));
-    listItemList->setAutoFillBackground(true);
     optFilRelation[0] = new QRadioButton(QStringLiteral("部分一致"), frameFilRelation);
     optFilRelation[1] = new QRadioButton(QStringLiteral("完全一致"), frameFilRelation);
     auto* inner = new QHBoxLayout(frameFilRelation);
@@ -197,10 +197,7 @@ void frmFilter::Form_Load() {
     optFilRelation[1]->setChecked(true);
     const bool linked = Linked();
     chkFilRelation->setEnabled(linked);
-    QPalette pal = listItemList->palette();
-    pal.setColor(QPalette::Base,
-                 platform::StoredColor(linked ? platform::kSysWindow : platform::kSysButtonFace, listItemList));
-    listItemList->setPalette(pal);
+    BackgroundColour(listItemList, linked ? platform::kSysWindow : platform::kSysButtonFace);
     cmbFilDirection->clear();
     for (const std::string& item : DirectionItems(linked)) cmbFilDirection->addItem(Q(item));
     const std::array<double, 2> rows = RowDates();
@@ -215,11 +212,8 @@ void frmFilter::Place() {
     const platform::TwipsRect mainRect = platform::WindowTwips(&main_);
     const QRect comments = platform::PixelsToTwips(main_.picCommentsR->geometry(), &main_);
     const QRect chart = platform::PixelsToTwips(main_.picFrameView->geometry(), &main_);
-    const QRect screen = platform::ScreenTwips(&main_);
-    platform::TwipsRect r{mainRect.left + comments.left(), mainRect.top + chart.top(), kClientWidth, kClientHeight};
-    if (r.left + r.width >= screen.left() + screen.width()) r.left = screen.left() + screen.width() - r.width;
-    if (r.top + r.height >= screen.top() + screen.height()) r.top = screen.top() + screen.height() - r.height;
-    platform::ApplyTwips(this, r);
+    PlaceOnScreen(this, {mainRect.left + comments.left(), mainRect.top + chart.top(), kClientWidth, kClientHeight},
+                  &main_);
     raise();
 }
 

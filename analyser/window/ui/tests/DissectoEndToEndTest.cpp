@@ -4,30 +4,22 @@
 // table names the rows; the filter keeps the send data; the detail window
 // decodes the first row, and a second one decodes it again as PPP.
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <QApplication>
 
-#include <chrono>
 #include <cstdio>
-#include <thread>
 
 #include "DialogsFixture.h"
-#include "Engine.h"
-#include "UnitSim.h"
+#include "UnitCapture.h"
 #include "clsFrameConfig.h"
 #include "clsProtocol.h"
 #include "frmChange.h"
 #include "frmFileConvert.h"
 #include "frmFilter.h"
 #include "frmdetails.h"
-#include "mon/engine/tests/FakePortello.h"
-#include "mon/engine/tests/RealPortello.h"
 
 namespace analyser::ui::test {
 namespace {
-
-using Clock = std::chrono::steady_clock;
 
 constexpr int kLines = 8;  // each a question on SD and its answer on RD
 
@@ -50,59 +42,16 @@ unitsim::Scenario Questions() {
 
 class DissectoEndToEnd : public DialogsTest {
 protected:
-    void SetUp() override {
-        DialogsTest::SetUp();
-        unit_ = std::make_unique<unitsim::UnitSim>(unitsim::UnitOptions{.model = 2});
-        ::setenv("PORTELLO_COM1", unit_->SlavePath().c_str(), 1);
-        engine_.Startup("Capturo", false);
-        engine_.Pc.ModelNumber = 2;
-        engine_.Pc.DataDir = data_.path();
-    }
-    void TearDown() override {
-        engine_.Shutdown();
-        ::unsetenv("PORTELLO_COM1");
-        DialogsTest::TearDown();
-    }
-    bool RunUntilIdle(int seconds) {
-        const auto deadline = Clock::now() + std::chrono::seconds(seconds);
-        while (Clock::now() < deadline) {
-            engine_.Pass();
-            if (engine_.EngineState == mon::kStateIdle) return true;
-            std::this_thread::sleep_for(std::chrono::microseconds(200));
-        }
-        return false;
-    }
-    // The history file once the append worker has put it behind its header.
-    std::string History() {
-        const auto deadline = Clock::now() + std::chrono::seconds(15);
-        while (Clock::now() < deadline) {
-            if (data_.Names() == std::vector<std::string>{"Ky_00_be.ky2"}) return data_ / "Ky_00_be.ky2";
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        }
-        ADD_FAILURE() << testing::PrintToString(data_.Names());
-        return {};
-    }
-
-    TempFolder dir_, data_;
-    mon::PortelloApi& api_ = mon::test::RealPortello();
-    mon::test::ScaledClock clock_{10};
-    mon::test::RecordingView view_;
-    mon::Engine engine_{api_, view_, clock_, dir_.path()};
-    std::unique_ptr<unitsim::UnitSim> unit_;
+    frames::test::UnitCapture unit_;
 };
 
 std::string Text(const QString& s) { return s.toStdString(); }
 
 TEST_F(DissectoEndToEnd, ACaptureConvertedNamedFilteredAndDecoded) {
-    engine_.EngineState = mon::kStateConnecting;
-    engine_.ConnectStart();
-    ASSERT_TRUE(RunUntilIdle(15));
-    ASSERT_EQ(engine_.Connect.ConnectError, mon::kConnectOk);
-    unit_->SetScenario(Questions());
-    engine_.CaptureStart();
-    ASSERT_TRUE(RunUntilIdle(30)) << "the unit ends the run by itself";
-    const std::string history = History();
-    ASSERT_FALSE(history.empty());
+    ASSERT_TRUE(unit_.Connect());
+    ASSERT_TRUE(unit_.Capture(Questions())) << "the unit ends the run by itself";
+    ASSERT_TRUE(unit_.HistoriesWritten({"Ky_00_be.ky2"}));
+    const std::string history = unit_.History("Ky_00_be.ky2");
 
     // A line: its kind, its number and its end.
     frames::clsFrameConfig line;
