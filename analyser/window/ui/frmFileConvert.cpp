@@ -312,10 +312,10 @@ void frmFileConvert::cmdOK_Click() {
         for (int k = 1; k <= 3; ++k) engine.CutMode(k, chkFrameCondition[static_cast<size_t>(k - 1)]->isChecked() ? 1 : 0);
         engine.Deadhead(*deadhead);
         if (!userBytes.empty()) engine.UserChar(userBytes);
-        // The progress window belongs to no window: the dialog and the
-        // main window are disabled meanwhile, and its Cancel must work.
+        // Made once the dialog is disabled, so that it is not disabled
+        // with it and its Cancel works.
         const std::unique_ptr<store::clsBar> bar =
-            frames::NewAnalyserBar([this] { return platform::WindowTwips(&main_); }, nullptr);
+            frames::NewAnalyserBar([this] { return platform::WindowTwips(&main_); }, this);
         converted = engine.ProtocolConv(source, destination, config, link, 0, bar.get());
     }
     setEnabled(true);

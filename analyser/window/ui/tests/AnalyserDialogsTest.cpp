@@ -9,8 +9,10 @@
 #include <filesystem>
 
 #include "DialogsFixture.h"
+#include "DissectoApp.h"
 #include "FrameChart.h"
 #include "VbDate.h"
+#include "his/store/ui/frmBar.h"
 #include "clsFilter.h"
 #include "clsFrameConfig.h"
 #include "clsProtocol.h"
@@ -25,6 +27,25 @@ using Dialogs = DialogsTest;
 std::string Text(const QString& s) { return s.toStdString(); }
 
 std::string Caption(const frmMain& w, int slot) { return w.Chart().SlotEntry(slot).Caption; }
+
+TEST(DissectoProgram, StartsWithTheDialogsCommands) {
+    TempFolder program;
+    DissectoApp app(program.path());
+    app.Start("");
+    frmMain& main = app.MainWindow();
+    for (QAction* on : {main.mnuFileOpenWithKYF, main.mnuToolConvert}) EXPECT_TRUE(on->isEnabled());
+    for (QAction* handled : {main.mnuEditFilter, main.mnuEditRelationSet, main.mnuEditRelationUndo, main.mnuViewDetail}) {
+        EXPECT_TRUE(main.HasCommand(handled)) << Text(handled->objectName());
+    }
+    // The real picker, cancelled: it answers no file but the folder it listed.
+    QTimer::singleShot(0, [] {
+        if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+    });
+    const FilePick pick = app.Dialogs().PickFile(kPickFrameConfig);
+    EXPECT_EQ(pick.Path, "");
+    EXPECT_EQ(pick.Folder, program.path()) << "it opened in the remembered folder, the program's";
+    main.hide();
+}
 
 TEST_F(Dialogs, TheirCommandsAreOnWhereTheFileAllowsThem) {
     for (QAction* on : {w.mnuFileOpenWithKYF, w.mnuToolConvert}) EXPECT_TRUE(on->isEnabled()) << Text(on->objectName());
@@ -53,6 +74,33 @@ TEST_F(Dialogs, ThePickerWorksWhileTheMainWindowWaitsForIt) {
     w.RunCommand(w.mnuEditRelationSet);
     EXPECT_TRUE(pickerEnabled);
     EXPECT_TRUE(w.isEnabled());
+}
+
+// The progress windows of the reads and the filter runs come up after the
+// main window is disabled for them, and can still be cancelled.
+TEST_F(Dialogs, ProgressWindowsCanBeCancelledOverTheDisabledMainWindow) {
+    const std::string kyp = Frames("long.kyp", 5000);
+    std::vector<std::pair<bool, bool>> seen;  // main enabled, cancel enabled
+    const auto look = [&] {
+        QTimer::singleShot(0, [&] {
+            for (QWidget* top : QApplication::topLevelWidgets()) {
+                auto* bar = qobject_cast<store::frmBar*>(top);
+                if (bar != nullptr && bar->isVisible()) seen.emplace_back(w.isEnabled(), bar->cmdCancel->isEnabled());
+            }
+        });
+    };
+    opens = {kyp};
+    look();
+    w.RunCommand(w.mnuFileOpen);
+    ASSERT_TRUE(w.State().gFileOpen);
+    picks = {{link, folder.path()}};
+    look();
+    w.RunCommand(w.mnuEditRelationSet);
+    ASSERT_EQ(seen.size(), 2u) << "a progress window was up for the read and for the filter";
+    for (const auto& [mainEnabled, cancelEnabled] : seen) {
+        EXPECT_FALSE(mainEnabled);
+        EXPECT_TRUE(cancelEnabled);
+    }
 }
 
 TEST_F(Dialogs, OpenWithAChosenFrameConfiguration) {

@@ -4,7 +4,9 @@
 
 #include <QApplication>
 #include <QTest>
+#include <QTimer>
 
+#include <filesystem>
 #include <fstream>
 
 #include "DialogsFixture.h"
@@ -12,6 +14,7 @@
 #include "Ky2History.h"
 #include "clsProtocol.h"
 #include "frmFileConvert.h"
+#include "his/store/ui/frmBar.h"
 
 namespace analyser::ui::test {
 namespace {
@@ -153,6 +156,31 @@ TEST_F(Convert, AFailedConversionOpensNothingAndSaysSo) {
     EXPECT_EQ(LastMessage(), junk + "の変換に失敗しました。");
     EXPECT_FALSE(w.State().gFileOpen);
     EXPECT_TRUE(Gone());
+    EXPECT_TRUE(w.isEnabled());
+}
+
+TEST_F(Convert, ACancelledConversionOpensNothing) {
+    // Long enough for a progress window.
+    frames::test::Ky2History h;
+    for (int line = 0; line < 4000; ++line) h.Units(kSd, {'L', 'I', 'N', 'E', 0x0D, 0x0A});
+    const std::string longer = h.Save(folder / "long.ky2");
+    Fill(longer, config);
+    d->chkFrameCondition[0]->setChecked(true);
+    d->chkAndOpen->setChecked(true);
+    bool cancelled = false;
+    QTimer::singleShot(0, [&] {
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            auto* bar = qobject_cast<store::frmBar*>(top);
+            if (bar == nullptr || !bar->isVisible()) continue;
+            cancelled = bar->cmdCancel->isEnabled();
+            bar->cmdCancel->click();
+        }
+    });
+    Ok(folder / "cancelled.kyp");
+    ASSERT_TRUE(cancelled) << "the progress window's Cancel could be pressed";
+    EXPECT_EQ(LastMessage(), longer + "の変換に失敗しました。");
+    EXPECT_FALSE(w.State().gFileOpen);
+    EXPECT_FALSE(std::filesystem::exists(folder / "cancelled.kyp"));
     EXPECT_TRUE(w.isEnabled());
 }
 
