@@ -207,7 +207,10 @@ void frmFrameMake::DefaultSeams() {
 void frmFrameMake::Connect() {
     auto on = [this](QAction* a, std::function<void()> f) { connect(a, &QAction::triggered, this, std::move(f)); };
     on(mnuFileNew, [this] { doc_->New(); fItemShow(1); });
-    on(mnuFileOpen, [this] { doc_->Open(); RowSelect(1); });
+    on(mnuFileOpen, [this] {
+        doc_->Open();
+        fItemShow(1);
+    });
     on(mnuFileSave, [this] { doc_->Save(); });
     on(mnuFileSaveAs, [this] { doc_->SaveAs(); });
     on(mnuFilePPP, [this] { doc_->PppCreate(); fItemShow(1); });

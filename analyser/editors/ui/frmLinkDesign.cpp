@@ -208,9 +208,13 @@ void frmLink::Form_Resize() {
     menuBar->setGeometry(0, 0, width(), bar);
     const int strip = platform::TwipsToPixels(kTopStripHeight, this);
     frameTop->setGeometry(0, bar, width(), strip);
-    Place(lblLinkName, 120, 120, 1500, 300);
-    txtLinkName->setGeometry(platform::TwipsToPixels(1680, this), platform::TwipsToPixels(90, this),
-                             std::max(width() - platform::TwipsToPixels(1680 + 240, this), 0),
+    // The label keeps its design width unless its text needs more.
+    const int labelWidth = std::max(platform::TwipsToPixels(1500, this), lblLinkName->sizeHint().width());
+    lblLinkName->setGeometry(platform::TwipsToPixels(120, this), platform::TwipsToPixels(120, this), labelWidth,
+                             platform::TwipsToPixels(300, this));
+    const int boxLeft = lblLinkName->x() + labelWidth + platform::TwipsToPixels(60, this);
+    txtLinkName->setGeometry(boxLeft, platform::TwipsToPixels(90, this),
+                             std::max(width() - boxLeft - platform::TwipsToPixels(240, this), 0),
                              platform::TwipsToPixels(330, this));
     const int panel = platform::TwipsToPixels(kPanelWidth, this);
     const int gap = platform::TwipsToPixels(50, this);

@@ -137,6 +137,9 @@ TEST_F(LinkWindow, FromThePppConfigurationWithC021) {
     picks = {ppp};
     w->mnuEditFrameLink->trigger();
     EXPECT_EQ(Cell(0, 3), "プロトコル");
+    const QImage shot = w->grab().toImage();
+    EXPECT_FALSE(shot.isNull());
+    shot.save(QStringLiteral(KY_BINARY_DIR "/link-edit.png"));
 }
 
 TEST_F(LinkWindow, RowsColoursAndRefusals) {
