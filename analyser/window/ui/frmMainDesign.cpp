@@ -17,12 +17,15 @@
 #include "platform/ui/SelectAllOnFocus.h"
 #include "platform/ui/SystemColor.h"
 #include "platform/ui/Twips.h"
-#include "platform/ui/UiFont.h"
+#include "platform/ui/FontMap.h"
 
 namespace analyser::ui {
 namespace {
 
 QString U(const char* text) { return QString::fromUtf8(text); }
+
+// The window's design font, for its controls, captions and comments.
+QFont DesignFont() { return platform::MappedFont("ＭＳ Ｐゴシック", 9); }
 
 void Fill(QWidget* widget, uint32_t stored) {
     widget->setAutoFillBackground(true);
@@ -35,7 +38,7 @@ void Fill(QWidget* widget, uint32_t stored) {
 }  // namespace
 
 void frmMain::Design() {
-    setFont(platform::UiFont());
+    setFont(DesignFont());
     Client = new QWidget(this);
     Client->setObjectName(QStringLiteral("Client"));
     Client->setAutoFillBackground(true);
@@ -379,8 +382,8 @@ void frmMain::fChartControlsInit() {
         txtDevice[k]->show();
         fDeviceNameSet("", k);
     }
-    chart_.CaptionFont = platform::UiFont();
-    chart_.CommentFont = platform::UiFont();
+    chart_.CaptionFont = DesignFont();
+    chart_.CommentFont = DesignFont();
     chart_.LineWidth = LineWidth(ChartSize::Small);
     chart_.Paging.SetMeasure([this](int32_t row) { return SlotMeasure(row); });
     // The first layout starts from the design's client width.

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QResizeEvent>
 #include <QStyle>
@@ -19,6 +20,7 @@
 #include <utility>
 
 #include "Engine.h"
+#include "LiveCellDelegate.h"
 #include "SubFormWindow.h"
 #include "clsMsgBox.h"
 #include "frmMessage.h"
@@ -27,6 +29,7 @@
 #include "platform/ui/NoThrow.h"
 #include "platform/ui/Twips.h"
 #include "platform/ui/UiFont.h"
+#include "platform/ui/WindowOwner.h"
 #include "platform/ui/WindowPlacement.h"
 #include "platform/ui/frmAbout.h"
 
@@ -37,6 +40,10 @@ namespace {
 constexpr int kLampTwips = 180;
 constexpr uint32_t kLampGreyBgr = 0xC0C0C0;
 constexpr char kHelpFile[] = "Capturo.chm";
+// The maintenance window's key chord: this letter, released in the grid
+// while Shift, Ctrl and Alt are held.
+constexpr int kExtensionKey = Qt::Key_E;
+constexpr Qt::KeyboardModifiers kExtensionModifiers = Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier;
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
@@ -156,6 +163,9 @@ void frmMain::DesignSetMenu() {
         MenuItem(colors, "mnuSetColorSd", "SDライン(&S)", &frmMain::mnuSetColorSd_Click);
     mnuSetColorRd =
         MenuItem(colors, "mnuSetColorRd", "RDライン(&R)", &frmMain::mnuSetColorRd_Click);
+    mnuSetExtension =
+        MenuItem(mnuSet, "mnuSetExtension", "拡張コマンド(&E)", &frmMain::mnuSetExtension_Click);
+    mnuSetExtension->setVisible(false);
 }
 
 void frmMain::DesignHelpMenu() {
@@ -174,6 +184,7 @@ void frmMain::DesignGrid() {
     VSFlexGrid->horizontalHeader()->hide();
     VSFlexGrid->verticalHeader()->hide();
     VSFlexGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    VSFlexGrid->setItemDelegate(new LiveCellDelegate(VSFlexGrid));
     // The layout fits the rows and columns to the grid: nothing to scroll.
     VSFlexGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     VSFlexGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -245,7 +256,7 @@ void frmMain::DesignColorPanel(const QString& key, QFrame* picture, QLabel* labe
 void frmMain::Form_Load() {
     MonitorControlsSet(kIdleControls);
     MainFormRectSave();
-    GridClear();
+    GridClearAll();
     VSFlexGrid->setColumnWidth(0, platform::TwipsToPixels(kDataCellTwips, this));
     mnuSetDspData->setChecked(engine_.DisplayMode == kDisplayData);
     mnuSetDspDetail->setChecked(engine_.DisplayMode != kDisplayData);
@@ -305,7 +316,18 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     if (watched == VSFlexGrid && event->type() == QEvent::Resize) {
         platform::NoThrow("main window", [&] { GridResized(); });
     }
+    if (watched == VSFlexGrid && ExtensionChord(event)) {
+        platform::NoThrow("main window", [&] { mnuSetExtension_Click(); });
+        return true;
+    }
     return QMainWindow::eventFilter(watched, event);
+}
+
+bool frmMain::ExtensionChord(const QEvent* event) const {
+    if (event->type() != QEvent::KeyRelease) return false;
+    const auto* key = static_cast<const QKeyEvent*>(event);
+    return !key->isAutoRepeat() && key->key() == kExtensionKey &&
+           (key->modifiers() & kExtensionModifiers) == kExtensionModifiers;
 }
 
 // The grid is laid out once the window's layout has sized it. While the
@@ -323,7 +345,15 @@ void frmMain::FrmChg() {
     const int height = platform::PixelsToTwips(VSFlexGrid->height(), this);
     const int row =
         platform::PixelsToTwips(VSFlexGrid->verticalHeader()->defaultSectionSize(), this);
-    GridLayoutApply(FrmChgLayout(engine_.DisplayMode, width, height, row));
+    GridLayoutApply(FrmChgLayout(engine_.DisplayMode, width, height, row, DateColumnTwips()));
+}
+
+// What a time stamp needs in the grid's font, the cell's margins included.
+int frmMain::DateColumnTwips() const {
+    const int margin =
+        VSFlexGrid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, VSFlexGrid) + 1;
+    const int text = VSFlexGrid->fontMetrics().horizontalAdvance(QStringLiteral("0000/00/00 00:00:00"));
+    return platform::PixelsToTwips(text + 2 * margin + 2, this);
 }
 
 void frmMain::GridLayoutApply(const GridLayout& layout) {
@@ -335,6 +365,8 @@ void frmMain::GridLayoutApply(const GridLayout& layout) {
     }
     const Qt::Alignment align =
         layout.align == CellAlign::Right ? (Qt::AlignRight | Qt::AlignVCenter) : Qt::AlignCenter;
+    cellAlign_ = align;
+    fixedRows_ = layout.fixedRows;
     for (int r = 0; r < layout.rows; ++r) {
         for (int c = 0; c < layout.cols; ++c) {
             QTableWidgetItem* cell = VSFlexGrid->item(r, c);
@@ -362,7 +394,18 @@ void frmMain::GridFixedRowShow(const GridLayout& layout) {
     }
 }
 
-void frmMain::GridClear() { VSFlexGrid->clearContents(); }
+// The data cells only: a detail grid keeps its header row, and every cell
+// the alignment of its layout.
+void frmMain::GridClear() {
+    for (int r = fixedRows_; r < VSFlexGrid->rowCount(); ++r) {
+        for (int c = 0; c < VSFlexGrid->columnCount(); ++c) {
+            if (QTableWidgetItem* cell = VSFlexGrid->item(r, c)) cell->setText(QString());
+        }
+    }
+}
+
+// Everything, before the grid is laid out anew.
+void frmMain::GridClearAll() { VSFlexGrid->clearContents(); }
 
 void frmMain::GridSizeSave() {
     GridRows = Count16(VSFlexGrid->rowCount());
@@ -425,6 +468,7 @@ QTableWidgetItem* frmMain::Cell(int row, int col) {
     if (cell == nullptr) {
         cell = new QTableWidgetItem;
         cell->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+        cell->setTextAlignment(cellAlign_);
         VSFlexGrid->setItem(row, col, cell);
     }
     return cell;
@@ -479,14 +523,13 @@ void frmMain::mnuSetmonitor_Click() {
 
 void frmMain::SetKyPcShow() {
     if (frmSetKyPc* open = SetKyPcWindow()) {
-        open->raise();
-        open->activateWindow();
+        platform::ShowActive(open);
         return;
     }
     auto* dialog = new frmSetKyPc(engine_, msgBox_, this, this, Q(appTitle_));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     setKyPc_ = dialog;
-    dialog->show();
+    platform::ShowActive(dialog);
 }
 
 void frmMain::mnuSetDspData_Click() { DisplayModeSet(kDisplayData); }
@@ -497,7 +540,7 @@ void frmMain::DisplayModeSet(int16_t mode) {
     mnuSetDspData->setChecked(mode == kDisplayData);
     mnuSetDspDetail->setChecked(mode == kDisplayDetail);
     engine_.DisplayMode = mode;
-    GridClear();
+    GridClearAll();
     FrmChg();
     GridSizeSave();
 }
@@ -518,10 +561,16 @@ void frmMain::DataColorChosen(bool sdLine, const QColor& chosen) {
     // A cancelled chooser and the same colour again change nothing.
     if (!chosen.isValid() || bgr == color) return;
     color = bgr;
-    GridClear();
+    GridClearAll();
     engine_.IniFileWrite();
     engine_.DataColorSet();
     FrmChg();
+}
+
+// The window reads the unit itself, so it opens only while the engine
+// leaves the line alone: a capture's records would end up in its dump.
+void frmMain::mnuSetExtension_Click() {
+    if (console_ != nullptr && engine_.EngineState == kStateIdle) console_->ExtensionShow();
 }
 
 void frmMain::mnuHelpTopic_Click() {
@@ -578,7 +627,7 @@ void frmMain::StepMessageShow(const std::string& text, const std::string& button
     auto* window = new frmMessage(engine_, this, Q(text), Q(buttonCaption));
     window->setAttribute(Qt::WA_DeleteOnClose);
     message_ = window;
-    window->show();
+    platform::ShowActive(window);
 }
 
 void frmMain::StepMessageUnload() {

@@ -75,6 +75,8 @@ public:
     void mnuSetDspDetail_Click();
     void mnuSetColorSd_Click();
     void mnuSetColorRd_Click();
+    // Shows the console's maintenance window while the engine is idle.
+    void mnuSetExtension_Click();
     void mnuHelpTopic_Click();
     void mnuHelpVersion_Click();
     // What the colour menus do once the chooser has answered; an invalid
@@ -127,6 +129,7 @@ public:
     QAction* mnuSetDspDetail = nullptr;
     QAction* mnuSetColorSd = nullptr;
     QAction* mnuSetColorRd = nullptr;
+    QAction* mnuSetExtension = nullptr;  // never visible; the key chord opens it too
     QAction* mnuHelpTopic = nullptr;
     QAction* mnuHelpVersion = nullptr;
 
@@ -142,6 +145,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    bool ExtensionChord(const QEvent* event) const;
     void Design();
     void DesignToolbar();
     void DesignMenus();
@@ -160,6 +164,8 @@ private:
     void GridResized();
     QTableWidgetItem* Cell(int row, int col);
     void GridLayoutApply(const GridLayout& layout);
+    int DateColumnTwips() const;
+    void GridClearAll();
     void GridFixedRowShow(const GridLayout& layout);
     void GridSizeSave();
     void DisplayModeSet(int16_t mode);
@@ -174,6 +180,9 @@ private:
     QPointer<frmMessage> message_;
     ConsoleWindows* console_ = nullptr;
     bool busyPointer_ = false;
+    // The alignment of the grid's cells and its header rows, as last laid out.
+    Qt::Alignment cellAlign_ = Qt::AlignCenter;
+    int fixedRows_ = 0;
 };
 
 }  // namespace mon
