@@ -1,7 +1,9 @@
 // framefiles <folder>: writes small sample frame files made by the frame
 // store's own writers: frame files (kyp_read/), frame configurations
-// (kyf_read/) and link tables (kyl_read/), for the fuzz targets' seed
-// corpus and for trying the analyser by hand.
+// (kyf_read/) and link tables (kyl_read/), and histories to convert with
+// the cut settings before them (ky2_convert/, written by the history
+// store), for the fuzz targets' seed corpus and for trying the analyser by
+// hand.
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -13,6 +15,9 @@
 #include "FrameFileWriter.h"
 #include "clsFrameConfig.h"
 #include "clsLink.h"
+#include "his/store/FileSave.h"
+#include "his/store/Ky2Format.h"
+#include "his/store/clsCommon.h"
 
 namespace {
 
@@ -140,6 +145,47 @@ bool Links(const std::string& dir) {
     return ok;
 }
 
+// A short capture: text lines on SD, PPP frames and answers on RD, some
+// characters with their character times.
+bool History(const std::string& path) {
+    store::clsCommon doc;
+    doc.MonitorStart(46365.0);
+    doc.BaudRate(9600);
+    doc.CharTime(1);
+    double stamp = 46365.0;
+    int n = 0;
+    auto add = [&](uint8_t attr, const std::string& bytes) {
+        for (const char c : bytes) {
+            if (++n % 6 == 0) stamp += 1.0 / 86400;
+            doc.RecordAdd(stamp, attr, static_cast<uint8_t>(c));
+            if (n % 4 == 0) doc.CharTimeSet(store::CharTimeWord(static_cast<int16_t>(n % 3), static_cast<uint16_t>(n * 7)));
+        }
+    };
+    add(0x80, "ATZ\r\n");
+    add(0x82, Bytes({0x7E, 0xFF, 0x03, 0xC0, 0x21, 0x01, 0x7D, 0x5E, 0x0A, 0x10, 0x12, 0x34, 0x7E}));
+    add(0x80, "OK\r");
+    add(0x81, Bytes({0x03, 0x04}));
+    add(0x82, "\n");
+    add(0x80, Bytes({0x02, 0x03, 0xAA, 0xBB, 0xCC}));
+    return store::HistorySave(doc, path, store::SaveRange{}) == 0;
+}
+
+// Seeds of the conversion target: cut settings, then a whole history or
+// characters of three bytes (attribute, data, time).
+bool Conversions(const std::string& dir) {
+    if (!History(dir + "/history.tmp")) return false;
+    const std::string history = ReadAll(dir + "/history.tmp");
+    std::filesystem::remove(dir + "/history.tmp");
+    WriteAll(dir + "/crlf.bin", Bytes({0x84, 0, 0}) + history);
+    WriteAll(dir + "/ppp.bin", Bytes({0x81, 0, 0}) + history);
+    WriteAll(dir + "/all.bin", Bytes({0x9E, 4, 2, 0x03, 0x04}) + history);
+    WriteAll(dir + "/layout.bin", Bytes({0x12, 0, 2, 0x0D, 0x0A, 0x00, 0x01, 0x00, 0x02, 0x03, 0x00, 0x00, 0xAA, 0x80,
+                                         0x00, 0xBB, 0x00, 0x00, 0x0D, 0x40, 0x00, 0x0A, 0x00, 0x02, 0x41, 0x00}));
+    WriteAll(dir + "/gaps.bin", Bytes({0x0B, 12, 0, 0x00, 0x12, 0x00, 0x01, 0x34, 0x82, 0x00, 0x56, 0x00, 0x02, 0x78,
+                                       0xD1, 0x00, 0x9A, 0x00, 0x00, 0xBC, 0xF0}));
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -148,9 +194,11 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::string root = argv[1];
-    for (const char* sub : {"kyp_read", "kyf_read", "kyl_read"}) std::filesystem::create_directories(root + "/" + sub);
+    for (const char* sub : {"kyp_read", "kyf_read", "kyl_read", "ky2_convert"}) {
+        std::filesystem::create_directories(root + "/" + sub);
+    }
     const bool ok = Configs(root + "/kyf_read") && Frames(root + "/kyp_read", "C:\\cfg\\items.kyf") &&
-                    Links(root + "/kyl_read");
+                    Links(root + "/kyl_read") && Conversions(root + "/ky2_convert");
     if (!ok) std::fprintf(stderr, "framefiles: a file could not be written\n");
     return ok ? 0 : 1;
 }
