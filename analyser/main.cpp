@@ -6,6 +6,7 @@
 #include <exception>
 
 #include "DissectoApp.h"
+#include "EditorsMenu.h"
 
 int main(int argc, char** argv) {
     QApplication qt(argc, argv);
@@ -13,7 +14,8 @@ int main(int argc, char** argv) {
     try {
         analyser::ui::DissectoApp::QtJapaneseLoad(qt);
         analyser::ui::DissectoApp app(analyser::ui::DissectoApp::ProgramFolder());
-        app.Start(analyser::ui::DissectoApp::CommandLineText(argc, argv));
+        app.Start(analyser::ui::DissectoApp::CommandLineText(argc, argv),
+                  [](analyser::ui::frmMain& main) { analyser::editors::ui::EditorsMenuHookUp(main); });
         return app.Run();
     } catch (const std::exception& e) {
         std::fprintf(stderr, "Dissecto: %s\n", e.what());

@@ -1,6 +1,7 @@
 // The KYL file of a link table, and the folder listing.
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <limits>
 #include <optional>
 
@@ -74,7 +75,17 @@ bool RowRead(ByteReader& in, const LinkTable& t, LinkRow& row) {
     return true;
 }
 
-std::string CodeText(double code) { return code < 0 ? std::string() : platform::GeneralNumber(code); }
+// Fifteen significant digits hold every code of up to 49 bits; a wider one
+// is written with the digits it needs to read back as the same value.
+std::string CodeText(double code) {
+    if (code < 0) return {};
+    std::string text = platform::GeneralNumber(code);
+    const auto back = Number(text);
+    if (back && *back == code) return text;
+    char exact[40];
+    std::snprintf(exact, sizeof exact, "%.17G", code);
+    return exact;
+}
 
 }  // namespace
 

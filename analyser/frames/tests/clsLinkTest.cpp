@@ -88,6 +88,27 @@ TEST(clsLink, ReadWriteRoundTripAndTheOlderMagic) {
     EXPECT_EQ(test::ReadFile(dir / "new.kyl"), expected);
 }
 
+// Codes up to 56 bits read back exactly; those that fifteen digits hold
+// are written as before.
+TEST(clsLink, WideCodesReadBackExactly) {
+    TempFolder dir;
+    const double codes[] = {0xC021, 0xFFFFFFFFFFFF, 0x12345678ABCDEF, 72057594037927936.0, 999999999999999};
+    clsLink link;
+    link.LinkMax(1);
+    link.ItemMax(5);
+    link.ListIndex(0);
+    for (int k = 0; k < 5; ++k) link.ObjectCode(k, codes[k]);
+    ASSERT_TRUE(link.LinkWritre(dir / "w.kyl"));
+    const std::string bytes = test::ReadFile(dir / "w.kyl");
+    EXPECT_NE(bytes.find("49185\x01" "281474976710655\x01" "5124095577148911\x01" "72057594037927936\x01"
+                         "999999999999999\x01"),
+              std::string::npos);
+    clsLink read;
+    ASSERT_TRUE(read.LinkRead(dir / "w.kyl"));
+    read.ListIndex(0);
+    for (int k = 0; k < 5; ++k) EXPECT_EQ(read.ObjectCode(k), codes[k]) << k;
+}
+
 TEST(clsLink, DamagedFilesLeaveTheTableAsItWas) {
     TempFolder dir;
     clsLink link = Example();
