@@ -30,6 +30,10 @@ void CentreWindowOnOwner(QWidget* window, const QWidget* owner, int width, int h
 // does).
 void CentreWindowOnRect(QWidget* window, const TwipsRect& owner, int width, int height);
 
+// Puts window's top-left corner at left, top (twips on the desktop),
+// keeping its size, pulled inside the screen there by PullInsideScreen.
+void PlaceWindowInside(QWidget* window, int left, int top);
+
 }  // namespace platform
 
 #endif

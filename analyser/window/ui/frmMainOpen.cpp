@@ -61,6 +61,7 @@ int16_t frmMain::OpenSequence(const std::string& path, const std::string& config
 
     const platform::WaitCursor wait;
     const Disabled disabled(this);
+    CommentEditFinish();  // an open comment edit belongs to the old document
     chart_.Rows.Clear();
     rowSource_.reset();
     state_.gFilter.reset();
