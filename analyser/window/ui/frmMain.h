@@ -336,6 +336,7 @@ private:
     void SaveCommands();
     void SaveDocumentPrepare();
     bool SaveRows(const std::string& path, bool everyFrame, int32_t begin, int32_t end);
+    std::optional<RowRange> RowsToWrite(bool range);
     void SaveAs(bool range);
     void CsvWrite(bool range);
     void FileFailureShow(const std::string& path);
@@ -373,6 +374,7 @@ private:
         int Slot = -1;  // -1: no edit
         int32_t Row = 0;
         int32_t Frame = 0;
+        int32_t CurrentAtStart = 0;
         bool Cancelled = false;
     } commentEdit_[2];
     QPointer<frmFind> find_;

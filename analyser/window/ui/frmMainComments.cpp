@@ -88,6 +88,7 @@ void frmMain::CommentEditStart(int side, int slot) {
     edit.Slot = slot;
     edit.Row = chart_.Paging.SlotRow(slot);
     edit.Frame = chart_.FrameOf(edit.Row);
+    edit.CurrentAtStart = chart_.Paging.CurrentRow();
     edit.Cancelled = false;
     const QRect label = column->CommentRect(slot);
     const QRect inner = column->contentsRect();
@@ -112,7 +113,10 @@ void frmMain::CommentEditEnd(int side) {
     const std::string text = CommentOneLine(editor->toPlainText().toStdString());
     state_.gProtocol->FramePostit(side, done.Frame, text);
     fPageDraw(chart_.Paging.SlotRow(0));
-    fCurrentFrameChange(done.Row);
+    // The edited row becomes current, unless the user moved the chart
+    // elsewhere while the box was open (a button that ends the edit by
+    // moving): the move stands.
+    if (chart_.Paging.CurrentRow() == done.CurrentAtStart) fCurrentFrameChange(done.Row);
 }
 
 // Stores an open edit before the document is written or replaced.

@@ -4,6 +4,7 @@
 
 #include "ChartMarks.h"
 #include "clsProtocol.h"
+#include "csvWrite.h"
 #include "frmMain.h"
 #include "platform/ui/MsgBoxRules.h"
 #include "platform/ui/WaitCursor.h"
@@ -27,6 +28,8 @@ void frmMain::SaveCommands() {
     SetCommand(mnuFileSaveOver, [this] { mnuFileSaveOver_Click(); });
     SetCommand(mnuFileSaveAll, [this] { mnuFileSaveAll_Click(); });
     SetCommand(mnuFileSaveLimit, [this] { mnuFileSaveLimit_Click(); });
+    SetCommand(mnuFileCsvAll, [this] { mnuFileCsvAll_Click(); });
+    SetCommand(mnuFileCsvLimit, [this] { mnuFileCsvLimit_Click(); });
 }
 
 // The header takes what the window shows: the link table in use and the
@@ -76,17 +79,20 @@ void frmMain::mnuFileSaveOver_Click() {
 void frmMain::mnuFileSaveAll_Click() { SaveAs(false); }
 void frmMain::mnuFileSaveLimit_Click() { SaveAs(true); }
 
+// The rows to write: all (0 to 0, the last row), or those between the
+// marks; nothing, after saying so, when a mark has no row.
+std::optional<RowRange> frmMain::RowsToWrite(bool range) {
+    if (!range) return RowRange{};
+    const std::optional<RowRange> marked = MarkedRows(*state_.gFilter, chart_.Marks);
+    if (!marked) MsgShow(kMsgNoRange, platform::kMsgIconInformation);
+    return marked;
+}
+
 void frmMain::SaveAs(bool range) {
     if (!state_.gFileOpen || !state_.gProtocol || !state_.gFilter) return;
-    RowRange rows;
-    if (range) {
-        const std::optional<RowRange> marked = MarkedRows(*state_.gFilter, chart_.Marks);
-        if (!marked) {
-            MsgShow(kMsgNoRange, platform::kMsgIconInformation);
-            return;
-        }
-        rows = *marked;
-    }
+    const std::optional<RowRange> toWrite = RowsToWrite(range);
+    if (!toWrite) return;
+    const RowRange rows = *toWrite;
     const std::string path = SaveFileAsk ? SaveFileAsk(QStringLiteral("保存"), QStringLiteral("kypファイル(*.kyp)"),
                                                        state_.gFrameFileFolder)
                                          : std::string();
@@ -109,6 +115,32 @@ void frmMain::SaveAs(bool range) {
     }
     // From now on saving over writes the new file.
     state_.gFrameFile = path;
+}
+
+void frmMain::mnuFileCsvAll_Click() { CsvWrite(false); }
+void frmMain::mnuFileCsvLimit_Click() { CsvWrite(true); }
+
+// The columns are the items of the configuration the document is decoded
+// with, so the values always match their headings.
+void frmMain::CsvWrite(bool range) {
+    if (!state_.gFileOpen || !state_.gProtocol || !state_.gFilter) return;
+    const std::optional<RowRange> toWrite = RowsToWrite(range);
+    if (!toWrite) return;
+    const std::string path = SaveFileAsk ? SaveFileAsk(QStringLiteral("CSVファイルの作成"),
+                                                       QStringLiteral("CSV形式(*.csv)"), state_.gFrameFileFolder)
+                                         : std::string();
+    if (path.empty()) return;
+    fTextSetOnStatusBar(kMsgSaving);
+    CommentEditFinish();
+    bool written = true;
+    if (state_.gRowCount > 0) {
+        int32_t begin = toWrite->Begin;
+        int32_t end = range ? toWrite->End : state_.gRowCount - 1;
+        written = frames::CsvFileWrite(*state_.gFilter, *state_.gProtocol, state_.gProtocol->FrameConfig(), path,
+                                       begin, end);
+    }
+    fTextSetOnStatusBar("");
+    if (!written) FileFailureShow(path);
 }
 
 }  // namespace analyser::ui
