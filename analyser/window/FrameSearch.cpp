@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "SharedFunctions.h"
-
 namespace analyser {
 namespace {
 
@@ -36,18 +34,6 @@ bool ErrorMatches(uint8_t frameErrors, uint8_t mask, bool andFlag) {
 
 bool DataMatches(std::string_view frameBytes, std::string_view bytes) {
     return !bytes.empty() && frameBytes.find(bytes) != std::string_view::npos;
-}
-
-std::string FindBytesOfCells(const std::vector<std::string>& cells) {
-    std::string bytes;
-    for (const std::string& cell : cells) {
-        if (cell.empty()) break;
-        const std::string padded = "0" + cell;
-        const int16_t value = store::HexToInt(std::string_view(padded).substr(padded.size() - 2), 2);
-        if (value < 0) break;
-        bytes += static_cast<char>(value);
-    }
-    return bytes;
 }
 
 }  // namespace analyser

@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace analyser {
 
@@ -61,10 +60,5 @@ bool ErrorMatches(uint8_t frameErrors, uint8_t mask, bool andFlag);
 
 // The bytes occur in the frame's data at any offset; no bytes match nothing.
 bool DataMatches(std::string_view frameBytes, std::string_view bytes);
-
-// The search bytes of the byte grid's cells, read in order up to the first
-// empty cell: a cell's last two hex digits, one digit standing for 0x0N.
-// A cell holding anything but hex digits ends the bytes as well.
-std::string FindBytesOfCells(const std::vector<std::string>& cells);
 
 }  // namespace analyser

@@ -81,16 +81,5 @@ TEST(DataSearch, BytesMatchAtAnyOffset) {
     EXPECT_FALSE(DataMatches("", "\x01"));
 }
 
-TEST(DataSearch, GridCellsGiveBytesUpToTheFirstEmptyOne) {
-    EXPECT_EQ(FindBytesOfCells({"01", "", "02"}), "\x01");
-    EXPECT_EQ(FindBytesOfCells({"7"}), "\x07");
-    EXPECT_EQ(FindBytesOfCells({"A"}), "\x0A");
-    EXPECT_EQ(FindBytesOfCells({"ff", "0D", "0a"}), "\xFF\x0D\x0A");
-    EXPECT_EQ(FindBytesOfCells({"123"}), "\x23") << "the last two digits";
-    EXPECT_EQ(FindBytesOfCells({"00"}), std::string(1, '\0'));
-    EXPECT_EQ(FindBytesOfCells({"41", "G", "42"}), "\x41");
-    EXPECT_EQ(FindBytesOfCells({}), "");
-}
-
 }  // namespace
 }  // namespace analyser

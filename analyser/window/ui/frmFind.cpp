@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "FrameSearch.h"
+#include "HexByteRow.h"
 #include "MarkPictures.h"
 #include "frmMain.h"
 #include "platform/ui/ButtonRow.h"
@@ -18,6 +19,9 @@
 
 namespace analyser::ui {
 namespace {
+
+constexpr int kFindDataCols = 10;
+constexpr int kFindDataColTwips = 320;
 
 QCheckBox* Check(const char* name, const char* caption, QWidget* parent) {
     auto* box = new QCheckBox(QString::fromUtf8(caption), parent);
@@ -39,6 +43,9 @@ frmFind::frmFind(frmMain& main) : QDialog(nullptr, Qt::Window), main_(main) {
     tabFind->addTab(DesignDataTab(), QStringLiteral("データ検索(&D)"));
     tabFind->addTab(DesignErrorTab(), QStringLiteral("エラー検索(&E)"));
     tabFind->setCurrentIndex(0);
+    connect(tabFind, &QTabWidget::currentChanged, this, [this](int tab) {
+        if (tab == 1) fgFindData->setFocus();
+    });
 
     lblDirection->setObjectName(QStringLiteral("lblDirection"));
     lblDirection->setText(QStringLiteral("検索方向(&;)"));
@@ -93,6 +100,13 @@ QWidget* frmFind::DesignTextTab() {
 QWidget* frmFind::DesignDataTab() {
     auto* tab = new QWidget;
     fraFindData = new QGroupBox(QStringLiteral("検索するデータ(&D)"), tab);
+    // Ten cells a row; Enter goes on to the next cell and adds rows.
+    fgFindData = new HexByteRow(kFindDataCols, fraFindData);
+    fgFindData->setObjectName(QStringLiteral("fgFindData"));
+    fgFindData->SetColumnTwips(kFindDataColTwips);
+    fgFindData->SetEnterAdvances(true);
+    auto* data = new QVBoxLayout(fraFindData);
+    data->addWidget(fgFindData);
     auto* layout = new QVBoxLayout(tab);
     layout->addWidget(fraFindData);
     layout->addStretch(1);
@@ -139,6 +153,12 @@ std::optional<bool> frmFind::Search() {
             const platform::WaitCursor wait;
             return main_.fFindLinkCaption(text, static_cast<int16_t>(cmbDirection->currentIndex()),
                                           chkAllMatch->isChecked());
+        }
+        case 1: {
+            const std::string bytes = fgFindData->Bytes();
+            if (bytes.empty()) return std::nullopt;
+            const platform::WaitCursor wait;
+            return main_.fFindData(bytes);
         }
         case 2: {
             if (!chkErrorParity->isChecked() && !chkErrorOverrun->isChecked() && !chkErrorFraming->isChecked()) {

@@ -18,6 +18,7 @@
 
 namespace analyser::ui {
 
+class HexByteRow;
 class frmMain;
 
 class frmFind : public QDialog {
@@ -44,6 +45,7 @@ public:
     QCheckBox* chkCommentR = nullptr;
     QCheckBox* chkAllMatch = nullptr;
     QGroupBox* fraFindData = nullptr;
+    HexByteRow* fgFindData = nullptr;
     QCheckBox* chkErrorParity = nullptr;
     QCheckBox* chkErrorOverrun = nullptr;
     QCheckBox* chkErrorFraming = nullptr;

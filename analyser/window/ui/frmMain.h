@@ -83,6 +83,9 @@ public:
     void fSetTblRelation(const std::string& vLinkFile, bool vInit);
     // Redraws the page from row top (the chart keeps its current row).
     void fPageDraw(int32_t top);
+    // Puts the caption, menus and panels in the open (true) or closed
+    // state.
+    void fFileOpenFlgChange(bool vOpen);
     // A plain message box of the program (title "Nubera Pro").
     void MsgShow(const std::string& text, int16_t icon);
 
@@ -302,7 +305,6 @@ private:
     int16_t OpenSequence(const std::string& path, const std::string& configPath, OpenRoad road);
     void OpenFailureShow(int16_t result, const std::string& path, const std::string& configPath,
                          OpenRoad road);
-    void fFileOpenFlgChange(bool vOpen);
     void CommandStatesApply();
     void StatusBar2Show();
     void FileDrop(const QString& path);
