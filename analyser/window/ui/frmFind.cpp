@@ -1,5 +1,6 @@
 #include "frmFind.h"
 
+#include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
@@ -173,6 +174,9 @@ std::optional<bool> frmFind::Search() {
 }
 
 void frmFind::reject() { close(); }
+
+// Closing never asks back (a dialog would reject first).
+void frmFind::closeEvent(QCloseEvent* event) { event->accept(); }
 
 void frmFind::cmdNext_Click() {
     const std::optional<bool> found = Search();

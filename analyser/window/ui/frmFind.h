@@ -57,6 +57,9 @@ public:
     QPushButton* const cmdNext = new QPushButton(this);
     QPushButton* const cmdCancel = new QPushButton(this);
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     QWidget* DesignTextTab();
     QWidget* DesignDataTab();

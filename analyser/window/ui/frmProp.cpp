@@ -1,5 +1,7 @@
 #include "frmProp.h"
 
+#include <QCloseEvent>
+
 #include "MarkPictures.h"
 #include "frmMain.h"
 #include "platform/ui/Twips.h"
@@ -30,5 +32,8 @@ frmProp::frmProp(frmMain& main) : QDialog(&main) {
 }
 
 void frmProp::reject() { close(); }
+
+// Closing never asks back (a dialog would reject first).
+void frmProp::closeEvent(QCloseEvent* event) { event->accept(); }
 
 }  // namespace analyser::ui

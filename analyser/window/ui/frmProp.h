@@ -31,6 +31,9 @@ public:
 
     // Esc closes the window as its button does.
     void reject() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 };
 
 }  // namespace analyser::ui

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "ChartTestFiles.h"
+#include "CodeTable.h"
 #include "TempFolder.h"
 #include "frmMain.h"
 
@@ -34,6 +35,7 @@ protected:
     std::string config = WriteConfig(folder / "test.kyf");
 
     void SetUp() override {
+        store::CodeTableRead();
         w.MessageShow = [this](const std::string& text, int16_t) { messages.push_back(text); };
         w.OpenFileAsk = [this](const QString&, const QString&) { return Next(opens); };
         w.SaveFileAsk = [this](const QString& title, const QString&, const std::string&) {
