@@ -2,7 +2,11 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QThread>
 #include <QWidget>
+#include <QWindow>
 
 #include "Twips.h"
 
@@ -54,6 +58,21 @@ void CentreWindowOnRect(QWidget* window, const TwipsRect& owner, int width, int 
     const QScreen* on = QGuiApplication::screenAt(middle);
     const QRect screen = on != nullptr ? PixelsToTwips(on->geometry(), window) : ScreenTwips(nullptr);
     CentreWithinScreen(window, owner, screen, width, height);
+}
+
+void AwaitShown(QWidget* window, int maxMs) {
+    if (window == nullptr || !window->isVisible()) return;
+    const QWindow* handle = window->windowHandle();
+    if (handle == nullptr) return;
+    QElapsedTimer waited;
+    waited.start();
+    QCoreApplication::processEvents();
+    while (!handle->isExposed() && waited.elapsed() < maxMs) {
+        QThread::msleep(2);
+        QCoreApplication::processEvents();
+    }
+    // The window's final place arrives with or right after its first showing.
+    QCoreApplication::processEvents();
 }
 
 void PlaceWindowInside(QWidget* window, int left, int top) {

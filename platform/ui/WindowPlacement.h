@@ -29,6 +29,11 @@ void CentreWindowOnOwner(QWidget* window, const QWidget* owner, int width, int h
 // screen that holds the rectangle's middle (the primary one when none
 // does).
 void CentreWindowOnRect(QWidget* window, const TwipsRect& owner, int width, int height);
+// A newly shown window is put in place by the window system when it first
+// appears; until then its position reads as the desktop's corner. Serves
+// the window system until window has appeared, maxMs at most, so that what
+// is placed against it next lands where it really is.
+void AwaitShown(QWidget* window, int maxMs = 2000);
 
 // Puts window's top-left corner at left, top (twips on the desktop),
 // keeping its size, pulled inside the screen there by PullInsideScreen.

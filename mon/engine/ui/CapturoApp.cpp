@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "platform/ui/WaitCursor.h"
+#include "platform/ui/WindowPlacement.h"
 
 #ifndef KY_VERSION
 #define KY_VERSION "0.0.0"
@@ -42,6 +43,8 @@ void CapturoApp::Start(bool secondInstance) {
     }
     main_.Form_Load();
     main_.show();
+    // The PC-link dialog goes against the main window where it appeared.
+    platform::AwaitShown(&main_);
     main_.mnuSetKyPc_Click();
     driver_.Start();
 }

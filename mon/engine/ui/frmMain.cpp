@@ -20,15 +20,16 @@
 #include <utility>
 
 #include "Engine.h"
+#include "LiveCellDelegate.h"
 #include "SubFormWindow.h"
 #include "clsMsgBox.h"
-#include "frmExtension.h"
 #include "frmMessage.h"
 #include "frmSetKyPc.h"
 #include "platform/ui/BgrColor.h"
 #include "platform/ui/NoThrow.h"
 #include "platform/ui/Twips.h"
 #include "platform/ui/UiFont.h"
+#include "platform/ui/WindowOwner.h"
 #include "platform/ui/WindowPlacement.h"
 #include "platform/ui/frmAbout.h"
 
@@ -183,6 +184,7 @@ void frmMain::DesignGrid() {
     VSFlexGrid->horizontalHeader()->hide();
     VSFlexGrid->verticalHeader()->hide();
     VSFlexGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    VSFlexGrid->setItemDelegate(new LiveCellDelegate(VSFlexGrid));
     // The layout fits the rows and columns to the grid: nothing to scroll.
     VSFlexGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     VSFlexGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -254,7 +256,7 @@ void frmMain::DesignColorPanel(const QString& key, QFrame* picture, QLabel* labe
 void frmMain::Form_Load() {
     MonitorControlsSet(kIdleControls);
     MainFormRectSave();
-    GridClear();
+    GridClearAll();
     VSFlexGrid->setColumnWidth(0, platform::TwipsToPixels(kDataCellTwips, this));
     mnuSetDspData->setChecked(engine_.DisplayMode == kDisplayData);
     mnuSetDspDetail->setChecked(engine_.DisplayMode != kDisplayData);
@@ -343,7 +345,15 @@ void frmMain::FrmChg() {
     const int height = platform::PixelsToTwips(VSFlexGrid->height(), this);
     const int row =
         platform::PixelsToTwips(VSFlexGrid->verticalHeader()->defaultSectionSize(), this);
-    GridLayoutApply(FrmChgLayout(engine_.DisplayMode, width, height, row));
+    GridLayoutApply(FrmChgLayout(engine_.DisplayMode, width, height, row, DateColumnTwips()));
+}
+
+// What a time stamp needs in the grid's font, the cell's margins included.
+int frmMain::DateColumnTwips() const {
+    const int margin =
+        VSFlexGrid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, VSFlexGrid) + 1;
+    const int text = VSFlexGrid->fontMetrics().horizontalAdvance(QStringLiteral("0000/00/00 00:00:00"));
+    return platform::PixelsToTwips(text + 2 * margin + 2, this);
 }
 
 void frmMain::GridLayoutApply(const GridLayout& layout) {
@@ -355,6 +365,8 @@ void frmMain::GridLayoutApply(const GridLayout& layout) {
     }
     const Qt::Alignment align =
         layout.align == CellAlign::Right ? (Qt::AlignRight | Qt::AlignVCenter) : Qt::AlignCenter;
+    cellAlign_ = align;
+    fixedRows_ = layout.fixedRows;
     for (int r = 0; r < layout.rows; ++r) {
         for (int c = 0; c < layout.cols; ++c) {
             QTableWidgetItem* cell = VSFlexGrid->item(r, c);
@@ -382,7 +394,18 @@ void frmMain::GridFixedRowShow(const GridLayout& layout) {
     }
 }
 
-void frmMain::GridClear() { VSFlexGrid->clearContents(); }
+// The data cells only: a detail grid keeps its header row, and every cell
+// the alignment of its layout.
+void frmMain::GridClear() {
+    for (int r = fixedRows_; r < VSFlexGrid->rowCount(); ++r) {
+        for (int c = 0; c < VSFlexGrid->columnCount(); ++c) {
+            if (QTableWidgetItem* cell = VSFlexGrid->item(r, c)) cell->setText(QString());
+        }
+    }
+}
+
+// Everything, before the grid is laid out anew.
+void frmMain::GridClearAll() { VSFlexGrid->clearContents(); }
 
 void frmMain::GridSizeSave() {
     GridRows = Count16(VSFlexGrid->rowCount());
@@ -445,6 +468,7 @@ QTableWidgetItem* frmMain::Cell(int row, int col) {
     if (cell == nullptr) {
         cell = new QTableWidgetItem;
         cell->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+        cell->setTextAlignment(cellAlign_);
         VSFlexGrid->setItem(row, col, cell);
     }
     return cell;
@@ -499,14 +523,13 @@ void frmMain::mnuSetmonitor_Click() {
 
 void frmMain::SetKyPcShow() {
     if (frmSetKyPc* open = SetKyPcWindow()) {
-        open->raise();
-        open->activateWindow();
+        platform::ShowActive(open);
         return;
     }
     auto* dialog = new frmSetKyPc(engine_, msgBox_, this, this, Q(appTitle_));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     setKyPc_ = dialog;
-    dialog->show();
+    platform::ShowActive(dialog);
 }
 
 void frmMain::mnuSetDspData_Click() { DisplayModeSet(kDisplayData); }
@@ -517,7 +540,7 @@ void frmMain::DisplayModeSet(int16_t mode) {
     mnuSetDspData->setChecked(mode == kDisplayData);
     mnuSetDspDetail->setChecked(mode == kDisplayDetail);
     engine_.DisplayMode = mode;
-    GridClear();
+    GridClearAll();
     FrmChg();
     GridSizeSave();
 }
@@ -538,7 +561,7 @@ void frmMain::DataColorChosen(bool sdLine, const QColor& chosen) {
     // A cancelled chooser and the same colour again change nothing.
     if (!chosen.isValid() || bgr == color) return;
     color = bgr;
-    GridClear();
+    GridClearAll();
     engine_.IniFileWrite();
     engine_.DataColorSet();
     FrmChg();
@@ -547,16 +570,7 @@ void frmMain::DataColorChosen(bool sdLine, const QColor& chosen) {
 // The window reads the unit itself, so it opens only while the engine
 // leaves the line alone: a capture's records would end up in its dump.
 void frmMain::mnuSetExtension_Click() {
-    if (engine_.EngineState != kStateIdle || extension_ != nullptr) return;
-    auto message = [this](QWidget* owner, const std::string& text, int16_t icon, const std::string& title) {
-        msgBox_.Show(text, 1, owner, icon, title, kMsgModal);
-    };
-    frmExtension window(engine_, message, this, extensionAddress_, extensionLength_);
-    SubFormPlaceWindow(&window, this, "frmExtension");
-    extension_ = &window;
-    window.exec();
-    extensionAddress_ = window.ReadAddress();
-    extensionLength_ = window.ReadLength();
+    if (console_ != nullptr && engine_.EngineState == kStateIdle) console_->ExtensionShow();
 }
 
 void frmMain::mnuHelpTopic_Click() {
@@ -577,8 +591,6 @@ void frmMain::mnuHelpVersion_Click() {
 frmSetKyPc* frmMain::SetKyPcWindow() const {
     return setKyPc_ != nullptr && setKyPc_->isVisible() ? setKyPc_.data() : nullptr;
 }
-
-frmExtension* frmMain::ExtensionWindow() const { return extension_.data(); }
 
 frmMessage* frmMain::MessageWindow() const {
     return message_ != nullptr && message_->isVisible() ? message_.data() : nullptr;
@@ -615,7 +627,7 @@ void frmMain::StepMessageShow(const std::string& text, const std::string& button
     auto* window = new frmMessage(engine_, this, Q(text), Q(buttonCaption));
     window->setAttribute(Qt::WA_DeleteOnClose);
     message_ = window;
-    window->show();
+    platform::ShowActive(window);
 }
 
 void frmMain::StepMessageUnload() {
