@@ -7,92 +7,35 @@
 
 #include <QApplication>
 
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
 
-#include "FrameComment.h"
-#include "FrameFileHeader.h"
-#include "FrameFileWriter.h"
-#include "clsFrameConfig.h"
-#include "clsProtocol.h"
+#include "DissectoBenchFiles.h"
 #include "frmFind.h"
 #include "frmMain.h"
 
 namespace {
 
-namespace fs = std::filesystem;
-
 constexpr int kFrames = 1000000;
 
-const fs::path& Folder() {
-    static const fs::path folder = [] {
-        fs::path f = fs::temp_directory_path() / ("dissecto-find-bench-" + std::to_string(::getpid()));
-        fs::create_directories(f);
-        return f;
-    }();
-    return folder;
-}
-
-std::string FramesFile() {
-    static const std::string path = [] {
-        const std::string kyf = (Folder() / "bench.kyf").string();
-        frames::clsFrameConfig config;
-        config.FrameName("ベンチ");
-        config.ItemMax(3);
-        const char* names[] = {"アドレス", "コマンド", "データ"};
-        const int16_t sizes[] = {8, 8, 0};
-        for (int i = 0; i < 3; ++i) {
-            config.ItemName(i, names[i]);
-            config.ItemType(i, 2);
-            config.ItemSize(i, sizes[i]);
-        }
-        if (!config.FrameWrite(kyf)) std::abort();
-        const std::string p = (Folder() / "frames.kyp").string();
-        frames::FrameFileHeader header;
-        header.FrameFile = frames::FileText::FromUtf8(kyf);
-        frames::FrameFileWriter writer(p);
-        if (!writer.Header(header)) std::abort();
-        const std::string comment = frames::CommentStore("応答待ち");
-        std::string data(20, '\0');
-        for (int i = 0; i < kFrames; ++i) {
-            // Bytes 0x00 to 0x7F only: the data search looks for 0xFF 0xFE.
-            for (size_t b = 0; b < data.size(); ++b) data[b] = static_cast<char>((i * 7 + b * 13) & 0x7F);
-            const auto status = static_cast<uint8_t>(0x80 | (i % 2 == 1 ? 0x02 : 0));
-            writer.Frame(45000.5 + i / 86400.0, status, 0, i % 10 == 0 ? comment : std::string(), std::string(),
-                         data);
-        }
-        if (!writer.Commit()) std::abort();
-        return p;
-    }();
-    return path;
-}
-
+// The window with the big file open and every text field ticked.
 analyser::ui::frmMain& Window() {
-    static analyser::ui::frmMain* window = [] {
-        auto* w = new analyser::ui::frmMain(Folder().string());
-        w->MessageShow = [](const std::string& text, int16_t) {
-            std::fprintf(stderr, "unexpected message: %s\n", text.c_str());
-            std::abort();
-        };
-        w->Form_Load();
-        w->resize(1000, 740);
-        w->show();
-        QApplication::processEvents();
-        if (!w->fFileOpenKYP(FramesFile())) std::abort();
-        analyser::ui::frmFind* find = w->FindWindow(true);
+    static analyser::ui::frmMain& w = [&]() -> analyser::ui::frmMain& {
+        analyser::ui::frmMain& main = bench::BenchWindow();
+        if (!main.fFileOpenKYP(bench::FramesFile(kFrames))) std::abort();
+        analyser::ui::frmFind* find = main.FindWindow(true);
         find->chkCommentL->setChecked(true);
         find->chkCommentR->setChecked(true);
-        return w;
+        find->cmbDirection->setCurrentIndex(2);
+        return main;
     }();
-    return *window;
+    return w;
 }
 
 // range(0): 0 text in captions and both comments, 1 bytes, 2 error flags.
 void BM_SearchWithoutHit(benchmark::State& state) {
     analyser::ui::frmMain& w = Window();
-    w.FindWindow(true)->cmbDirection->setCurrentIndex(2);
     for (auto _ : state) {
         w.fCurrentFrameChange(0);
         bool found = true;
@@ -110,7 +53,7 @@ void BM_SearchWithoutHit(benchmark::State& state) {
 void BM_SaveEveryFrame(benchmark::State& state) {
     analyser::ui::frmMain& w = Window();
     for (auto _ : state) w.mnuFileSaveOver_Click();
-    state.counters["MB"] = static_cast<double>(fs::file_size(FramesFile())) / 1e6;
+    state.counters["MB"] = static_cast<double>(std::filesystem::file_size(bench::FramesFile(kFrames))) / 1e6;
     state.SetLabel("goal <= 1000 ms");
 }
 
@@ -126,7 +69,6 @@ int main(int argc, char** argv) {
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    std::error_code ec;
-    fs::remove_all(Folder(), ec);
+    bench::FramesFolderRemove();
     return 0;
 }
