@@ -131,7 +131,6 @@ void frmMain::CsvWrite(bool range) {
                                          : std::string();
     if (path.empty()) return;
     fTextSetOnStatusBar(kMsgSaving);
-    CommentEditFinish();
     bool written = true;
     if (state_.gRowCount > 0) {
         int32_t begin = toWrite->Begin;
