@@ -97,6 +97,7 @@ struct Printer::Impl {
     QPainter painter;
     double lineHeight = 0;  // device pixels
     double ascent = 0;
+    QFont font;
 
     double UnitX() const { return scale == Scale::Characters ? kCharTwipsX : kTwipsPerMillimetre; }
     double UnitY() const { return scale == Scale::Characters ? kCharTwipsY : kTwipsPerMillimetre; }
@@ -110,7 +111,7 @@ struct Printer::Impl {
     double PageWidth() const { return device != nullptr ? device->width() : 0; }
 
     void FontApply() {
-        const QFont font = MappedFont(fontName.toStdString(), fontSize);
+        font = MappedFont(fontName.toStdString(), fontSize);
         QFontMetricsF metrics(font, device);
         lineHeight = metrics.lineSpacing();
         ascent = metrics.ascent();
@@ -262,7 +263,14 @@ void Printer::CurrentX(double value) { d_->x = value; }
 double Printer::CurrentY() const { return d_->y; }
 void Printer::CurrentY(double value) { d_->y = value; }
 
+double Printer::FontSize() const { return d_->fontSize; }
+
 double Printer::TextHeight() const { return d_->UnitsY(d_->lineHeight); }
+
+double Printer::TextWidth(std::string_view utf8) const {
+    const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+    return d_->UnitsX(QFontMetricsF(d_->font, d_->device).horizontalAdvance(text));
+}
 double Printer::ScaleWidth() const { return d_->UnitsX(d_->PageWidth()); }
 double Printer::ScaleHeight() const { return d_->UnitsY(d_->PageHeight()); }
 

@@ -66,6 +66,7 @@ public:
     // face of the same pitch.
     void FontName(std::string_view designName);
     void FontSize(double points);
+    double FontSize() const;
 
     double CurrentX() const;
     void CurrentX(double value);
@@ -73,6 +74,8 @@ public:
     void CurrentY(double value);
     // The height of one printed line, in scale units.
     double TextHeight() const;
+    // How far utf8 reaches across when printed, in scale units.
+    double TextWidth(std::string_view utf8) const;
     // The printable area's size in scale units; 0 before StartDoc.
     double ScaleWidth() const;
     double ScaleHeight() const;

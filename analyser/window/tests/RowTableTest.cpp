@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "ChartMarks.h"
+#include "ListFilter.h"
 #include "RowFilter.h"
 #include "RowTable.h"
 
@@ -43,17 +44,7 @@ public:
     }
 };
 
-class ListFilter : public RowFilter {
-public:
-    explicit ListFilter(std::vector<int32_t> frames) : frames_(std::move(frames)) {}
-    int32_t FilterMax() const override { return static_cast<int32_t>(frames_.size()); }
-    int32_t FilterNo(int32_t row) const override {
-        return row < 0 || row >= FilterMax() ? 0 : frames_[static_cast<size_t>(row)];
-    }
-
-private:
-    std::vector<int32_t> frames_;
-};
+using test::ListFilter;
 
 FakeDocument Document() {
     FakeDocument doc;

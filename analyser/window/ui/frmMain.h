@@ -122,6 +122,7 @@ public:
     void mnuFileOpen_Click();
     void mnuFileOpenWithKYF_Click();
     void mnuFileExit_Click();
+    void mnuFilePrint_Click();
     void mnuViewCode_Click(FrameViewCode code);
     void mnuViewWidth_Click(ChartSize size);
     void mnuViewFont_Click();
@@ -172,6 +173,11 @@ public:
     std::function<std::string()> FrameConfigPick;
     std::function<std::optional<FontChoice>(const FontChoice& start)> FontAsk;
     std::function<void(QMenu* menu, const QPoint& globalPos)> PopupRun;
+    // The PDF file to print into while the current printer is the PDF
+    // file; "" is a Cancel.
+    std::function<std::string()> PdfFileAsk;
+    // The printer set-up dialog; true on OK.
+    std::function<bool()> PrinterSetupAsk;
     // Every message box goes through here; tests record them.
     std::function<void(const std::string& text, int16_t icon)> MessageShow;
     // Called for every row a page draws; tests make it fail.

@@ -14,6 +14,7 @@
 #include "frmMain.h"
 #include "platform/ui/MsgBoxRules.h"
 #include "platform/ui/NoThrow.h"
+#include "platform/ui/Printer.h"
 #include "platform/ui/SelectAllOnFocus.h"
 #include "platform/ui/SystemColor.h"
 #include "platform/ui/Twips.h"
@@ -350,6 +351,10 @@ void frmMain::DefaultSeams() {
     };
     FontAsk = [this](const FontChoice& start) { return FontColorDialog::Ask(start, this); };
     PopupRun = [](QMenu* menu, const QPoint& at) { menu->exec(at); };
+    PdfFileAsk = [this] {
+        return QFileDialog::getSaveFileName(this, U("印刷"), QString(), U("PDF (*.pdf)")).toStdString();
+    };
+    PrinterSetupAsk = [this] { return platform::Printer::SetupDialog(this, true); };
     MessageShow = [this](const std::string& text, int16_t icon) {
         msgBox_.Show(text, platform::kMsgTypeOk, this, icon, std::string(), true);
     };
@@ -361,6 +366,7 @@ void frmMain::OwnCommands() {
     };
     own(mnuFileOpen, [this] { mnuFileOpen_Click(); });
     own(mnuFileExit, [this] { mnuFileExit_Click(); });
+    own(mnuFilePrint, [this] { mnuFilePrint_Click(); });
     own(mnuViewArrangement, [this] { mnuViewArrangement_Click(); });
     own(mnuViewHex, [this] { mnuViewCode_Click(FrameViewCode::Hex); });
     own(mnuViewAscii, [this] { mnuViewCode_Click(FrameViewCode::Ascii); });

@@ -115,6 +115,10 @@ TEST_F(PrinterTest, CharacterCellsPlaceTextAndALineNeverRunsPastTheBottom) {
     printer.ScaleMode(Printer::Scale::Millimetres);
     printer.ScaleLeft(0);
     EXPECT_NEAR(printer.ScaleHeight(), 277, 0.5);
+    // A fixed-pitch 10-point face: 5 points a half-width character.
+    EXPECT_EQ(printer.FontSize(), 10);
+    EXPECT_NEAR(printer.TextWidth(std::string(96, '0')), 96 * 5 / 72.0 * 25.4, 0.5);
+    EXPECT_EQ(printer.TextWidth(""), 0);
     ASSERT_TRUE(printer.EndDoc());
     EXPECT_EQ(PdfPageCount(TempFolder::ReadAll(folder / "cells.pdf")), 2);
 }

@@ -16,6 +16,7 @@
 
 #include "ChartTestFiles.h"
 #include "CodeTable.h"
+#include "ListFilter.h"
 #include "TempFolder.h"
 #include "frmMain.h"
 
@@ -76,22 +77,9 @@ protected:
     std::string LastMessage() const { return messages.empty() ? std::string() : messages.back(); }
 };
 
-// The rows of a filter that let through only the frames listed.
-class ListFilter final : public RowFilter {
-public:
-    explicit ListFilter(std::vector<int32_t> frames) : frames_(std::move(frames)) {}
-    int32_t FilterMax() const override { return static_cast<int32_t>(frames_.size()); }
-    int32_t FilterNo(int32_t row) const override {
-        return row < 0 || row >= FilterMax() ? 0 : frames_[static_cast<size_t>(row)];
-    }
-
-private:
-    std::vector<int32_t> frames_;
-};
-
 // Puts a filter in place as the filter dialog does.
 inline void FilterApply(frmMain& w, std::vector<int32_t> frames) {
-    w.State().gFilter = std::make_unique<ListFilter>(std::move(frames));
+    w.State().gFilter = std::make_unique<analyser::test::ListFilter>(std::move(frames));
     w.State().gRowCount = w.State().gFilter->FilterMax();
     w.fCurrentFrameChange(0);
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "HistoryPrinting.h"
+#include "PdfText.h"
 #include "ReportTestHistory.h"
 #include "TempFolder.h"
 #include "frmPrint.h"
@@ -21,44 +22,14 @@ namespace {
 using reports::test::kRd;
 using reports::test::kSd;
 
-// The command's standard output.
-std::string Run(const std::string& command) {
-    std::string out;
-    if (FILE* pipe = ::popen(command.c_str(), "r")) {
-        char buffer[65536];
-        size_t n = 0;
-        while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, n);
-        ::pclose(pipe);
-    }
-    return out;
-}
-
-// text cut at every separator; what follows the last one is dropped.
-std::vector<std::string> Split(const std::string& text, char separator) {
-    std::vector<std::string> parts;
-    size_t start = 0;
-    for (size_t at = text.find(separator); at != std::string::npos; at = text.find(separator, start)) {
-        parts.push_back(text.substr(start, at - start));
-        start = at + 1;
-    }
-    return parts;
-}
-
 // The text of each page, as pdftotext lays it out. Its layout mode packs
 // words by the text around them; told the listing's character pitch (5
 // points: half of the 10-point fixed-pitch font) it keeps every column.
 std::vector<std::string> PdfPages(const std::string& path, bool fixedPitch = false) {
-    const std::string options = fixedPitch ? "-layout -fixed 5" : "-layout";
-    return Split(Run("pdftotext " + options + " '" + path + "' - 2>/dev/null"), '\f');
+    return pdftext::Pages(path, fixedPitch ? "-fixed 5" : "");
 }
 
-// The line holding text, "" when none does.
-std::string LineWith(const std::string& page, const std::string& text) {
-    for (const std::string& line : Split(page, '\n')) {
-        if (line.find(text) != std::string::npos) return line;
-    }
-    return {};
-}
+using pdftext::LineWith;
 
 PrintJob Job(const store::clsCommon& doc, const std::string& pdf, int16_t line, int16_t* cancelled) {
     PrintJob job;

@@ -10,6 +10,7 @@
 #include "FileSizeLimit.h"
 #include "HistorySaving.h"
 #include "UiTestHistory.h"
+#include "WindowAnswer.h"
 #include "frmHTML.h"
 #include "frmMain.h"
 #include "frmPrint.h"
@@ -19,28 +20,7 @@ namespace viewer::ui::test {
 namespace {
 
 // Runs answer on the print dialog as soon as it is up.
-class PrintDialogAnswer {
-public:
-    explicit PrintDialogAnswer(std::function<void(reports::ui::frmPrint&)> answer)
-        : answer_(std::move(answer)) {
-        timer_.setInterval(0);
-        QObject::connect(&timer_, &QTimer::timeout, [this] { Poll(); });
-        timer_.start();
-    }
-    int Shown = 0;
-
-private:
-    void Poll() {
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            auto* dialog = qobject_cast<reports::ui::frmPrint*>(w);
-            if (dialog == nullptr || !dialog->isVisible()) continue;
-            ++Shown;
-            answer_(*dialog);
-        }
-    }
-    std::function<void(reports::ui::frmPrint&)> answer_;
-    QTimer timer_;
-};
+using PrintDialogAnswer = platform::test::WindowAnswer<reports::ui::frmPrint>;
 
 class MainWindowReports : public ::testing::Test {
 protected:
