@@ -6,6 +6,8 @@
 #include <cctype>
 #include <filesystem>
 
+#include "ByteReader.h"
+
 namespace frames {
 
 namespace {
@@ -58,6 +60,11 @@ std::vector<std::string> FolderFiles(const std::string& folder, std::string_view
     }
     std::sort(names.begin(), names.end());
     return names;
+}
+
+bool HeaderNameRead(const std::string& path, uint32_t& magic, std::string& name) {
+    ByteReader in(path);
+    return in.IsOpen() && in.U32(magic) && in.Text(name);
 }
 
 std::string JoinPath(const std::string& folder, const std::string& name) {

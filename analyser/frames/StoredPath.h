@@ -2,6 +2,7 @@
 // of the file pickers.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,6 +18,11 @@ std::string ResolveStoredPath(std::string_view stored, const std::string& naming
 // The names of the regular files in folder whose extension (".kyf") matches
 // without regard to case, sorted by name so every run lists them alike.
 std::vector<std::string> FolderFiles(const std::string& folder, std::string_view extension);
+
+// The magic and the stored name at the head of a KYF or KYL file (32-bit
+// magic, then a 16-bit byte count and that many bytes). False for a file
+// that cannot be opened or ends before the name does: listings skip it.
+bool HeaderNameRead(const std::string& path, uint32_t& magic, std::string& name);
 
 // folder + "/" + name, without doubling a "/" the folder ends in.
 std::string JoinPath(const std::string& folder, const std::string& name);

@@ -194,12 +194,11 @@ void clsFrameConfig::SearchFrameName(const std::string& vDirName) {
         if (dirNames_.size() >= kMaxListed) break;
         const std::string path = JoinPath(vDirName, file);
         // Whatever the first bytes give: a file that is no configuration
-        // lists with the name they happen to hold.
-        ByteReader in(path);
+        // lists with the name they happen to hold. One too short to hold a
+        // name, or that cannot be read, is left out.
         uint32_t magic = 0;
-        uint16_t length = 0;
         std::string name;
-        if (in.U32(magic) && in.U16(length)) in.Take(name, length);
+        if (!HeaderNameRead(path, magic, name)) continue;
         dirNames_.push_back(FileText::FromStored(std::move(name)));
         dirFiles_.push_back(path);
     }

@@ -165,12 +165,9 @@ void clsLink::DirName(const std::string& folder) {
     for (const std::string& file : FolderFiles(folder, ".kyl")) {
         if (dirFiles_.size() >= kMaxListed) break;
         const std::string path = JoinPath(folder, file);
-        ByteReader in(path);
         uint32_t magic = 0;
-        uint16_t length = 0;
         std::string name;
-        if (!in.U32(magic) || magic != kLinkMagic) continue;
-        if (in.U16(length)) in.Take(name, length);
+        if (!HeaderNameRead(path, magic, name) || magic != kLinkMagic) continue;
         dirNames_.push_back(FileText::FromStored(std::move(name)));
         dirFiles_.push_back(path);
     }

@@ -20,6 +20,7 @@ inline constexpr uint32_t kSysHighlight = 0x8000000D;
 inline constexpr uint32_t kSysHighlightText = 0x8000000E;
 inline constexpr uint32_t kSysButtonFace = 0x8000000F;
 inline constexpr uint32_t kSysButtonShadow = 0x80000010;
+inline constexpr uint32_t kSysButtonHighlight = 0x80000014;
 
 bool IsSystemColor(uint32_t value);
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "ByteWriter.h"
 #include "FrameTestFiles.h"
 #include "platform/file/tests/TempFolder.h"
@@ -171,18 +173,22 @@ TEST(clsFrameConfig, FolderListingSortedWithStoredNames) {
     Config({{"a", 0, 8}}, 0, "ベータ").FrameWrite(dir / "b.kyf");
     Config({{"a", 0, 8}}, 0, "アルファ").FrameWrite(dir / "A.KYF");
     test::WriteFile(dir / "c.kyf", Bytes({1, 2, 3, 4, 2, 0, 'h', 'i', 9, 9}));  // not a configuration
-    test::WriteFile(dir / "d.kyf", "");
+    test::WriteFile(dir / "d.kyf", "");                                // too short
+    test::WriteFile(dir / "d2.kyf", Bytes({1, 2, 3, 4, 9, 0, 'h', 'i'}));  // name cut short
     test::WriteFile(dir / "e.txt", "x");
+    // A file that opens but cannot be read (a read of this process's
+    // memory at address 0 fails, also for the superuser).
+    std::filesystem::create_symlink("/proc/self/mem", dir / "f.kyf");
     clsFrameConfig c;
     c.DirName(dir.path());
     EXPECT_EQ(c.DirName(), dir.path());
-    ASSERT_EQ(c.DirFrameNameNo(), 4);
+    ASSERT_EQ(c.DirFrameNameNo(), 3) << "the empty, the cut and the unreadable file are left out";
     EXPECT_EQ(c.DirFrameName(0), "アルファ");
     EXPECT_EQ(c.DirFrameFilename(0), dir / "A.KYF");
     EXPECT_EQ(c.DirFrameName(1), "ベータ");
     EXPECT_EQ(c.DirFrameName(2), "hi");
+    EXPECT_EQ(c.DirFrameFilename(2), dir / "c.kyf");
     EXPECT_EQ(c.DirFrameName(3), "");
-    EXPECT_EQ(c.DirFrameName(4), "");
     EXPECT_EQ(c.DirFrameFilename(-1), "");
     c.FrameTblClr();
     EXPECT_EQ(c.DirFrameNameNo(), 0);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "ByteWriter.h"
 #include "FrameTestFiles.h"
 #include "clsProtocol.h"
@@ -258,6 +260,9 @@ TEST(clsLinkFolder, ListsOnlyCurrentMagicFilesSorted) {
     named.LinkWritre(dir / "A.KYL");
     test::WriteFile(dir / "old.kyl", KylHeader(kLinkMagicOld, "old", 1, 1) + "1\r\n1\x01" "a\x01" "0\x01" "0\r\n");
     test::WriteFile(dir / "junk.kyl", "junk");
+    test::WriteFile(dir / "cut.kyl", KylHeader(kLinkMagic, "名前が長い", 1, 1).substr(0, 8));
+    test::WriteFile(dir / "short.kyl", "L\x00");
+    std::filesystem::create_symlink("/proc/self/mem", dir / "unreadable.kyl");
     clsLink link;
     link.DirName(dir.path());
     ASSERT_EQ(link.DirLinkNameNo(), 2);

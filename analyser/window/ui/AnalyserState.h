@@ -23,7 +23,9 @@ struct AnalyserState {
 
     // The open frame file and its rows; both set, or both empty. An open
     // replaces them together, and only once the new file has been read.
-    std::unique_ptr<frames::clsProtocol> gProtocol;
+    // Windows that show a frame of the document share it, so it lives on
+    // for them when another file is opened.
+    std::shared_ptr<frames::clsProtocol> gProtocol;
     std::unique_ptr<RowFilter> gFilter;
 
     bool gFileOpen = false;

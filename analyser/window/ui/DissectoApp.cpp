@@ -14,12 +14,15 @@ namespace analyser::ui {
 
 DissectoApp::DissectoApp(std::string programDir) : programDir_(std::move(programDir)) {}
 
-DissectoApp::~DissectoApp() = default;
+DissectoApp::~DissectoApp() {
+    dialogs_.reset();  // before the window its commands live in
+}
 
 void DissectoApp::Start(const std::string& commandLine,
                         const std::function<void(frmMain&)>& beforeOpen) {
     store::CodeTableRead();
     main_ = std::make_unique<frmMain>(programDir_);
+    dialogs_ = std::make_unique<AnalyserDialogs>(*main_);
     main_->Form_Load();
     main_->show();
     main_->picFrameView->setFocus();

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "AnalyserDialogs.h"
 #include "frmMain.h"
 
 class QCoreApplication;
@@ -30,6 +31,7 @@ public:
     int Run();
 
     frmMain& MainWindow() { return *main_; }
+    AnalyserDialogs& Dialogs() { return *dialogs_; }
 
     // The folder of the running program; the environment variable
     // DISSECTO_PROGRAM_DIR stands in for it in tests.
@@ -44,6 +46,7 @@ public:
 private:
     std::string programDir_;
     std::unique_ptr<frmMain> main_;
+    std::unique_ptr<AnalyserDialogs> dialogs_;
 };
 
 }  // namespace analyser::ui

@@ -13,7 +13,7 @@
 #include <cstddef>
 #include <string>
 
-class QFileSystemModel;
+#include "platform/ui/FolderChooser.h"
 
 namespace mon {
 
@@ -34,38 +34,27 @@ public:
     // The folder open in the tree.
     std::string OpenFolder() const;
 
-    QComboBox* const Drive1 = new QComboBox(this);
-    QTreeView* const Dir1 = new QTreeView(this);
+    platform::FolderChooser* const Chooser;
+    QComboBox* const Drive1 = Chooser->Drive1;
+    QTreeView* const Dir1 = Chooser->Dir1;
     QLabel* const lblDirectory = new QLabel(this);
     QPushButton* const cmdOK = new QPushButton(QStringLiteral("OK"), this);
     QPushButton* const cmdCancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
     QPushButton* const cmdMkdir = new QPushButton(QStringLiteral("新規"), this);
 
-    // The drive shown when the window loaded; the list returns to it when
-    // another drive cannot be read.
-    QString StartDrive;
-
 private:
     void Design();
-    void DesignList();
     void Form_Load(QWidget* ownerForm);
     std::string StartFolder() const;
-    void DrivesFill();
-    void DriveShow(const QString& folder);
-    void FolderOpen(const QString& folder);
     void LabelShow();
 
-    void Drive1_Change();
-    void Dir1_Change();
     void cmdOK_Click();
     void cmdMkdir_Click();
-    bool DriveRetryAsk(const QString& drive);
 
     std::string& directoryPath_;
     std::string programDir_;
     clsMsgBox& msgBox_;
     QString appTitle_;
-    QFileSystemModel* const model_;
     std::string NewFolderBase;
 };
 
