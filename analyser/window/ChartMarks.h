@@ -4,7 +4,10 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
+
+#include "RowFilter.h"
 
 namespace analyser {
 
@@ -17,7 +20,25 @@ struct ChartMarks {
     void Cover(int32_t frameCount);
     // The closed state: no marks at all.
     void Clear();
+
+    // BEGIN stays strictly before END: false, and nothing moves, when
+    // frame is not before END (for SetEnd: not after BEGIN).
+    bool SetBegin(int32_t frame);
+    bool SetEnd(int32_t frame);
+    // Mark n (1 to 5) moves to frame; there is no order among them.
+    void SetNumbered(int n, int32_t frame);
+    // The frame of mark n (1 to 5), -1 when unset or n is no mark.
+    int32_t NumberedFrame(int n) const;
+    bool AnyNumbered() const;
 };
+
+// The rows of BEGIN and END in the filter's list, both inclusive; nothing
+// when either frame has no row there (filtered out, or not set).
+struct RowRange {
+    int32_t Begin = 0;
+    int32_t End = 0;
+};
+std::optional<RowRange> MarkedRows(const RowFilter& rows, const ChartMarks& marks);
 
 // Picture 1 to 5 for a numbered mark, 6 BEGIN, 7 END, 0 none; with its
 // tool tip. BEGIN wins over END, both over the numbered marks, and the

@@ -28,6 +28,12 @@ RowEntry RowTable::Entry(int32_t frame) const {
     return cache_.emplace(frame, Make(frame)).first->second;
 }
 
+std::string RowTable::Caption(int32_t frame) const {
+    if (!Holds(frame)) return {};
+    if (const auto it = cache_.find(frame); it != cache_.end()) return it->second.Caption;
+    return Make(frame).Caption;
+}
+
 RowEntry RowTable::Make(int32_t frame) const {
     RowEntry e;
     if (namer_) {

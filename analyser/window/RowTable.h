@@ -75,6 +75,9 @@ public:
     // The entry of a frame; the empty entry for a frame outside the
     // document.
     RowEntry Entry(int32_t frame) const;
+    // The caption alone, for walks over many rows (a search): made anew
+    // unless the entry is kept, and not kept, so the page's entries stay.
+    std::string Caption(int32_t frame) const;
     // Comments are read from the document each time, so an edited
     // comment shows at once.
     std::string CommentL(int32_t frame) const;

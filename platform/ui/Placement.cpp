@@ -24,4 +24,10 @@ TwipsRect CentreOnOwner(TwipsRect owner, int width, int height, int screenWidth,
     return placed;
 }
 
+TwipsRect PullInsideScreen(TwipsRect window, int screenWidth, int screenHeight) {
+    if (window.left + window.width >= screenWidth) window.left = screenWidth - window.width;
+    if (window.top + window.height >= screenHeight) window.top = screenHeight - window.height;
+    return window;
+}
+
 }  // namespace platform

@@ -21,6 +21,11 @@ struct TwipsRect {
 TwipsRect CentreOnOwner(TwipsRect owner, int width, int height, int screenWidth,
                         int screenHeight);
 
+// A window put with its top-left corner somewhere over its owner: when it
+// reaches the screen's right edge it is pulled left to end there, and the
+// same for the bottom edge.
+TwipsRect PullInsideScreen(TwipsRect window, int screenWidth, int screenHeight);
+
 }  // namespace platform
 
 #endif

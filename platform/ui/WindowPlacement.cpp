@@ -27,6 +27,12 @@ void CentreWithinScreen(QWidget* window, TwipsRect owner, const QRect& screen, i
     ApplyTwips(window, placed);
 }
 
+QRect ScreenAtTwips(const QWidget* window, int left, int top) {
+    const QPoint at = TwipsToPixels(QRect(left, top, 1, 1), window).topLeft();
+    const QScreen* on = QGuiApplication::screenAt(at);
+    return on != nullptr ? PixelsToTwips(on->geometry(), window) : ScreenTwips(nullptr);
+}
+
 }  // namespace
 
 TwipsRect WindowTwips(const QWidget* widget) {
@@ -67,6 +73,17 @@ void AwaitShown(QWidget* window, int maxMs) {
     }
     // The window's final place arrives with or right after its first showing.
     QCoreApplication::processEvents();
+}
+
+void PlaceWindowInside(QWidget* window, int left, int top) {
+    if (window == nullptr) return;
+    const QRect screen = ScreenAtTwips(window, left, top);
+    const QRect size = PixelsToTwips(QRect(QPoint(), window->size()), window);
+    TwipsRect placed{left - screen.x(), top - screen.y(), size.width(), size.height()};
+    placed = PullInsideScreen(placed, screen.width(), screen.height());
+    placed.left += screen.x();
+    placed.top += screen.y();
+    ApplyTwips(window, placed);
 }
 
 }  // namespace platform

@@ -35,6 +35,10 @@ void CentreWindowOnRect(QWidget* window, const TwipsRect& owner, int width, int 
 // is placed against it next lands where it really is.
 void AwaitShown(QWidget* window, int maxMs = 2000);
 
+// Puts window's top-left corner at left, top (twips on the desktop),
+// keeping its size, pulled inside the screen there by PullInsideScreen.
+void PlaceWindowInside(QWidget* window, int left, int top);
+
 }  // namespace platform
 
 #endif

@@ -4,6 +4,8 @@
 
 #include <deque>
 
+#include "AnswerQueue.h"
+
 #include "FrameTestFiles.h"
 #include "clsFrameConfig.h"
 #include "platform/file/tests/TempFolder.h"
@@ -23,21 +25,15 @@ public:
     }
     std::string SaveAsk(const std::string& title) override {
         titles.push_back(title);
-        return Next(savePaths);
+        return test::NextAnswer(savePaths);
     }
     std::string ConfigPick() override {
         ++picks;
-        return Next(pickPaths);
+        return test::NextAnswer(pickPaths);
     }
     void Refresh() override { ++refreshes; }
     void CheckFocus(const ItemsCheckResult& result) override { focus = result.focus; }
 
-    static std::string Next(std::deque<std::string>& paths) {
-        if (paths.empty()) return {};
-        std::string path = paths.front();
-        paths.pop_front();
-        return path;
-    }
 
     Answer answer = Answer::Yes;
     std::deque<std::string> savePaths, pickPaths;

@@ -4,6 +4,8 @@
 
 #include <deque>
 
+#include "AnswerQueue.h"
+
 #include "FrameTestFiles.h"
 #include "platform/file/tests/FileSizeLimit.h"
 #include "platform/file/tests/TempFolder.h"
@@ -20,20 +22,14 @@ public:
     }
     std::string FilePick(int16_t kind) override {
         kinds.push_back(kind);
-        return Next(picks);
+        return test::NextAnswer(picks);
     }
     std::string SaveAsk() override {
         ++saveAsks;
-        return Next(saves);
+        return test::NextAnswer(saves);
     }
     void Refresh() override { ++refreshes; }
 
-    static std::string Next(std::deque<std::string>& paths) {
-        if (paths.empty()) return {};
-        std::string path = paths.front();
-        paths.pop_front();
-        return path;
-    }
 
     std::deque<std::string> picks, saves;
     std::vector<std::string> shown;

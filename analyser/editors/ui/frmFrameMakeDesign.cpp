@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QRegularExpressionValidator>
 
+#include "EditorControls.h"
 #include "EditorDialogs.h"
 #include "EditorLayout.h"
 #include "EditorTexts.h"
@@ -21,26 +22,6 @@ QStringList QList(const std::vector<std::string>& list) {
     QStringList items;
     for (const std::string& s : list) items << QString::fromStdString(s);
     return items;
-}
-
-void Place(QWidget* widget, int left, int top, int width, int height) {
-    widget->setGeometry(platform::TwipsToPixels(QRect(left, top, width, height), widget));
-}
-
-QGroupBox* Frame(QWidget* parent, const char* name, const char* caption, int top, int height) {
-    auto* frame = new QGroupBox(Q(caption), parent);
-    frame->setObjectName(QString::fromLatin1(name));
-    Place(frame, 120, top, 2775, height);
-    return frame;
-}
-
-QPushButton* Button(QWidget* parent, const char* name, const char* caption, int left, int top, int width,
-                    int height) {
-    auto* button = new QPushButton(Q(caption), parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setAutoDefault(false);
-    Place(button, left, top, width, height);
-    return button;
 }
 
 QComboBox* List(QWidget* parent, const std::vector<std::string>& items) {
@@ -86,46 +67,46 @@ void frmFrameMake::Design() {
 }
 
 void frmFrameMake::DesignPanel() {
-    frameItemName = Frame(picInput, "frameItemName", "項目名", 120, 615);
+    frameItemName = PanelFrame(picInput, "frameItemName", "項目名", 120, 615);
     txtItemName = new QLineEdit(frameItemName);
     txtItemName->setObjectName(QStringLiteral("txtItemName"));
-    Place(txtItemName, 120, 240, 2535, 270);
+    PlaceTwips(txtItemName, 120, 240, 2535, 270);
 
-    frameItemType = Frame(picInput, "frameItemType", "タイプ(T)", 840, 615);
+    frameItemType = PanelFrame(picInput, "frameItemType", "タイプ(T)", 840, 615);
     cmbItemType = List(frameItemType, ItemTypeList());
-    Place(cmbItemType, 120, 240, 1215, 300);
+    PlaceTwips(cmbItemType, 120, 240, 1215, 300);
 
-    frameItemSize = Frame(picInput, "frameItemSize", "サイズ(&S)", 1560, 615);
+    frameItemSize = PanelFrame(picInput, "frameItemSize", "サイズ(&S)", 1560, 615);
     txtItemSize = new QLineEdit(frameItemSize);
     txtItemSize->setObjectName(QStringLiteral("txtItemSize"));
     txtItemSize->setMaxLength(3);
-    Place(txtItemSize, 120, 240, 1215, 270);
+    PlaceTwips(txtItemSize, 120, 240, 1215, 270);
     udItemSize = new platform::UpDown(frameItemSize);
-    Place(udItemSize, 1335, 240, 240, 270);
+    PlaceTwips(udItemSize, 1335, 240, 240, 270);
     cmbItemSize = List(frameItemSize, SizeUnitList());
-    Place(cmbItemSize, 1440 + 240, 225, 1215 - 240, 300);
+    PlaceTwips(cmbItemSize, 1440 + 240, 225, 1215 - 240, 300);
 
-    frameItemUnit = Frame(picInput, "frameItemUnit", "レングス単位(&U)", 2280, 615);
+    frameItemUnit = PanelFrame(picInput, "frameItemUnit", "レングス単位(&U)", 2280, 615);
     cmbItemUnit = List(frameItemUnit, LengthUnitList());
-    Place(cmbItemUnit, 120, 240, 1095, 300);
+    PlaceTwips(cmbItemUnit, 120, 240, 1095, 300);
 
-    frameItemSpan = Frame(picInput, "frameItemSpan", "レングス範囲(&L)", 3000, 1455);
+    frameItemSpan = PanelFrame(picInput, "frameItemSpan", "レングス範囲(&L)", 3000, 1455);
     lstItemSpan = new QListWidget(frameItemSpan);
     lstItemSpan->setObjectName(QStringLiteral("lstItemSpan"));
-    Place(lstItemSpan, 120, 240, 2535, 780);
-    cmdItemSpan = Button(frameItemSpan, "cmdItemSpan", "設定", 1920, 1080, 735, 255);
+    PlaceTwips(lstItemSpan, 120, 240, 2535, 780);
+    cmdItemSpan = PanelButton(frameItemSpan, "cmdItemSpan", "設定", 1920, 1080, 735, 255);
 
-    cmdUpdate = Button(picInput, "cmdUpdate", "更新(&R)", 120, 4560, 855, 375);
-    cmdInsert = Button(picInput, "cmdInsert", "挿入(&I)", 1080, 4560, 855, 375);
-    cmdDelete = Button(picInput, "cmdDelete", "削除(&D)", 2040, 4560, 855, 375);
-    cmdTop = Button(picInput, "cmdTop", "<<", 90, 5040, 495, 270);
-    cmdBefore = Button(picInput, "cmdBefore", "<", 90 + 480, 5040, 495, 270);
+    cmdUpdate = PanelButton(picInput, "cmdUpdate", "更新(&R)", 120, 4560, 855, 375);
+    cmdInsert = PanelButton(picInput, "cmdInsert", "挿入(&I)", 1080, 4560, 855, 375);
+    cmdDelete = PanelButton(picInput, "cmdDelete", "削除(&D)", 2040, 4560, 855, 375);
+    cmdTop = PanelButton(picInput, "cmdTop", "<<", 90, 5040, 495, 270);
+    cmdBefore = PanelButton(picInput, "cmdBefore", "<", 90 + 480, 5040, 495, 270);
     txtItemNo = new QLineEdit(picInput);
     txtItemNo->setObjectName(QStringLiteral("txtItemNo"));
     txtItemNo->setAlignment(Qt::AlignRight);
-    Place(txtItemNo, 90 + 960, 5040, 615, 270);
-    cmdNext = Button(picInput, "cmdNext", ">", 90 + 1560, 5040, 495, 270);
-    cmdEnd = Button(picInput, "cmdEnd", ">>", 90 + 2040, 5040, 495, 270);
+    PlaceTwips(txtItemNo, 90 + 960, 5040, 615, 270);
+    cmdNext = PanelButton(picInput, "cmdNext", ">", 90 + 1560, 5040, 495, 270);
+    cmdEnd = PanelButton(picInput, "cmdEnd", ">>", 90 + 2040, 5040, 495, 270);
 
     // Whole numbers only; Enter is the boxes' own command.
     const QRegularExpression digits(QStringLiteral("[0-9]*"));
@@ -141,11 +122,7 @@ void frmFrameMake::DesignPanel() {
 
 void frmFrameMake::DesignMenus() {
     auto item = [this](QMenu* menu, const char* name, const char* caption, const char* key = nullptr) {
-        QAction* a = menu->addAction(Q(caption));
-        a->setObjectName(QString::fromLatin1(name));
-        if (key != nullptr) a->setShortcut(QKeySequence(QString::fromLatin1(key)));
-        addAction(a);
-        return a;
+        return MenuItem(this, menu, name, caption, key);
     };
     QMenu* file = menuBar->addMenu(QStringLiteral("ファイル(&F)"));
     mnuFileNew = item(file, "mnuFileNew", "新規(&N)", "Ctrl+N");
@@ -207,7 +184,10 @@ void frmFrameMake::DefaultSeams() {
 void frmFrameMake::Connect() {
     auto on = [this](QAction* a, std::function<void()> f) { connect(a, &QAction::triggered, this, std::move(f)); };
     on(mnuFileNew, [this] { doc_->New(); fItemShow(1); });
-    on(mnuFileOpen, [this] { doc_->Open(); RowSelect(1); });
+    on(mnuFileOpen, [this] {
+        doc_->Open();
+        fItemShow(1);
+    });
     on(mnuFileSave, [this] { doc_->Save(); });
     on(mnuFileSaveAs, [this] { doc_->SaveAs(); });
     on(mnuFilePPP, [this] { doc_->PppCreate(); fItemShow(1); });

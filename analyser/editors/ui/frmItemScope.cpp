@@ -1,5 +1,6 @@
 #include "frmItemScope.h"
 
+#include "EditorControls.h"
 #include "EditorDialogs.h"
 #include "ItemRules.h"
 #include "platform/ui/Twips.h"
@@ -11,10 +12,6 @@ namespace {
 
 using Side = widgets::TwoLists::Side;
 
-void Place(QWidget* widget, int left, int top, int width, int height) {
-    widget->setGeometry(platform::TwipsToPixels(QRect(left, top, width, height), widget));
-}
-
 }  // namespace
 
 frmItemScope::frmItemScope(const ItemTable& items, const std::string& itemNo, QWidget* editor)
@@ -25,8 +22,8 @@ frmItemScope::frmItemScope(const ItemTable& items, const std::string& itemNo, QW
     setObjectName(QStringLiteral("frmItemScope"));
     setWindowTitle(QStringLiteral("範囲設定"));
     picker->move(0, 0);
-    Place(cmdOK, 6600, 120, 1215, 375);
-    Place(cmdCancel, 6600, 600, 1215, 375);
+    PlaceTwips(cmdOK, 6600, 120, 1215, 375);
+    PlaceTwips(cmdCancel, 6600, 600, 1215, 375);
     cmdOK->setDefault(true);
     setFixedSize(platform::TwipsToPixels(kClientWidth, this), platform::TwipsToPixels(kClientHeight, this));
     setTabOrder(picker->cmdDelAll, cmdOK);

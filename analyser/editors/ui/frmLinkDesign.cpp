@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QRegularExpressionValidator>
 
+#include "EditorControls.h"
 #include "EditorDialogs.h"
 #include "EditorTexts.h"
 #include "frmLink.h"
@@ -18,26 +19,6 @@ namespace analyser::editors::ui {
 namespace {
 
 QString Q(const char* text) { return QString::fromUtf8(text); }
-
-void Place(QWidget* widget, int left, int top, int width, int height) {
-    widget->setGeometry(platform::TwipsToPixels(QRect(left, top, width, height), widget));
-}
-
-QGroupBox* Frame(QWidget* parent, const char* name, const char* caption, int top, int height) {
-    auto* frame = new QGroupBox(Q(caption), parent);
-    frame->setObjectName(QString::fromLatin1(name));
-    Place(frame, 120, top, 2775, height);
-    return frame;
-}
-
-QPushButton* Button(QWidget* parent, const char* name, const char* caption, int left, int top, int width,
-                    int height) {
-    auto* button = new QPushButton(Q(caption), parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setAutoDefault(false);
-    Place(button, left, top, width, height);
-    return button;
-}
 
 }  // namespace
 
@@ -66,38 +47,38 @@ void frmLink::Design() {
 }
 
 void frmLink::DesignPanel() {
-    frameItemName = Frame(picInput, "frameItemName", "関連付け項目名(&N)", 120, 735);
+    frameItemName = PanelFrame(picInput, "frameItemName", "関連付け項目名(&N)", 120, 735);
     txtItemName = new QLineEdit(frameItemName);
     txtItemName->setObjectName(QStringLiteral("txtItemName"));
-    Place(txtItemName, 120, 300, 2535, 300);
+    PlaceTwips(txtItemName, 120, 300, 2535, 300);
 
-    frameAttr = Frame(picInput, "frameAttr", "関連付け属性(&A)", 960, 855);
+    frameAttr = PanelFrame(picInput, "frameAttr", "関連付け属性(&A)", 960, 855);
     cmbAttr = new QComboBox(frameAttr);
     cmbAttr->setObjectName(QStringLiteral("cmbAttr"));
     QFont font = platform::MappedFont("ＭＳ Ｐゴシック", 12);
     font.setBold(true);
     cmbAttr->setFont(font);
-    Place(cmbAttr, 120, 300, 1575, 420);
-    cmdColor = Button(frameAttr, "cmdColor", "色(&C)", 1800, 300, 855, 420);
+    PlaceTwips(cmbAttr, 120, 300, 1575, 420);
+    cmdColor = PanelButton(frameAttr, "cmdColor", "色(&C)", 1800, 300, 855, 420);
 
-    frameCode = Frame(picInput, "frameCode", "関連付け対象コード(&C)", 1920, 1455);
+    frameCode = PanelFrame(picInput, "frameCode", "関連付け対象コード(&C)", 1920, 1455);
     fgCode = new platform::FlexGrid(frameCode);
     fgCode->setObjectName(QStringLiteral("fgCode"));
-    Place(fgCode, 120, 240, 2535, 1095);
+    PlaceTwips(fgCode, 120, 240, 2535, 1095);
     fgCode->installEventFilter(this);
 
-    cmdUpdate = Button(picInput, "cmdUpdate", "更新(&R)", 120, 3480, 855, 375);
-    cmdInsert = Button(picInput, "cmdInsert", "挿入(&I)", 1080, 3480, 855, 375);
-    cmdDelete = Button(picInput, "cmdDelete", "削除(&D)", 2040, 3480, 855, 375);
-    cmdTop = Button(picInput, "cmdTop", "<<", 0, 3960, 495, 270);
-    cmdBefore = Button(picInput, "cmdBefore", "<", 480, 3960, 495, 270);
+    cmdUpdate = PanelButton(picInput, "cmdUpdate", "更新(&R)", 120, 3480, 855, 375);
+    cmdInsert = PanelButton(picInput, "cmdInsert", "挿入(&I)", 1080, 3480, 855, 375);
+    cmdDelete = PanelButton(picInput, "cmdDelete", "削除(&D)", 2040, 3480, 855, 375);
+    cmdTop = PanelButton(picInput, "cmdTop", "<<", 0, 3960, 495, 270);
+    cmdBefore = PanelButton(picInput, "cmdBefore", "<", 480, 3960, 495, 270);
     txtItemNo = new QLineEdit(picInput);
     txtItemNo->setObjectName(QStringLiteral("txtItemNo"));
     txtItemNo->setAlignment(Qt::AlignRight);
     txtItemNo->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9.]*")), txtItemNo));
-    Place(txtItemNo, 960, 3960, 615, 270);
-    cmdNext = Button(picInput, "cmdNext", ">", 1560, 3960, 495, 270);
-    cmdEnd = Button(picInput, "cmdEnd", ">>", 2040, 3960, 495, 270);
+    PlaceTwips(txtItemNo, 960, 3960, 615, 270);
+    cmdNext = PanelButton(picInput, "cmdNext", ">", 1560, 3960, 495, 270);
+    cmdEnd = PanelButton(picInput, "cmdEnd", ">>", 2040, 3960, 495, 270);
 
     for (QLineEdit* box : {txtItemNo, txtItemName, txtLinkName}) platform::SelectAllOnFocus::Install(box);
     for (QWidget* enter : std::initializer_list<QWidget*>{txtItemName, cmbAttr, txtItemNo}) {
@@ -107,11 +88,7 @@ void frmLink::DesignPanel() {
 
 void frmLink::DesignMenus() {
     auto item = [this](QMenu* menu, const char* name, const char* caption, const char* key = nullptr) {
-        QAction* a = menu->addAction(Q(caption));
-        a->setObjectName(QString::fromLatin1(name));
-        if (key != nullptr) a->setShortcut(QKeySequence(QString::fromLatin1(key)));
-        addAction(a);
-        return a;
+        return MenuItem(this, menu, name, caption, key);
     };
     QMenu* file = menuBar->addMenu(QStringLiteral("ファイル(&F)"));
     mnuFileOpenKYF = item(file, "mnuFileOpenKYF", "フレーム構成ファイルから作成(&F)");
@@ -208,9 +185,13 @@ void frmLink::Form_Resize() {
     menuBar->setGeometry(0, 0, width(), bar);
     const int strip = platform::TwipsToPixels(kTopStripHeight, this);
     frameTop->setGeometry(0, bar, width(), strip);
-    Place(lblLinkName, 120, 120, 1500, 300);
-    txtLinkName->setGeometry(platform::TwipsToPixels(1680, this), platform::TwipsToPixels(90, this),
-                             std::max(width() - platform::TwipsToPixels(1680 + 240, this), 0),
+    // The label keeps its design width unless its text needs more.
+    const int labelWidth = std::max(platform::TwipsToPixels(1500, this), lblLinkName->sizeHint().width());
+    lblLinkName->setGeometry(platform::TwipsToPixels(120, this), platform::TwipsToPixels(120, this), labelWidth,
+                             platform::TwipsToPixels(300, this));
+    const int boxLeft = lblLinkName->x() + labelWidth + platform::TwipsToPixels(60, this);
+    txtLinkName->setGeometry(boxLeft, platform::TwipsToPixels(90, this),
+                             std::max(width() - boxLeft - platform::TwipsToPixels(240, this), 0),
                              platform::TwipsToPixels(330, this));
     const int panel = platform::TwipsToPixels(kPanelWidth, this);
     const int gap = platform::TwipsToPixels(50, this);

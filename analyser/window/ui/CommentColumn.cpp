@@ -1,6 +1,7 @@
 #include "CommentColumn.h"
 
 #include <QHelpEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QTextLayout>
 #include <QTextOption>
@@ -67,6 +68,22 @@ QRect CommentColumn::CommentRect(int slot) const {
     const QRect inner = contentsRect();
     const int height = side_ == 0 ? place.CommentLHeight : place.CommentRHeight;
     return {inner.left(), inner.top() + Px(place.CommentTop), inner.width(), Px(height)};
+}
+
+int CommentColumn::CommentAt(const QPoint& at) const {
+    const int32_t rows = model_.Paging.Rows();
+    for (int slot = 0; slot < model_.Paging.Shown(); ++slot) {
+        const int32_t row = model_.Paging.SlotRow(slot);
+        if (row >= 0 && row < rows && CommentRect(slot).contains(at)) return slot;
+    }
+    return -1;
+}
+
+void CommentColumn::mousePressEvent(QMouseEvent* event) {
+    QFrame::mousePressEvent(event);
+    if (event->button() != Qt::LeftButton) return;
+    const int slot = CommentAt(event->position().toPoint());
+    if (slot >= 0) emit CommentClicked(slot);
 }
 
 void CommentColumn::paintEvent(QPaintEvent* event) {

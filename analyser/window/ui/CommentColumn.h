@@ -25,9 +25,16 @@ public:
     // Where a slot's comment is drawn, in pixels.
     QRect CommentRect(int slot) const;
     QString Comment(int slot) const;
+    // The slot whose comment holds the point, -1 for none.
+    int CommentAt(const QPoint& at) const;
+
+signals:
+    // A left click on the comment of a slot that shows a row.
+    void CommentClicked(int slot);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     bool event(QEvent* event) override;
 
 private:

@@ -14,6 +14,7 @@
 #include "ProtocolRowSource.h"
 #include "RowNumberInput.h"
 #include "clsProtocol.h"
+#include "frmFind.h"
 #include "platform/ui/NoThrow.h"
 #include "platform/ui/Twips.h"
 
@@ -28,7 +29,8 @@ frmMain::frmMain(std::string programFolder)
     Design();
 }
 
-frmMain::~frmMain() = default;
+// The find window has no owner; it goes with the main window.
+frmMain::~frmMain() { delete find_.data(); }
 
 // --- load and close -----------------------------------------------------------
 

@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
+#include <QPointer>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QToolBar>
@@ -34,14 +35,18 @@
 #include "platform/ui/MsgBoxCore.h"
 
 class QCloseEvent;
+class QDialog;
 class QResizeEvent;
 
 namespace analyser::ui {
 
 class ChartSplitter;
 class CommentColumn;
+class CommentEditor;
 class FrameChart;
 class ProtocolRowSource;
+class frmFind;
+class frmProp;
 
 class frmMain : public QMainWindow {
     Q_OBJECT
@@ -84,6 +89,15 @@ public:
     // A plain message box of the program (title "Nubera Pro").
     void MsgShow(const std::string& text, int16_t icon);
 
+    // The find window's searches over the rows, from the current row in
+    // the direction of its list; the first hit becomes current. The text
+    // search looks at the fields the find window ticks; both read the find
+    // window, loading it when it is not loaded.
+    bool fFindLinkCaption(const std::string& vSearchName, int16_t vDirection, bool vAllMatch);
+    // vSearchStr: the bytes looked for.
+    bool fFindData(const std::string& vSearchStr);
+    bool fFindError(bool vErrP, bool vErrO, bool vErrF, bool vAndFlg);
+
     // --- state the dialogs read -----------------------------------------------
     AnalyserState& State() { return state_; }
     const ChartModel& Chart() const { return chart_; }
@@ -116,6 +130,32 @@ public:
     void mnuHelpTopic_Click();
     void Toolbar1_ButtonClick(const QString& key);
 
+    // Saving and CSV export (frmMainSave.cpp).
+    void mnuFileSaveOver_Click();
+    void mnuFileSaveAll_Click();
+    void mnuFileSaveLimit_Click();
+    void mnuFileCsvAll_Click();
+    void mnuFileCsvLimit_Click();
+    // Comments (frmMainComments.cpp): side 0 the left column, 1 the right.
+    void lblComments_Click(int side, int slot);
+    void mnuRightsComments_Click(int side);
+    // Jumps, the find window and the information windows (frmMainFind.cpp).
+    void mnuEditJump_Click();
+    void mnuRightHead_Click();
+    void mnuRightTail_Click();
+    void mnuEditSerch_Click();
+    void mnuViewHistory_Click();
+    void mnuHelpAbout_Click();
+    // The find window when it is loaded, else nullptr; load loads it.
+    frmFind* FindWindow(bool load = false);
+    // The recording conditions window while it is open, else nullptr.
+    frmProp* HistoryWindow() const;
+    // Where the small windows put their top-left corner, in twips on the
+    // desktop: right of the left comment column and level with its top;
+    // or the main window's centre.
+    QPoint CornerBesideChart() const;
+    QPoint CentreTwips() const;
+
     void cmdBeforeBegin_Click();
     void cmdBefore_Click();
     void cmdBeforePage_Click();
@@ -142,6 +182,11 @@ public:
     std::function<void(const std::string& text, int16_t icon)> MessageShow;
     // Called for every row a page draws; tests make it fail.
     std::function<void(int32_t row)> RowDrawProbe;
+    // The save dialog: title, filter, start folder; "" is a Cancel.
+    std::function<std::string(const QString& title, const QString& filter, const std::string& folder)>
+        SaveFileAsk;
+    // Runs a modal window (the jump and about windows) until it closes.
+    std::function<void(QDialog& dialog)> ModalRun;
 
     // --- controls, open to callers like a designed form's ------------------------
     QWidget* Client = nullptr;
@@ -154,6 +199,7 @@ public:
     CommentColumn* picCommentsL = nullptr;
     FrameChart* picFrameView = nullptr;
     CommentColumn* picCommentsR = nullptr;
+    CommentEditor* txtEditComments[2] = {};  // txtEditCommentsL, txtEditCommentsR
     ChartSplitter* imgSplitter[2] = {};
     QWidget* picSplitter[2] = {};
     QFrame* frameInfo = nullptr;
@@ -294,6 +340,31 @@ private:
     void SplitterUp(int index);
     void Redraw();
 
+    // frmMainSave.cpp
+    void SaveCommands();
+    void SaveDocumentPrepare();
+    bool SaveRows(const std::string& path, bool everyFrame, int32_t begin, int32_t end);
+    std::optional<RowRange> RowsToWrite(bool range);
+    void SaveAs(bool range);
+    void CsvWrite(bool range);
+    void FileFailureShow(const std::string& path);
+
+    // frmMainComments.cpp: comments and marks.
+    void CommentMarkCommands();
+    void CommentEditStart(int side, int slot);
+    void CommentEditEnd(int side);
+    void CommentEditFinish();
+    void fMarkBeginSet();
+    void fMarkEndSet();
+    void fMarkSet(int vIndex);
+    void MarkJumpItemsShow();
+    int32_t CurrentFrame() const;
+
+    // frmMainFind.cpp
+    void FindJumpCommands();
+    bool SearchFrom(int16_t direction, const std::function<bool(int32_t frame)>& match);
+    int16_t FindDirection();
+
     AnalyserState state_;
     ChartModel chart_;
     std::unique_ptr<ProtocolRowSource> rowSource_;
@@ -307,6 +378,15 @@ private:
     std::vector<QAction*> items_;  // every menu item, for the state switches
     std::map<const QAction*, std::function<void()>> commands_;
     std::vector<std::function<void()>> closedHooks_;
+    struct CommentEdit {
+        int Slot = -1;  // -1: no edit
+        int32_t Row = 0;
+        int32_t Frame = 0;
+        int32_t CurrentAtStart = 0;
+        bool Cancelled = false;
+    } commentEdit_[2];
+    QPointer<frmFind> find_;
+    QPointer<frmProp> prop_;
     platform::MsgBoxCore msgBox_;
 };
 

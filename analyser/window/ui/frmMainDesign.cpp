@@ -58,6 +58,9 @@ void frmMain::Design() {
     DesignPopup();
     DefaultSeams();
     OwnCommands();
+    SaveCommands();
+    CommentMarkCommands();
+    FindJumpCommands();
     resize(platform::TwipsToPixels(kClientWidth, this),
            platform::TwipsToPixels(kClientHeight, this) + menuBar()->sizeHint().height());
 }

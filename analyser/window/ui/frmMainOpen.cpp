@@ -63,6 +63,10 @@ int16_t frmMain::OpenSequence(const std::string& path, const std::string& config
 
     const platform::WaitCursor wait;
     const Disabled disabled(this);
+    CommentEditFinish();  // an open comment edit belongs to the old document
+    // Marks name frames of the old document; none carries over.
+    chart_.Marks.Clear();
+    MarkJumpItemsShow();
     chart_.Rows.Clear();
     rowSource_.reset();
     state_.gFilter.reset();

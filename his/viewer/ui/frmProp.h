@@ -6,12 +6,10 @@
 #include <QDialog>
 #include <QLabel>
 #include <QPushButton>
-#include <QTabWidget>
 
-#include <map>
 #include <string>
 
-#include "PropTexts.h"
+#include "PropPages.h"
 #include "clsCommon.h"
 
 namespace viewer::ui {
@@ -24,9 +22,9 @@ public:
 
     void DspProp(const store::clsCommon& doc);
     // A value label by its name ("lblBaud", "lblTrig1SdChar", ...).
-    QLabel* Value(const std::string& name) const;
+    QLabel* Value(const std::string& name) const { return SSTab1->Value(name); }
 
-    QTabWidget* const SSTab1 = new QTabWidget(this);
+    store::ui::PropPages* const SSTab1 = new store::ui::PropPages(this);
     QPushButton* const cmdCancel = new QPushButton(this);
 
 public:
@@ -37,15 +35,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    struct Row {
-        const char* caption;  // nullptr: one of the lblCode captions
-        const char* name;
-    };
-    QWidget* Tab(std::initializer_list<Row> rows);
-    void Set(const char* name, const std::string& text, bool enabled = true);
-
-    std::map<std::string, QLabel*> values_;
-    std::vector<QLabel*> codeCaptions_;
     bool& propOpen_;
 };
 

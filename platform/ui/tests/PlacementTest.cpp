@@ -39,5 +39,15 @@ TEST(Placement, NearTheBottomRightCornerIsPulledBackInside) {
     EXPECT_EQ(moved.top, kScreenH - 2500);
 }
 
+TEST(Placement, ACornerPlacedWindowIsPulledBackWhenItReachesAnEdge) {
+    EXPECT_EQ(PullInsideScreen({1000, 2000, 3000, 2000}, kScreenW, kScreenH),
+              (TwipsRect{1000, 2000, 3000, 2000}));
+    EXPECT_EQ(PullInsideScreen({kScreenW - 3000, 0, 3000, 2000}, kScreenW, kScreenH).left,
+              kScreenW - 3000) << "ending on the edge is already reaching it";
+    const TwipsRect moved = PullInsideScreen({14000, 11000, 3000, 2000}, kScreenW, kScreenH);
+    EXPECT_EQ(moved.left, kScreenW - 3000);
+    EXPECT_EQ(moved.top, kScreenH - 2000);
+}
+
 }  // namespace
 }  // namespace platform

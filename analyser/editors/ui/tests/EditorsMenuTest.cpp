@@ -5,8 +5,8 @@
 #include <QApplication>
 #include <QTimer>
 
-#include "ChartTestFiles.h"
-#include "FrameFileWriter.h"
+#include "Ky2History.h"
+#include "clsAnalysis.h"
 #include "frmFrameMake.h"
 #include "frmLink.h"
 #include "frmMain.h"
@@ -49,9 +49,9 @@ TEST(EditorsMenu, TheToolMenuOpensBothEditors) {
     EXPECT_GE(context.Anchor().x(), platform::WindowTwips(&main).left);
 }
 
-// A frame configuration and a link table made in the editors name the
-// frames of a frame file in the chart.
-TEST(EditorsMenu, TheEditorsFilesNameTheFramesInTheChart) {
+// A frame configuration and a link table made in the editors convert a
+// history into frames that the chart shows by the table's names.
+TEST(EditorsMenu, ConvertingWithTheEditorsFilesNamesTheFramesInTheChart) {
     TempFolder dir{"editors-chart"};
     const std::string kyf = dir / "cmd.kyf";
     const std::string kyl = dir / "cmd.kyl";
@@ -97,16 +97,22 @@ TEST(EditorsMenu, TheEditorsFilesNameTheFramesInTheChart) {
         link.mnuFileSave->trigger();
     }
 
-    std::vector<analyser::ui::test::FrameSpec> frames(3);
-    frames[0].Bytes = std::string("\x05\x01", 2);
-    frames[1].Bytes = std::string("\x06\x02", 2);
-    frames[1].Rd = true;
-    frames[2].Bytes = "\x09";
-    const std::string kyp = analyser::ui::test::WriteFrames(dir / "f.kyp", kyf, kyl, frames);
+    // A history of three lines, cut at CR LF with the editors' files.
+    frames::test::Ky2History history;
+    history.Units(frames::test::kSd, {0x05, 0x41, 0x0D, 0x0A});
+    history.Units(frames::test::kRd, {0x06, 0x42, 0x0D, 0x0A});
+    history.Units(frames::test::kSd, {0x09, 0x0D, 0x0A});
+    const std::string ky2 = history.Save(dir / "line.ky2");
+    const std::string kyp = dir / "line.kyp";
+    frames::clsAnalysis conversion;
+    conversion.CutMode(1, 1);
+    ASSERT_TRUE(conversion.ProtocolConv(ky2, kyp, kyf, kyl));
+
     analyser::ui::frmMain main(dir.path());
     main.MessageShow = [](const std::string& text, int16_t) { ADD_FAILURE() << text; };
     main.Form_Load();
     ASSERT_TRUE(main.fFileOpenKYP(kyp));
+    ASSERT_EQ(main.FrameCount(), 3);
     EXPECT_EQ(main.TableEntry(0).Caption, "問合せ");
     EXPECT_EQ(main.TableEntry(1).Caption, "応答");
     EXPECT_EQ(main.TableEntry(2).Caption, "") << "no row of the table matches 09";

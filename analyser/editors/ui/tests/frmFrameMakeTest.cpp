@@ -7,6 +7,8 @@
 
 #include <deque>
 
+#include "AnswerQueue.h"
+
 #include "FrameTestFiles.h"
 #include "frmItemScope.h"
 #include "platform/file/tests/TempFolder.h"
@@ -31,7 +33,7 @@ protected:
         context.frameConfigFolder = &folder;
         context.FilePick = [this](int16_t kind) {
             EXPECT_EQ(kind, 0);
-            return Next(picks);
+            return test::NextAnswer(picks);
         };
         w = std::make_unique<frmFrameMake>(context);
         w->MessageAsk = [this](const std::string& text, QMessageBox::Icon, QMessageBox::StandardButtons) {
@@ -41,7 +43,7 @@ protected:
             answers.pop_front();
             return answer;
         };
-        w->SaveFileAsk = [this](const QString&) { return Next(saves); };
+        w->SaveFileAsk = [this](const QString&) { return test::NextAnswer(saves); };
         w->SpanPickRun = [this](frmItemScope& picker) {
             if (!spanChoice) return false;
             for (int row : *spanChoice) picker.picker->listItemList->item(row)->setSelected(true);
@@ -54,12 +56,6 @@ protected:
         QApplication::processEvents();
     }
 
-    static std::string Next(std::deque<std::string>& paths) {
-        if (paths.empty()) return {};
-        std::string path = paths.front();
-        paths.pop_front();
-        return path;
-    }
 
     // Fills the panel as a user does and presses 更新.
     void Enter(const QString& name, const QString& type, const char* size, const QString& unit) {

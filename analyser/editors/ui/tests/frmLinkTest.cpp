@@ -7,6 +7,8 @@
 
 #include <deque>
 
+#include "AnswerQueue.h"
+
 #include "FrameTestFiles.h"
 #include "platform/file/tests/TempFolder.h"
 
@@ -31,14 +33,14 @@ protected:
         context.linkTableFolder = &linkFolder;
         context.FilePick = [this](int16_t kind) {
             kinds.push_back(kind);
-            return Next(picks);
+            return test::NextAnswer(picks);
         };
         w = std::make_unique<frmLink>(context);
         w->MessageAsk = [this](const std::string& text, QMessageBox::Icon) {
             messages.push_back(text);
             return QMessageBox::Ok;
         };
-        w->SaveFileAsk = [this] { return Next(saves); };
+        w->SaveFileAsk = [this] { return test::NextAnswer(saves); };
         w->ColorAsk = [this](int32_t) -> std::optional<int32_t> {
             if (colors.empty()) return std::nullopt;
             const int32_t c = colors.front();
@@ -49,12 +51,6 @@ protected:
         QApplication::processEvents();
     }
 
-    static std::string Next(std::deque<std::string>& paths) {
-        if (paths.empty()) return {};
-        std::string path = paths.front();
-        paths.pop_front();
-        return path;
-    }
 
     std::string Cell(int row, int col) const { return w->fgLink->TextMatrix(row, col).toStdString(); }
     void Keys(QWidget* target, const std::vector<Qt::Key>& keys) {
@@ -137,6 +133,9 @@ TEST_F(LinkWindow, FromThePppConfigurationWithC021) {
     picks = {ppp};
     w->mnuEditFrameLink->trigger();
     EXPECT_EQ(Cell(0, 3), "プロトコル");
+    const QImage shot = w->grab().toImage();
+    EXPECT_FALSE(shot.isNull());
+    shot.save(QStringLiteral(KY_BINARY_DIR "/link-edit.png"));
 }
 
 TEST_F(LinkWindow, RowsColoursAndRefusals) {
