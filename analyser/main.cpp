@@ -14,8 +14,10 @@ int main(int argc, char** argv) {
     try {
         analyser::ui::DissectoApp::QtJapaneseLoad(qt);
         analyser::ui::DissectoApp app(analyser::ui::DissectoApp::ProgramFolder());
-        app.Start(analyser::ui::DissectoApp::CommandLineText(argc, argv),
-                  [](analyser::ui::frmMain& main) { analyser::editors::ui::EditorsMenuHookUp(main); });
+        // The editors pick their files with the analyser's own picker.
+        app.Start(analyser::ui::DissectoApp::CommandLineText(argc, argv), [&app](analyser::ui::frmMain& main) {
+            analyser::editors::ui::EditorsMenuHookUp(main, [&app](int16_t kind) { return app.Dialogs().PickFile(kind).Path; });
+        });
         return app.Run();
     } catch (const std::exception& e) {
         std::fprintf(stderr, "Dissecto: %s\n", e.what());

@@ -4,25 +4,15 @@
 // record: the first file's conversion takes the rest of that record from
 // the first data line of the following file, and nothing after it.
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
-#include <chrono>
-#include <thread>
-
-#include "Engine.h"
-#include "UnitSim.h"
+#include "FrameTestFiles.h"
+#include "UnitCapture.h"
 #include "clsAnalysis.h"
 #include "clsProtocol.h"
-#include "FrameTestFiles.h"
 #include "his/store/clsCommon.h"
-#include "mon/engine/tests/FakePortello.h"
-#include "mon/engine/tests/RealPortello.h"
-#include "platform/file/tests/TempFolder.h"
 
 namespace frames {
 namespace {
-
-using Clock = std::chrono::steady_clock;
 
 constexpr int kUnitsPerRecord = 256;
 // 234 whole records fit the first file; the 235th crosses the limit.
@@ -52,60 +42,15 @@ unitsim::Scenario LongScenario() {
     return s;
 }
 
-class CaptureConvertTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        unit_ = std::make_unique<unitsim::UnitSim>(unitsim::UnitOptions{.model = 2});
-        ::setenv("PORTELLO_COM1", unit_->SlavePath().c_str(), 1);
-        engine_.Startup("Capturo", false);
-        engine_.Pc.ModelNumber = 2;
-        engine_.Pc.DataDir = data_.path();
-    }
-    void TearDown() override {
-        engine_.Shutdown();
-        ::unsetenv("PORTELLO_COM1");
-    }
-    bool RunUntilIdle(int seconds) {
-        const auto deadline = Clock::now() + std::chrono::seconds(seconds);
-        while (Clock::now() < deadline) {
-            engine_.Pass();
-            if (engine_.EngineState == mon::kStateIdle) return true;
-            std::this_thread::sleep_for(std::chrono::microseconds(200));
-        }
-        return false;
-    }
-    // The append worker has put every closed file behind its header.
-    bool HistoriesWritten(const std::vector<std::string>& names) {
-        const auto deadline = Clock::now() + std::chrono::seconds(15);
-        while (Clock::now() < deadline) {
-            if (data_.Names() == names) return true;
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        }
-        return false;
-    }
-
-    TempFolder dir_, data_;
-    mon::PortelloApi& api_ = mon::test::RealPortello();
-    mon::test::ScaledClock clock_{10};
-    mon::test::RecordingView view_;
-    mon::Engine engine_{api_, view_, clock_, dir_.path()};
-    std::unique_ptr<unitsim::UnitSim> unit_;
-};
-
-TEST_F(CaptureConvertTest, AChainWhoseRecordCrossesTheFileLimitConvertsWhole) {
-    engine_.EngineState = mon::kStateConnecting;
-    engine_.ConnectStart();
-    ASSERT_TRUE(RunUntilIdle(15));
-    ASSERT_EQ(engine_.Connect.ConnectError, mon::kConnectOk);
-
+TEST(CaptureConvertTest, AChainWhoseRecordCrossesTheFileLimitConvertsWhole) {
+    TempFolder dir_;
+    test::UnitCapture unit;
+    ASSERT_TRUE(unit.Connect());
     const unitsim::Scenario scenario = LongScenario();
-    unit_->SetScenario(scenario);
-    engine_.CaptureStart();
-    ASSERT_EQ(engine_.EngineState, mon::kStateMonitoring);
-    ASSERT_TRUE(RunUntilIdle(60)) << "the unit ends the run by itself";
-    ASSERT_TRUE(HistoriesWritten({"Ky_00_b.ky2", "Ky_01_e.ky2"})) << testing::PrintToString(data_.Names());
+    ASSERT_TRUE(unit.Capture(scenario)) << "the unit ends the run by itself";
+    ASSERT_TRUE(unit.HistoriesWritten({"Ky_00_b.ky2", "Ky_01_e.ky2"}));
     store::clsCommon first;
-    ASSERT_TRUE(first.Read(data_ / "Ky_00_b.ky2"));
+    ASSERT_TRUE(first.Read(unit.History("Ky_00_b.ky2")));
     ASSERT_EQ(first.RecordCount(), 60000) << "the first file is full";
 
     // What the conversion is to see: every unit up to the end of the
@@ -122,10 +67,10 @@ TEST_F(CaptureConvertTest, AChainWhoseRecordCrossesTheFileLimitConvertsWhole) {
     clsAnalysis conv;
     conv.CutMode(1, 1);
     test::FakeProgress progress;
-    ASSERT_TRUE(conv.ProtocolConv(data_ / "Ky_00_b.ky2", dir_ / "cap.kyp", kyf, "", 0, &progress));
+    ASSERT_TRUE(conv.ProtocolConv(unit.History("Ky_00_b.ky2"), dir_ / "cap.kyp", kyf, "", 0, &progress));
     clsProtocol doc;
     ASSERT_EQ(doc.FileRead(dir_ / "cap.kyp"), 0);
-    EXPECT_EQ(doc.FollowFile(), data_ / "Ky_01_e.ky2");
+    EXPECT_EQ(doc.FollowFile(), unit.History("Ky_01_e.ky2"));
     EXPECT_EQ(doc.MonitorStart(), first.MonitorStart());
 
     std::string gotSd, gotRd;

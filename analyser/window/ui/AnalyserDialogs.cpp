@@ -1,9 +1,12 @@
 #include "AnalyserDialogs.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QFileInfo>
 
+#include "FilterRun.h"
 #include "FrameChart.h"
+#include "clsFilter.h"
 #include "clsProtocol.h"
 #include "frmMain.h"
 #include "platform/ui/NoThrow.h"
@@ -25,6 +28,12 @@ AnalyserDialogs::AnalyserDialogs(frmMain& main) : main_(main), detailHooks_(std:
         return frmFileOpen::fFileOpen(kind, folder, &main_);
     };
     ChangeRun = [](frmChange& dialog) { dialog.exec(); };
+    OpenFileAsk = [](const QString& title, const QString& filter, const std::string& folder) {
+        return QFileDialog::getOpenFileName(nullptr, title, QString::fromStdString(folder), filter).toStdString();
+    };
+    SaveFileAsk = [](const QString& title, const QString& filter, const std::string& folder) {
+        return QFileDialog::getSaveFileName(nullptr, title, QString::fromStdString(folder), filter).toStdString();
+    };
     detailHooks_->MessageShow = [this](const std::string& text, int16_t icon) { main_.MsgShow(text, icon); };
     detailHooks_->PopupRun = [this](QMenu* menu, const QPoint& at) {
         if (main_.PopupRun) main_.PopupRun(menu, at);
@@ -35,9 +44,10 @@ AnalyserDialogs::AnalyserDialogs(frmMain& main) : main_(main), detailHooks_(std:
 }
 
 AnalyserDialogs::~AnalyserDialogs() {
-    // The windows outlive nothing they were given; the hooks they share
+    // Detail windows may stay open a moment longer; the hooks they share
     // stop reaching back here.
     *detailHooks_ = DetailHooks{};
+    delete convert_.data();
 }
 
 void AnalyserDialogs::CommandsInstall() {
@@ -46,6 +56,12 @@ void AnalyserDialogs::CommandsInstall() {
     main_.SetCommand(main_.mnuEditRelationSet, [this] { mnuEditRelationSet_Click(); });
     main_.SetCommand(main_.mnuEditRelationUndo, [this] { mnuEditRelationUndo_Click(); });
     main_.SetCommand(main_.mnuViewDetail, [this] { mnuViewDetail_Click(); });
+    main_.SetCommand(main_.mnuToolConvert, [this] { mnuToolConvert_Click(); });
+    main_.SetCommand(main_.mnuEditFilter, [this] { mnuEditFilter_Click(); });
+    // The filter belongs to the open file.
+    main_.AddClosedStateHook([this] {
+        if (filter_) filter_->close();
+    });
 }
 
 std::string& AnalyserDialogs::RememberedFolder(int16_t kind) {
@@ -72,8 +88,9 @@ void AnalyserDialogs::mnuEditRelationSet_Click() {
         const platform::WaitCursor wait;
         // Every frame is a row again: a filter set before is dropped.
         main_.fTextSetOnStatusBar("フィルタ実行中...");
-        st.gFilter = std::make_unique<AllFramesFilter>(st.gProtocol->FrameMax());
-        main_.fTextSetOnStatusBar("");
+        bool complete = false;
+        st.gFilter = AllFramesRun(*st.gProtocol, &main_, complete);
+        main_.fTextSetOnStatusBar(complete ? "" : "フィルタ失敗");
         main_.fSetTblRelation(st.gProtocol->LinkFile(), true);
         main_.fSetTblRelation(pick.Path, false);
         main_.fFileOpenFlgChange(true);
@@ -98,6 +115,30 @@ void AnalyserDialogs::mnuViewDetail_Click() {
     const int32_t frame = st.gFilter->FilterNo(main_.CurrentRow());
     frmdetails::DataProc(st.gProtocol, frame, main_.TableEntry(frame).Caption, st.gLinkFile, detailHooks_,
                          &main_);
+}
+
+// --- the conversion and filter dialogs ----------------------------------------------
+
+void AnalyserDialogs::mnuToolConvert_Click() {
+    if (convert_) return;
+    frmFileConvert::Seams seams;
+    seams.OpenAsk = OpenFileAsk;
+    seams.SaveAsk = SaveFileAsk;
+    seams.Pick = [this](int16_t kind) { return PickFile(kind); };
+    seams.MessageShow = [this](const std::string& text, int16_t icon) { main_.MsgShow(text, icon); };
+    convert_ = new frmFileConvert(main_, std::move(seams));
+    main_.setEnabled(false);
+    convert_->show();
+}
+
+void AnalyserDialogs::mnuEditFilter_Click() {
+    if (!main_.State().gProtocol || !main_.State().gFilter) return;
+    if (!filter_) {
+        filter_ = new frmFilter(main_, [this](const std::string& text, int16_t icon) { main_.MsgShow(text, icon); });
+    }
+    filter_->show();
+    filter_->raise();
+    filter_->activateWindow();
 }
 
 void AnalyserDialogs::ChangeOpen(frmdetails& from) {

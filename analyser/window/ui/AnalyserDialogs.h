@@ -14,7 +14,9 @@
 #include <vector>
 
 #include "frmChange.h"
+#include "frmFileConvert.h"
 #include "frmFileOpen.h"
+#include "frmFilter.h"
 #include "frmdetails.h"
 
 namespace analyser::ui {
@@ -32,6 +34,8 @@ public:
     void mnuEditRelationSet_Click();
     void mnuEditRelationUndo_Click();
     void mnuViewDetail_Click();
+    void mnuToolConvert_Click();
+    void mnuEditFilter_Click();
 
     // The picker of a kind, opening in the folder remembered for it.
     FilePick PickFile(int16_t kind);
@@ -41,10 +45,17 @@ public:
     std::function<FilePick(int16_t kind, const std::string& folder)> FilePicker;
     // Runs the change dialog modally.
     std::function<void(frmChange& dialog)> ChangeRun;
+    // The system's open and save dialogs of the conversion dialog: title,
+    // filter, start folder; "" is a Cancel.
+    std::function<std::string(const QString& title, const QString& filter, const std::string& folder)> OpenFileAsk;
+    std::function<std::string(const QString& title, const QString& filter, const std::string& folder)> SaveFileAsk;
 
     // The detail windows still open, oldest first.
     std::vector<frmdetails*> DetailWindows() const;
     const ChangePaths& ChangeMemory() const { return changePaths_; }
+    // The conversion and filter dialogs while they are open.
+    frmFileConvert* ConvertDialog() const { return convert_.data(); }
+    frmFilter* FilterDialog() const { return filter_.data(); }
 
 private:
     void CommandsInstall();
@@ -55,6 +66,8 @@ private:
     std::shared_ptr<DetailHooks> detailHooks_;
     std::vector<QPointer<frmdetails>> details_;
     ChangePaths changePaths_;
+    QPointer<frmFileConvert> convert_;
+    QPointer<frmFilter> filter_;
 };
 
 }  // namespace analyser::ui

@@ -4,6 +4,7 @@
 #include <QResizeEvent>
 
 #include "AnalyserFonts.h"
+#include "DialogLook.h"
 #include "clsFrameConfig.h"
 #include "clsLink.h"
 #include "platform/ui/NoThrow.h"
@@ -23,30 +24,22 @@ QString DriveQuestion(const QString& drive) {
     return drive + QStringLiteral(" にアクセスできません。\nデバイスの準備ができていません。");
 }
 
-void Colour(QWidget* w, uint32_t stored) {
-    w->setAutoFillBackground(true);
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::Window, platform::StoredColor(stored, w));
-    pal.setColor(QPalette::Base, platform::StoredColor(stored, w));
-    w->setPalette(pal);
-}
-
 }  // namespace
 
-frmFileOpen::frmFileOpen(int16_t vType, const std::string& folder, QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+frmFileOpen::frmFileOpen(int16_t vType, const std::string& folder, QWidget* placeOver)
+    : QDialog(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       Chooser(new platform::FolderChooser(this, QStringLiteral("Nubera Pro"), DriveQuestion)),
       kind_(vType == kPickLinkTable ? kPickLinkTable : kPickFrameConfig),
       configs_(std::make_unique<frames::clsFrameConfig>()),
       links_(std::make_unique<frames::clsLink>()) {
     Design();
-    Form_Load(folder);
+    Form_Load(folder, placeOver);
 }
 
 frmFileOpen::~frmFileOpen() = default;
 
-FilePick frmFileOpen::fFileOpen(int16_t vType, const std::string& folder, QWidget* owner) {
-    frmFileOpen picker(vType, folder, owner);
+FilePick frmFileOpen::fFileOpen(int16_t vType, const std::string& folder, QWidget* placeOver) {
+    frmFileOpen picker(vType, folder, placeOver);
     picker.exec();
     return {picker.Result(), picker.ListedFolder()};
 }
@@ -55,11 +48,11 @@ void frmFileOpen::Design() {
     setObjectName(QStringLiteral("frmFileOpen"));
     setWindowTitle(QStringLiteral("ファイルを開く"));
     setFont(DialogFont());
-    setModal(true);
+    setWindowModality(Qt::ApplicationModal);
     txtProtocolName->setObjectName(QStringLiteral("txtProtocolName"));
     txtProtocolName->setReadOnly(true);
     txtProtocolName->setFocusPolicy(Qt::NoFocus);
-    Colour(txtProtocolName, platform::kSysButtonFace);
+    BackgroundColour(txtProtocolName, platform::kSysButtonFace);
     txtProtocolName->setText(kind_ == kPickFrameConfig ? QStringLiteral("フレーム構成一覧")
                                                        : QStringLiteral("関連付け一覧"));
     lstProtocolName->setObjectName(QStringLiteral("lstProtocolName"));
@@ -72,7 +65,7 @@ void frmFileOpen::Design() {
     for (int k = 0; k < 2; ++k) {
         linSplit[k] = new QFrame(this);
         linSplit[k]->setObjectName(QStringLiteral("linSplit%1").arg(k));
-        Colour(linSplit[k], lineColours[k]);
+        BackgroundColour(linSplit[k], lineColours[k]);
     }
     connect(cmdOK, &QPushButton::clicked, this, [this] { platform::NoThrow("frmFileOpen", [&] { cmdOK_Click(); }); });
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -85,11 +78,11 @@ void frmFileOpen::Design() {
 
 // Every step may fail on a folder or drive that is gone; the picker then
 // shows what the tree holds.
-void frmFileOpen::Form_Load(const std::string& folder) {
+void frmFileOpen::Form_Load(const std::string& folder, const QWidget* placeOver) {
     if (!Chooser->Open(QString::fromStdString(folder))) Chooser->Open(QDir::currentPath());
     if (listed_.empty()) Dir1_Change();
     Chooser->SaveDrive();
-    platform::CentreWindowOnOwner(this, parentWidget(), kDesignWidth, kDesignHeight);
+    platform::CentreWindowOnOwner(this, placeOver, kDesignWidth, kDesignHeight);
 }
 
 void frmFileOpen::Dir1_Change() {

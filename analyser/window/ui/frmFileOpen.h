@@ -39,12 +39,13 @@ class frmFileOpen : public QDialog {
 
 public:
     // Opens on folder (a folder that does not exist leaves the tree where
-    // it starts) and lists it.
-    frmFileOpen(int16_t vType, const std::string& folder, QWidget* owner);
+    // it starts) and lists it, centred on placeOver. The picker belongs to
+    // no window, so a caller may disable its own meanwhile.
+    frmFileOpen(int16_t vType, const std::string& folder, QWidget* placeOver);
     ~frmFileOpen() override;
 
     // Runs the picker modally and answers what was chosen.
-    static FilePick fFileOpen(int16_t vType, const std::string& folder, QWidget* owner);
+    static FilePick fFileOpen(int16_t vType, const std::string& folder, QWidget* placeOver);
 
     const std::string& Result() const { return result_; }
     const std::string& ListedFolder() const { return listed_; }
@@ -63,7 +64,7 @@ protected:
 
 private:
     void Design();
-    void Form_Load(const std::string& folder);
+    void Form_Load(const std::string& folder, const QWidget* placeOver);
     void Dir1_Change();
     void LayOut();
 

@@ -7,7 +7,9 @@
 #include <set>
 
 #include "AnalyserBar.h"
+#include "FilterRun.h"
 #include "ProtocolRowSource.h"
+#include "clsFilter.h"
 #include "clsFrameConfig.h"
 #include "clsLink.h"
 #include "clsProtocol.h"
@@ -74,10 +76,12 @@ int16_t frmMain::OpenSequence(const std::string& path, const std::string& config
         road == OpenRoad::WithConfig ? configPath : state_.gProtocol->FrameFile();
     rowSource_ = std::make_unique<ProtocolRowSource>(*state_.gProtocol);
 
-    // Every condition off: every frame is a row, and the run cannot fail.
+    // Every condition off: every frame is a row. A cancelled run keeps
+    // the rows found so far.
     fTextSetOnStatusBar("フィルタ実行中...");
-    state_.gFilter = std::make_unique<AllFramesFilter>(state_.gProtocol->FrameMax());
-    fTextSetOnStatusBar("");
+    bool complete = false;
+    state_.gFilter = AllFramesRun(*state_.gProtocol, this, complete);
+    fTextSetOnStatusBar(complete ? "" : "フィルタ失敗");
 
     fSetTblRelation(state_.gProtocol->LinkFile(), true);
     fFileOpenFlgChange(true);

@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "AnalyserFonts.h"
+#include "DialogLook.h"
 #include "ProtocolRowSource.h"
 #include "clsFrameConfig.h"
 #include "clsLink.h"
@@ -110,10 +111,7 @@ void frmdetails::Design() {
     imgSplitter->setCursor(Qt::SizeVerCursor);
     imgSplitter->installEventFilter(this);
     picSplitter->setObjectName(QStringLiteral("picSplitter"));
-    picSplitter->setAutoFillBackground(true);
-    QPalette bar = picSplitter->palette();
-    bar.setColor(QPalette::Window, platform::StoredColor(platform::kSysButtonShadow, picSplitter));
-    picSplitter->setPalette(bar);
+    BackgroundColour(picSplitter, platform::kSysButtonShadow);
     picSplitter->hide();
     DesignStatusBar();
     mnuRightChange = mnuRight->addAction(QStringLiteral("プロトコル変換"));
