@@ -119,11 +119,9 @@ bool clsConver::ConvFileWrite(const std::string& aName) {
 
 bool clsConver::UnitWrite(const std::string& aName, size_t index) {
     const ConvUnit& u = units_[index];
-    // The range code goes out as stored, 6 and 7 included: readers decide
-    // what those mean.
-    const auto range = static_cast<int16_t>((u.Word & 0x1C00) >> 10);
-    line_.Add(pending_, u.Dtime, u.Attr, u.Data, u.Word != 0 ? range : kCharTimeNone,
-              CharTimeValue(u.Word));
+    // The character-time word goes out as stored, every bit of it (range
+    // codes 6 and 7, bit 0x2000): readers decide what those mean.
+    line_.AddWord(pending_, u.Dtime, u.Attr, u.Data, u.Word);
     PendingWrite(false);
     if (++partUnits_ < kPartUnits) return true;
     // The part is full with this unit; the next one starts right away, so
