@@ -120,6 +120,17 @@ std::string PathShorten(const std::string& path, size_t maxLength) {
     return shortened;
 }
 
+std::string DriveNotReadyText(const std::string& drive) {
+    std::string name = drive;
+    // The drive's name is followed by its own separator: "D:" + "\\", and
+    // a mount point ending in "/" is not given two.
+    if (!name.empty() && (name.back() == '/' || name.back() == '\\')) name.pop_back();
+    for (char& c : name) {
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    }
+    return name + "\\ にアクセスできません。\r\n\r\nデバイスの準備ができていません。";
+}
+
 std::string CodeFieldCut(std::string& text) {
     std::string field = store::CutCommaField(text);
     return field.empty() ? "  " : field;

@@ -165,10 +165,10 @@ void frmDirectory::Drive1_Change() {
 
 // The window system's own question for a drive that cannot be read.
 bool frmDirectory::DriveRetryAsk(const QString& drive) {
-    QMessageBox box(
-        QMessageBox::Critical, appTitle_,
-        drive + QStringLiteral(" にアクセスできません。\n\nデバイスの準備ができていません。"),
-        QMessageBox::Retry | QMessageBox::Cancel, this);
+    QString text = QString::fromStdString(DriveNotReadyText(drive.toStdString()));
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QMessageBox box(QMessageBox::Critical, appTitle_, text,
+                    QMessageBox::Retry | QMessageBox::Cancel, this);
     return box.exec() == QMessageBox::Retry;
 }
 
