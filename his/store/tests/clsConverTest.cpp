@@ -214,6 +214,17 @@ TEST_F(Conversion, TheProgressCoversReadingAndWriting) {
     EXPECT_EQ(bar.yields, 2 + 3);  // every 1000 rows read, from unit 0 written
 }
 
+TEST_F(Conversion, AClaimedRowCountSizesNothingAndOnlyTheProgressIsCut) {
+    UseLongRows(3);
+    for (int64_t claimed : {int64_t{0x7FFFFFFF}, int64_t{1} << 40}) {
+        src.claimedCount = claimed;
+        ASSERT_TRUE(Convert()) << claimed;
+        EXPECT_EQ(bar.max, 0x7FFFFFFF) << claimed;
+        ExpectUnitsMatchRows();
+        for (const std::string& part : parts) std::remove(part.c_str());
+    }
+}
+
 TEST_F(Conversion, TheBusyHookIsPairedOnEveryPath) {
     std::vector<bool> calls;
     src.openable = false;
