@@ -53,9 +53,16 @@ public:
     }
 
 private:
+    // Inside KY_FUZZ_SCRATCH when set (scripts/fuzz gives each run one and
+    // removes it, also after a finding), else in memory when the system
+    // offers it: the targets write and sync many small files per input.
     Scratch() {
-        char pattern[] = "/tmp/ky-fuzz.XXXXXX";
-        if (::mkdtemp(pattern) == nullptr) Broken("no scratch folder", __FILE__, __LINE__);
+        std::error_code ec;
+        const char* parent = std::getenv("KY_FUZZ_SCRATCH");
+        if (parent == nullptr || *parent == '\0')
+            parent = std::filesystem::is_directory("/dev/shm", ec) ? "/dev/shm" : "/tmp";
+        std::string pattern = std::string(parent) + "/ky-fuzz.XXXXXX";
+        if (::mkdtemp(pattern.data()) == nullptr) Broken("no scratch folder", __FILE__, __LINE__);
         path_ = pattern;
     }
     ~Scratch() {

@@ -1,7 +1,8 @@
 // The KY2 reader over any bytes. A history it accepts is saved whole and
 // read back: everything but the chain (a saved file stands alone) must
-// come back equal, and saving that again gives the very same bytes. A
-// range save must hold exactly the records of the range.
+// come back equal, header texts as far as a file can carry them; from the
+// second save on the bytes no longer change. A range save must hold
+// exactly the records of the range.
 #include <cstdint>
 #include <string>
 
@@ -9,6 +10,7 @@
 #include "his/store/FileSave.h"
 #include "his/store/Ky2Format.h"
 #include "his/store/clsCommon.h"
+#include "platform/text/Cp932.h"
 
 namespace {
 
@@ -46,6 +48,16 @@ int32_t Count(const store::clsCommon& doc) {
     return total;
 }
 
+// A header text as a file can carry it. Bytes that are no code page 932
+// text read as U+FFFD and are saved as "?"; a text cut to its field's
+// length may end in a blank, which the next read trims. Either changes a
+// text once, on the first save, and it is stable from then on.
+std::string Saved(const std::string& text) {
+    std::string bytes = platform::Utf8ToCp932(text);
+    while (!bytes.empty() && bytes.back() == ' ') bytes.pop_back();
+    return bytes;
+}
+
 void SameHeader(const store::clsCommon& a, const store::clsCommon& b) {
     FUZZ_CHECK(a.DspMode() == b.DspMode());
     FUZZ_CHECK(a.BaudRate() == b.BaudRate());
@@ -69,10 +81,10 @@ void SameHeader(const store::clsCommon& a, const store::clsCommon& b) {
         FUZZ_CHECK(a.SdCount(i) == b.SdCount(i));
         FUZZ_CHECK(a.RdCount(i) == b.RdCount(i));
         FUZZ_CHECK(a.AfterLength(i) == b.AfterLength(i));
-        FUZZ_CHECK(a.SdChar(i) == b.SdChar(i));
-        FUZZ_CHECK(a.SdCharAt(i) == b.SdCharAt(i));
-        FUZZ_CHECK(a.RdChar(i) == b.RdChar(i));
-        FUZZ_CHECK(a.RdCharAt(i) == b.RdCharAt(i));
+        FUZZ_CHECK(Saved(a.SdChar(i)) == Saved(b.SdChar(i)));
+        FUZZ_CHECK(Saved(a.SdCharAt(i)) == Saved(b.SdCharAt(i)));
+        FUZZ_CHECK(Saved(a.RdChar(i)) == Saved(b.RdChar(i)));
+        FUZZ_CHECK(Saved(a.RdCharAt(i)) == Saved(b.RdCharAt(i)));
     }
 }
 
@@ -116,9 +128,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     store::clsCommon back;
     FUZZ_CHECK(back.Read(first));
     SameHistory(doc, back);
+    // From the second save on, a saved history is a fixed point.
     const std::string second = dir / "second.ky2";
     FUZZ_CHECK(store::HistorySave(back, second, {}) == 0);
-    FUZZ_CHECK(fuzz::ReadAll(first) == fuzz::ReadAll(second));
+    store::clsCommon again;
+    FUZZ_CHECK(again.Read(second));
+    const std::string third = dir / "third.ky2";
+    FUZZ_CHECK(store::HistorySave(again, third, {}) == 0);
+    FUZZ_CHECK(fuzz::ReadAll(second) == fuzz::ReadAll(third));
     RangeRoundTrip(doc, dir);
     return 0;
 }
