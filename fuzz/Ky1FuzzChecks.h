@@ -109,4 +109,19 @@ inline void CheckFolder(const Scratch& dir, const std::string& ky1Name, const st
     FUZZ_CHECK(dir.Names() == expected);
 }
 
+// What a conversion of the KY1 file ky1Name left in the folder. Nothing in
+// these targets can fail to write, so a failure is a failed read, which
+// writes nothing; a success leaves parts holding the rows handed on, all of
+// them unless the user cancelled.
+inline void CheckConversion(const Scratch& dir, const std::string& ky1Name, bool converted,
+                            const std::vector<std::string>& parts, const Repeating& rows,
+                            bool complete) {
+    CheckFolder(dir, ky1Name, parts);
+    if (converted) {
+        CheckParts(parts, rows, complete);
+    } else {
+        FUZZ_CHECK(parts.empty());
+    }
+}
+
 }  // namespace fuzz

@@ -46,13 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::Repeating source(reader);
     store::clsConver conver(source, bar);
     const bool converted = conver.DBRead(ky1);
-    const std::vector<std::string>& parts = conver.Parts();
 
-    fuzz::CheckFolder(dir, "old.ky1", parts);
-    if (!converted) {
-        FUZZ_CHECK(parts.empty());
-        return 0;
-    }
-    fuzz::CheckParts(parts, source, true);
+    fuzz::CheckConversion(dir, "old.ky1", converted, conver.Parts(), source, true);
     return 0;
 }
