@@ -10,6 +10,7 @@
 #include <string>
 
 #include "CapturoApp.h"
+#include "CapturoConsole.h"
 #include "EngineClock.h"
 #include "PortelloApi.h"
 
@@ -35,7 +36,8 @@ int RunCapturo() {
     mon::SystemClock clock;
     QLockFile lock(mon::CapturoApp::InstanceLockPath());
     const bool second = AnotherCopyRuns(lock);
-    mon::CapturoApp app(*library, clock, folder);
+    mon::CapturoApp app(*library, clock, folder, mon::CapturoApp::kAppTitle,
+                        mon::CapturoConsole::Make);
     app.Start(second);
     return app.Run();
 }

@@ -72,6 +72,36 @@ PORTELLO_API int32_t AP_SetDTR(int32_t on);
 PORTELLO_API int32_t AP_SetBreak(void);
 PORTELLO_API int32_t AP_ClearBreak(void);
 
+// --- LAN socket -------------------------------------------------------------
+// The LAN link carries the line in packets over TCP. With a link kind other
+// than 1, AP_Send, AP_SetDTR, AP_IsCommCTS and AP_IsCommDSR use it: a send
+// goes out as packets of at most 1024 data bytes and returns the byte count
+// of the last packet, DTR returns that of its packet, and every failure
+// returns 0. The unit's data goes into the ring on a thread of the library;
+// while the ring has 2048 free bytes or fewer the link reads nothing more
+// and the unit waits, so no byte is dropped for lack of room.
+//
+// 1 when a socket was created; 0 when one exists already or none can be had.
+PORTELLO_API int32_t AP_SocketCreate(void);
+// Cuts the connection and discards the socket.
+PORTELLO_API void AP_SocketClose(void);
+// Starts connecting to a dotted IPv4 address or a host name (looked up on
+// the library's thread). 1 while the connection is under way, 0 with no
+// socket, a connection started on it before, or a bad address or port.
+// The link counts as connected once the line set-up packet (baud 115200
+// for model 1, else 614400) has gone out, and no longer once either side
+// closes; CTS and DSR then read 0.
+PORTELLO_API int32_t AP_SocketConnect(const char* address, uint32_t port);
+// Lets a receive held back for lack of ring room go ahead at once (it also
+// goes ahead by itself once the ring has room).
+PORTELLO_API void AP_SocketRcvChk(void);
+// 1 while connected, else 0.
+PORTELLO_API int32_t AP_IsConnect(void);
+// Data bytes from the unit that the ring refused (it was missing, or a
+// caller's AP_WriteMap had filled it), since the library was loaded;
+// saturates at INT32_MAX.
+PORTELLO_API int32_t AP_SocketLost(void);
+
 // --- timers -----------------------------------------------------------------
 PORTELLO_API int32_t AP_Timer_Start(uint32_t ms);
 PORTELLO_API int32_t AP_IsTimeUp(void);

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "Utf16.h"
+
 namespace viewer {
 
 // The text of one display line as it is collected cell by cell, then
@@ -29,9 +31,8 @@ private:
     std::string text_;
 };
 
-// The line's bytes read as UTF-16 little-endian. An unpaired surrogate or
-// the last byte of an odd-length line becomes U+FFFD.
-std::string Utf16LeToUtf8(std::string_view bytes);
+// The line's bytes read as UTF-16 little-endian.
+using platform::Utf16LeToUtf8;
 
 // The "Code" status panel text of a display code.
 std::string CodePanelText(int16_t code);

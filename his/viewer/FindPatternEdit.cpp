@@ -1,13 +1,10 @@
 #include "FindPatternEdit.h"
 
-#include "CodeTable.h"
-#include "SharedFunctions.h"
-
 namespace viewer {
 namespace {
 
-PatternCell ByteCell(uint8_t v) { return {PatternCell::Kind::Byte, v}; }
-PatternCell AnyCell() { return {PatternCell::Kind::Any, 0}; }
+PatternCell ByteCell(uint8_t v) { return PatternCell::Byte(v); }
+PatternCell AnyCell() { return PatternCell::Any(); }
 
 }  // namespace
 
@@ -23,21 +20,15 @@ std::string FindCodeName(int16_t findCode) {
     }
 }
 
-std::string CellHexText(const PatternCell& cell) {
-    if (cell.What == PatternCell::Kind::Any) return "**";
-    if (cell.What == PatternCell::Kind::Empty) return {};
-    return store::CodeTable[store::kFormHex][cell.Value];
-}
+std::string CellHexText(const PatternCell& cell) { return store::PatternCellHex(cell); }
 
 std::string CellCharText(const PatternCell& cell, int16_t findCode) {
-    if (cell.What != PatternCell::Kind::Byte) return CellHexText(cell);
-    const int form = findCode >= 0 && findCode < store::kCodeFormCount ? int{findCode} : int{store::kFormAscii};
-    return store::CodeTable[static_cast<size_t>(form)][cell.Value];
+    return store::PatternCellText(cell, findCode);
 }
 
 void FindPatternEdit::Load(std::string_view pattern, std::string_view kinds) {
     cells_ = {};
-    keyFirst_ = 0;
+    entry_.Clear();
     for (size_t i = 0; i < pattern.size() && i < cells_.size(); ++i) {
         PatternCell& cell = cells_[i];
         cell = ByteCell(static_cast<uint8_t>(pattern[i]));
@@ -47,31 +38,23 @@ void FindPatternEdit::Load(std::string_view pattern, std::string_view kinds) {
 }
 
 bool FindPatternEdit::KeyTyped(char key, int col) {
-    if (keyFirst_ != 0) return FindPatternGet(keyFirst_, key, col);
-    keyFirst_ = key;
-    // These two need no second key: the entry is made at once.
-    if (key == '-' || key == '*') return FindPatternGet(key, key, col);
-    return false;
+    if (col < 0 || col >= kPatternCells) return false;
+    const std::optional<PatternCell> typed = entry_.KeyTyped(key);
+    if (!typed) return false;
+    cells_[static_cast<size_t>(col)] = *typed;
+    return true;
 }
 
 bool FindPatternEdit::DeleteReleased(int col) { return FindPatternGet('-', '-', col); }
 
-void FindPatternEdit::CurrentCellChanged() { keyFirst_ = 0; }
+void FindPatternEdit::CurrentCellChanged() { entry_.Clear(); }
 
 bool FindPatternEdit::FindPatternGet(char first, char second, int col) {
     if (col < 0 || col >= kPatternCells) return false;
-    PatternCell& cell = cells_[static_cast<size_t>(col)];
-    if (first == '*' && second == '*') {
-        cell = AnyCell();
-    } else if (first == '-' && second == '-') {
-        cell = {};
-    } else {
-        const char pair[2] = {first, second};
-        const int16_t v = store::HexToInt(std::string_view(pair, 2), 2);
-        if (v == -1) return false;  // the first key stays and meets the next one
-        cell = ByteCell(static_cast<uint8_t>(v));
-    }
-    keyFirst_ = 0;
+    const std::optional<PatternCell> typed = store::PatternCellOfKeys(first, second);
+    if (!typed) return false;  // a pending first key stays and meets the next one
+    cells_[static_cast<size_t>(col)] = *typed;
+    entry_.Clear();
     return true;
 }
 

@@ -9,6 +9,9 @@
 #include <string>
 #include <string_view>
 
+#include "CodePickerList.h"
+#include "HexKeyEntry.h"
+
 namespace viewer {
 
 inline constexpr int kPatternCells = 20;
@@ -21,18 +24,15 @@ inline constexpr int16_t kPickAny = 256;
 inline constexpr int16_t kPickBlank = 257;
 inline constexpr int kKeyDelete = 46;
 
-struct PatternCell {
-    enum class Kind { Empty, Any, Byte };
-    Kind What = Kind::Empty;
-    uint8_t Value = 0;
-    friend bool operator==(const PatternCell&, const PatternCell&) = default;
-};
+using store::PatternCell;
 
 // The code form of the pattern's character row: the display code, but ASCII
 // for the two codes that have no one-byte form.
 int16_t FindCodeOf(int16_t dspCode);
 // "ASCII", "JIS7", "JIS8" or "EBCDIC" for a find code.
 std::string FindCodeName(int16_t findCode);
+// The code picker lists the find code's texts under its name.
+inline constexpr store::CodePickerRules kFindPickerRules{FindCodeOf, FindCodeName};
 // Row 0 and row 1 texts of a cell (the code table's texts, "**", or empty).
 std::string CellHexText(const PatternCell& cell);
 std::string CellCharText(const PatternCell& cell, int16_t findCode);
@@ -49,7 +49,7 @@ public:
     bool DeleteReleased(int col);
     // The grid's current cell moved: any half-typed entry is dropped.
     void CurrentCellChanged();
-    bool KeyPending() const { return keyFirst_ != 0; }
+    bool KeyPending() const { return entry_.Pending(); }
 
     // The cell at col from two keys; false (and the first key kept) when
     // they are not "**", "--" or two hex digits.
@@ -71,7 +71,7 @@ public:
 
 private:
     std::array<PatternCell, kPatternCells> cells_{};
-    char keyFirst_ = 0;  // 0: no key pending
+    store::HexKeyEntry entry_;
 };
 
 }  // namespace viewer

@@ -51,12 +51,11 @@ void Capture::CaptureStart() {
     Files.Reset();
     Trigger.Reset(e_.CommittedSettings.Trig[1]);
     Display.Reset(e_.DisplayMode, e_.GridRows, e_.GridCols);
-    if (e_.DisplayMode != 1) v.GridShow(Display.Page());
-    CountersShow();
     Files.AppendFlags = kMarkBegan;
     Files.FileNumberFind();
     Files.TmpFileOpen();
-    v.CaptionSet(Files.Title);
+    shownCaption_.clear();
+    DisplayShow();
 }
 
 void Capture::CaptureStopAsk() {
@@ -77,8 +76,9 @@ void Capture::CaptureEnd() {
     v.BusyPointer(false);
     v.SizeLock(false);
     e_.ConnectLampSet();
+    if (const uint64_t dropped = e_.Io.TakeNoise(true)) NoiseLog(dropped);
     Files.HistoryFileClose(Times);
-    v.CaptionSet(Files.Title);
+    CaptionShow();
     e_.Io.RecvClear();
     e_.EngineState = kStateIdle;
 }
@@ -102,8 +102,9 @@ bool Capture::RecordSumCheck() {
     Rec.RecordBytes.clear();
     if (line.size() <= 5) return false;
     Rec.RecordBytes = line;
-    std::string copy = line;
-    if (e_.Api.CheckSum(reinterpret_cast<uint8_t*>(copy.data()), static_cast<int32_t>(copy.size())) == 1) {
+    // The library only reads the bytes.
+    if (e_.Api.CheckSum(reinterpret_cast<uint8_t*>(Rec.RecordBytes.data()),
+                        static_cast<int32_t>(Rec.RecordBytes.size())) == 1) {
         return true;
     }
     e_.LampState = kLampOrange;
@@ -189,7 +190,7 @@ void Capture::UnitCount() {
 
 void Capture::DataRecordRead(int16_t seconds) {
     if (seconds < LastSecond) BaseTime += 128 * kSecond;
-    RecordTime = platform::ParseDateTime(platform::FormatDateTime(BaseTime + seconds * kSecond)).value_or(0);
+    RecordTime = platform::WholeSecond(BaseTime + seconds * kSecond);
     LastSecond = seconds;
     if (!RangeCheck()) return;
     UnitCount();
@@ -201,9 +202,14 @@ void Capture::DataRecordRead(int16_t seconds) {
         e_.StatusTextSet("ディスクＦｕｌｌ！！");
         e_.Monitor->NoticeShow("ディスクＦｕｌｌ発生！！", 16);
     }
-    e_.Monitor->CaptionSet(Files.Title);
     if (Rec.RecordUnits == 0) return;
     Display.DspUpdate(Rec.RecordBytes, RecordTime, Files, TrigUnitNumber);
+}
+
+void Capture::DisplayShow() {
+    CaptionShow();
+    if (!Display.Changed) return;
+    Display.Changed = false;
     e_.Monitor->GridShow(Display.Page());
     CountersShow();
 }
@@ -212,6 +218,18 @@ void Capture::CountersShow() {
     e_.View.PanelTextSet("SdCount", CounterText("SD:", Files.FileSdUnits));
     e_.View.PanelTextSet("RdCount", CounterText("RD:", Files.FileRdUnits));
     e_.View.PanelTextSet("DualCount", CounterText("TR:", Files.FileUnits));
+}
+
+void Capture::CaptionShow() {
+    if (Files.Title == shownCaption_) return;
+    shownCaption_ = Files.Title;
+    e_.Monitor->CaptionSet(shownCaption_);
+}
+
+void Capture::NoiseLog(uint64_t bytes) {
+    if (Files.TmpOpen == 0) return;
+    Files.EventLog(platform::FormatDateTime(e_.Clock.NowDate()) + " 受信データ破棄（" + std::to_string(bytes) +
+                   "バイト）");
 }
 
 void Capture::EndRecordRead() {

@@ -23,6 +23,12 @@ public:
     void CaptureStopAsk();
     void CaptureEnd();
     void RecordDispatch();
+    // Shows the live display, the counters and the caption as the records
+    // since the last showing left them; once a tick, not once a record.
+    void DisplayShow();
+    // Logs in the capture's event log that a line too long to be a record
+    // was dropped, with its length.
+    void NoiseLog(uint64_t bytes);
 
     // The text of the "BaudRate" panel for a start record.
     static std::string LineFormatText(float monitoredBaud, float committedBaud, char lengthDigit,
@@ -51,9 +57,11 @@ private:
     bool RangeCheck();
     void UnitCount();
     void CountersShow();
+    void CaptionShow();
     bool ReadUnitTime(size_t at, double& value) const;
 
     Engine& e_;
+    std::string shownCaption_;
 };
 
 }  // namespace mon

@@ -1,8 +1,9 @@
 #include "Engine.h"
 
+#include <string_view>
+
 #include "IniFile.h"
 #include "TextUtil.h"
-#include "platform/text/Cp932.h"
 #include "platform/time/VbDate.h"
 
 namespace mon {
@@ -23,8 +24,10 @@ public:
 
 SilentMonitorView silentMonitor;
 
-const char* kPowerFailureLine = "e\r\n";
-const char* kRemoteStopLine = "*** KY-N5 Remote Mode Stop ***\r\n";
+// Plain ASCII, which code page 932 leaves as it is: the received bytes are
+// compared as they came.
+constexpr std::string_view kPowerFailureLine = "e\r\n";
+constexpr std::string_view kRemoteStopLine = "*** KY-N5 Remote Mode Stop ***\r\n";
 
 std::string RangeText(const std::string& stamp) {
     if (auto d = platform::ParseDateTime(stamp)) return platform::FormatDateTime(*d);
@@ -97,16 +100,28 @@ void Engine::EngineInit(const std::string& appTitle) {
     DisplayMode = 2;
 }
 
-void Engine::Pass() {
-    const std::string line = Io.LineRecv();
-    UnitNoticeCheck(line);
+bool Engine::Pass() {
+    const std::string& line = Io.LineRecv();
+    const bool taken = !line.empty();
+    NoiseCheck();
+    // A notice of the unit is neither a record nor a reply.
+    const bool notice = UnitNoticeCheck(line);
     LineCutCheck();
+    if (notice) return taken;
     switch (EngineState) {
         case kStateConnecting: Connect.ConnectStepRun(); break;
         case kStateMonitoring: Cap.RecordDispatch(); break;
         case kStateParamDownload: Param.ParamStepRun(); break;
         default: break;
     }
+    return taken;
+}
+
+void Engine::TickEnd() { Cap.DisplayShow(); }
+
+void Engine::NoiseCheck() {
+    const uint64_t dropped = Io.TakeNoise();
+    if (dropped != 0 && EngineState == kStateMonitoring) Cap.NoiseLog(dropped);
 }
 
 void Engine::Shutdown() {
@@ -117,21 +132,23 @@ void Engine::Shutdown() {
     Api.CloseMap();
 }
 
-void Engine::UnitNoticeCheck(const std::string& line) {
-    if (line.empty()) return;
-    const std::string text = platform::Cp932ToUtf8(line);
-    if (text == kPowerFailureLine) {
+bool Engine::UnitNoticeCheck(const std::string& line) {
+    if (line == kPowerFailureLine) {
         StatusTextSet("電源異常発生");
         MessageShow("ＫＹ本体の電源が異常です！確認して下さい。", 0);
         LampState = kLampRed;
         ConnectLampSet();
         CaptureEnd();
-    } else if (text == kRemoteStopLine) {
+        return true;
+    }
+    if (line == kRemoteStopLine) {
         StatusTextSet("リモート解除");
         MessageShow("ＫＹ本体のリモートモードが解除されました。", 0);
         LampState = kLampGreen;
         ConnectLampSet();
+        return true;
     }
+    return false;
 }
 
 void Engine::LineCutCheck() {

@@ -45,7 +45,10 @@ public:
     // shows the settings, creates the ring and sets the link kind.
     void Startup(const std::string& appTitle, bool secondInstance);
     void EngineInit(const std::string& appTitle);
-    void Pass();
+    // One pass; true when it took a line, so more may be waiting.
+    bool Pass();
+    // After the passes of one tick: the live display shows what they left.
+    void TickEnd();
     // Closes the port and frees the ring; running appends finish.
     void Shutdown();
 
@@ -101,7 +104,9 @@ public:
     MonitorView* Monitor;
 
 private:
-    void UnitNoticeCheck(const std::string& line);
+    // True when the line was the unit's own notice and is taken care of.
+    bool UnitNoticeCheck(const std::string& line);
+    void NoiseCheck();
     void LineCutCheck();
 };
 

@@ -112,10 +112,15 @@ void HistoryWriter::TmpFileOpen() {
 
 bool HistoryWriter::TmpWrite(const std::string& bytes, double recordTime) {
     if (tmp_ == nullptr) return false;
-    const std::string line = Stamp(recordTime) + "," + bytes;
+    // The records of one second share their stamp: it is made once.
+    if (stamp_.empty() || recordTime != stampTime_) {
+        stamp_ = Stamp(recordTime) + ",";
+        stampTime_ = recordTime;
+    }
     // Flushed record by record: what the unit sent is on its way to the
     // disk even if the program dies the next moment.
-    return std::fwrite(line.data(), 1, line.size(), tmp_) == line.size() && std::fflush(tmp_) == 0;
+    return std::fwrite(stamp_.data(), 1, stamp_.size(), tmp_) == stamp_.size() &&
+           std::fwrite(bytes.data(), 1, bytes.size(), tmp_) == bytes.size() && std::fflush(tmp_) == 0;
 }
 
 bool HistoryWriter::RecordWrite(std::string& recordBytes, int32_t& recordUnits, double recordTime,
@@ -137,8 +142,11 @@ bool HistoryWriter::RecordWrite(std::string& recordBytes, int32_t& recordUnits, 
         if (!TmpWrite(recordBytes, recordTime)) FileInError = -1;
         return true;
     }
-    RecordSplitWrite(recordBytes, recordUnits, recordTime);
-    RecordRestWrite(recordBytes, recordTime, times);
+    // A record longer than a file goes on into as many files as it fills.
+    do {
+        RecordSplitWrite(recordBytes, recordUnits, recordTime);
+        RecordRestWrite(recordBytes, recordUnits, recordTime, times);
+    } while (FileUnits + recordUnits > kFileUnitLimit && FileInError != -1);
     return true;
 }
 
@@ -152,12 +160,18 @@ void HistoryWriter::RecordSplitWrite(std::string& recordBytes, int32_t& recordUn
     if (!TmpWrite(first, recordTime)) FileInError = -1;
     recordBytes = recordBytes.substr(0, 2) + recordBytes.substr(off);
     recordUnits = over;
+    // The display counts only the rest; the full file holds these units
+    // even when the record alone filled it, and closing must not take it
+    // for an empty one.
+    FileUnits += keep;
 }
 
-void HistoryWriter::RecordRestWrite(const std::string& rest, double recordTime, const CaptureTimes& times) {
+void HistoryWriter::RecordRestWrite(const std::string& rest, int32_t restUnits, double recordTime,
+                                    const CaptureTimes& times) {
     HistoryFileClose(times);
     TmpFileOpen();
     FileUnits = FileSdUnits = FileRdUnits = 0;
+    if (restUnits > kFileUnitLimit && FileInError != -1) return;  // split again first
     if (FileInError == -1 || !TmpWrite(rest, recordTime)) FileInError = -1;
 }
 

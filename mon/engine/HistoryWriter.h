@@ -60,7 +60,8 @@ public:
 private:
     bool TmpWrite(const std::string& bytes, double recordTime);
     void RecordSplitWrite(std::string& recordBytes, int32_t& recordUnits, double recordTime);
-    void RecordRestWrite(const std::string& rest, double recordTime, const CaptureTimes& times);
+    void RecordRestWrite(const std::string& rest, int32_t restUnits, double recordTime,
+                         const CaptureTimes& times);
     bool HeaderWrite(const CaptureTimes& times);
     std::string HeaderText(const CaptureTimes& times) const;
     void RemoveHistory(const std::string& base) const;
@@ -70,6 +71,8 @@ private:
     const PcSettings& pc_;
     const MonitorSettings& committed_;
     std::FILE* tmp_ = nullptr;
+    std::string stamp_;  // "yyyy/mm/dd hh:nn:ss," of stampTime_
+    double stampTime_ = 0;
 };
 
 }  // namespace mon

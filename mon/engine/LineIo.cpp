@@ -4,28 +4,59 @@ namespace mon {
 
 const std::string& LineIo::LineRecv() {
     api_.CommRecv();
-    char prev = PendingText.empty() ? '\0' : PendingText.back();
+    char prev = !PendingText.empty() ? PendingText.back() : dropping_ ? lastDropped_ : '\0';
     LastLine.clear();
     uint8_t b = 0;
     while (api_.ReadMap(&b) == 1) {
-        PendingText.push_back(static_cast<char>(b));
-        if (prev == '\r' && b == '\n') {
+        const auto c = static_cast<char>(b);
+        PendingText.push_back(c);
+        if (prev == '\r' && c == '\n') {
+            if (dropping_) {
+                // The end of noise, not a line: the pass goes on reading.
+                NoiseEnd();
+                prev = '\0';
+                continue;
+            }
             LastLine.swap(PendingText);
             PendingText.clear();
             return LastLine;
         }
-        if (PendingText.size() > kPendingLimit) {
-            PendingText.erase(0, PendingText.size() - kPendingLimit / 2);
-        }
-        prev = static_cast<char>(b);
+        if (PendingText.size() > kPendingLimit) NoiseDrop();
+        prev = c;
     }
     return LastLine;
+}
+
+void LineIo::NoiseDrop() {
+    noise_ += PendingText.size();
+    lastDropped_ = PendingText.back();
+    PendingText.clear();
+    dropping_ = true;
+}
+
+void LineIo::NoiseEnd() {
+    noise_ += PendingText.size();
+    PendingText.clear();
+    dropping_ = false;
+    noiseEnded_ = true;
+}
+
+uint64_t LineIo::TakeNoise(bool unfinished) {
+    if (!noiseEnded_ && !(unfinished && dropping_)) return 0;
+    if (unfinished && dropping_) NoiseEnd();
+    const uint64_t n = noise_;
+    noise_ = 0;
+    noiseEnded_ = false;
+    return n;
 }
 
 void LineIo::RecvClear() {
     api_.ClearBuff();
     LastLine.clear();
     PendingText.clear();
+    dropping_ = false;
+    noise_ = 0;
+    noiseEnded_ = false;
 }
 
 bool LineIo::LineSend(std::string& text, int16_t waitSend) {

@@ -51,6 +51,7 @@ void LiveDisplay::Reset(int16_t displayMode, int32_t gridRows, int32_t gridCols)
     DisplayWrapped = 0;
     filled_ = false;
     table_.assign(static_cast<size_t>(DisplayCapacity), DisplayEntry{});
+    Changed = true;
 }
 
 void LiveDisplay::Advance() {
@@ -84,6 +85,7 @@ void LiveDisplay::DspUnitAdd(uint8_t attribute, uint8_t data, double recordTime,
 
 void LiveDisplay::DspUpdate(const std::string& bytes, double recordTime, HistoryWriter& files,
                             int32_t& trigUnitNumber) {
+    Changed = true;
     auto at = [&bytes](size_t i) { return i < bytes.size() ? static_cast<uint8_t>(bytes[i]) : uint8_t{0}; };
     for (size_t i = 2; i < bytes.size() && (at(i) & 0xC0) != 0; i += 2) {
         if (at(i) & 0x80) {
@@ -106,14 +108,11 @@ void LiveDisplay::DspUpdate(const std::string& bytes, double recordTime, History
     }
 }
 
-std::vector<const DisplayEntry*> LiveDisplay::Shown() const {
-    std::vector<const DisplayEntry*> shown;
-    const int32_t count = DisplayWrapped == -1 ? DisplayCapacity : DisplayIndex;
+int32_t LiveDisplay::ShownCount() const { return DisplayWrapped == -1 ? DisplayCapacity : DisplayIndex; }
+
+const DisplayEntry& LiveDisplay::Shown(int32_t k) const {
     const int32_t oldest = DisplayWrapped == -1 ? DisplayIndex : 0;
-    for (int32_t k = 0; k < count; ++k) {
-        shown.push_back(&table_[static_cast<size_t>((oldest + k) % DisplayCapacity)]);
-    }
-    return shown;
+    return table_[static_cast<size_t>((oldest + k) % DisplayCapacity)];
 }
 
 const DisplayEntry* LiveDisplay::Last() const {
@@ -122,7 +121,7 @@ const DisplayEntry* LiveDisplay::Last() const {
     return &table_[static_cast<size_t>(last)];
 }
 
-std::string LiveDisplay::DataText(int16_t data) const {
+const std::string& LiveDisplay::DataText(int16_t data) const {
     const int form = committed_.Code >= 0 && committed_.Code <= 5 ? committed_.Code : 1;
     return store::CodeTable[static_cast<size_t>(form)][static_cast<size_t>(data & 0xFF)];
 }
@@ -130,30 +129,49 @@ std::string LiveDisplay::DataText(int16_t data) const {
 GridPage LiveDisplay::Page() const {
     GridPage page;
     page.detail = mode_ != 1;
-    const auto shown = Shown();
-    if (!page.detail) {
-        for (size_t k = 0; k < shown.size(); ++k) {
-            if (k % static_cast<size_t>(cols_) == 0) page.rows.emplace_back();
-            const DisplayEntry& e = *shown[k];
-            page.rows.back().push_back({DataText(e.data), e.rd != 0 ? pc_.RdForeColor : pc_.SdForeColor});
-        }
-        return page;
+    if (page.detail) {
+        DetailPageFill(page);
+    } else {
+        DataPageFill(page);
     }
+    return page;
+}
+
+void LiveDisplay::DataPageFill(GridPage& page) const {
+    const int32_t count = ShownCount();
+    page.rows.reserve(static_cast<size_t>((count + cols_ - 1) / cols_));
+    for (int32_t k = 0; k < count; ++k) {
+        if (k % cols_ == 0) page.rows.emplace_back().reserve(static_cast<size_t>(cols_));
+        const DisplayEntry& e = Shown(k);
+        page.rows.back().push_back({DataText(e.data), e.rd != 0 ? pc_.RdForeColor : pc_.SdForeColor});
+    }
+}
+
+void LiveDisplay::DetailPageFill(GridPage& page) const {
+    const int32_t count = ShownCount();
+    page.rows.reserve(static_cast<size_t>(count) + 1);
     auto& header = page.rows.emplace_back();
     for (const char* h : kHeaders) header.push_back({h, 0});
-    for (const DisplayEntry* p : shown) {
-        const DisplayEntry& e = *p;
+    // The units of a record share its time: its text is made once.
+    std::string date;
+    double dateOf = 0;
+    for (int32_t k = 0; k < count; ++k) {
+        const DisplayEntry& e = Shown(k);
+        if (k == 0 || e.time != dateOf) {
+            date = platform::FormatDateTime(e.time);
+            dateOf = e.time;
+        }
         const int32_t color = e.rd != 0 ? pc_.RdForeColor : pc_.SdForeColor;
         const std::string time =
             committed_.CharTime == 0 || e.timeValue == 0 ? "" : CharTimeText(e.timeCode, e.timeValue);
         const std::string texts[kDetailColumns] = {
             Right6(e.unitNumber), e.sdNumber ? Right6(e.sdNumber) : "", e.rdNumber ? Right6(e.rdNumber) : "",
-            DataText(e.data), platform::FormatDateTime(e.time), e.rd != 0 ? "R" : "S", One(e.same),
+            DataText(e.data), date, e.rd != 0 ? "R" : "S", One(e.same),
             One(e.trig), One(e.parity), One(e.over), One(e.flam), time, ""};
         auto& row = page.rows.emplace_back();
+        row.reserve(kDetailColumns);
         for (const std::string& t : texts) row.push_back({t, color});
     }
-    return page;
 }
 
 }  // namespace mon

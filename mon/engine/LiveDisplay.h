@@ -1,6 +1,7 @@
 // The live picture of the newest units: a circular table as large as the
-// visible grid, rebuilt into a grid page after every written record. It
-// also counts the units into the file counters and marks the trigger.
+// visible grid, filled record by record and turned into a grid page when
+// the window is drawn. It also counts the units into the file counters
+// and marks the trigger.
 #pragma once
 
 #include <cstdint>
@@ -48,13 +49,19 @@ public:
     int32_t DisplayIndex = 0;
     int16_t DisplayWrapped = 0;
     int32_t DisplayCapacity = 1;
+    // Set by Reset and DspUpdate; whoever shows the page clears it.
+    bool Changed = false;
 
 private:
     void DspUnitAdd(uint8_t attribute, uint8_t data, double recordTime, HistoryWriter& files,
                     int32_t& trigUnitNumber);
     void Advance();
-    std::vector<const DisplayEntry*> Shown() const;
-    std::string DataText(int16_t data) const;
+    int32_t ShownCount() const;
+    // The k-th shown entry, oldest first.
+    const DisplayEntry& Shown(int32_t k) const;
+    const std::string& DataText(int16_t data) const;
+    void DataPageFill(GridPage& page) const;
+    void DetailPageFill(GridPage& page) const;
 
     PortelloApi& api_;
     const PcSettings& pc_;

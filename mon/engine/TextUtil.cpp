@@ -1,7 +1,6 @@
 #include "TextUtil.h"
 
 #include <cmath>
-#include <vector>
 
 #include "his/store/CodeTable.h"
 #include "his/store/CodeTableStrings.h"
@@ -51,37 +50,6 @@ platform::TwipsRect BelowOwner(const SubFormContext& where, int width, int heigh
     return {left, top, width, height};
 }
 
-// A path written on Windows keeps its "\", a Linux path its "/": the first
-// separator found decides.
-char SeparatorOf(const std::string& path) {
-    const size_t at = path.find_first_of("\\/");
-    return at == std::string::npos ? '\\' : path[at];
-}
-
-std::vector<std::string> SplitAt(const std::string& text, char separator) {
-    std::vector<std::string> parts;
-    size_t start = 0;
-    for (size_t at = text.find(separator); at != std::string::npos;
-         at = text.find(separator, start)) {
-        parts.push_back(text.substr(start, at - start));
-        start = at + 1;
-    }
-    parts.push_back(text.substr(start));
-    return parts;
-}
-
-// The first part, the dots, then the parts from `from` to the last.
-std::string ShortForm(const std::vector<std::string>& parts, size_t from, char separator) {
-    std::string text = parts.front();
-    text += separator;
-    text += " ... ";
-    for (size_t i = from; i < parts.size(); ++i) {
-        text += separator;
-        text += parts[i];
-    }
-    return text;
-}
-
 }  // namespace
 
 SubFormKind SubFormKindOf(std::string_view formName) {
@@ -106,18 +74,6 @@ platform::TwipsRect SubFormPlace(const SubFormContext& where, SubFormKind kind, 
 platform::TwipsRect SubFormPlace(const SubFormContext& where, std::string_view formName, int width,
                                  int height) {
     return SubFormPlace(where, SubFormKindOf(formName), width, height);
-}
-
-std::string PathShorten(const std::string& path, size_t maxLength) {
-    if (Utf8Length(path) <= maxLength) return path;
-    const char separator = SeparatorOf(path);
-    const std::vector<std::string> parts = SplitAt(path, separator);
-    std::string shortened;
-    for (size_t from = 2; from < parts.size(); ++from) {
-        shortened = ShortForm(parts, from, separator);
-        if (Utf8Length(shortened) <= maxLength) break;
-    }
-    return shortened;
 }
 
 std::string DriveNotReadyText(const std::string& drive) {

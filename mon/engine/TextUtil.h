@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "his/store/PathShorten.h"
 #include "platform/ui/Placement.h"
 
 namespace mon {
@@ -41,11 +42,8 @@ platform::TwipsRect SubFormPlace(const SubFormContext& where, SubFormKind kind, 
 platform::TwipsRect SubFormPlace(const SubFormContext& where, std::string_view formName, int width,
                                  int height);
 
-// path itself when it has at most maxLength characters; else its first part,
-// " ... " and as many of its last parts as fit, joined with the separator
-// the path uses ("\" or "/"). When even the last part alone does not fit,
-// that (too long) text; empty for a path of fewer than three parts.
-std::string PathShorten(const std::string& path, size_t maxLength);
+// Long paths in labels are shortened as everywhere else.
+using store::PathShorten;
 
 // Takes the next comma field off text, trimmed of blanks; without a comma
 // the text up to the first CR (or all of it), untrimmed, and text stays as

@@ -199,6 +199,21 @@ std::string FormatNumber(double value, std::string_view patternText) {
     return result;
 }
 
+std::string GeneralNumber(double value) {
+    if (std::isnan(value) || value == 0) return "0";
+    if (std::isinf(value)) return NonFinite(value);
+    DecimalDigits decimal = ToDecimal(std::fabs(value));
+    TrimTrailingZeros(decimal.digits, 1);
+    const int exponent = decimal.pointPos - 1;
+    std::string result = value < 0 ? "-" : "";
+    if (exponent >= -4 && exponent < 15) return result + PlainNumber(std::fabs(value));
+    result += decimal.digits.substr(0, 1);
+    if (decimal.digits.size() > 1) result += "." + decimal.digits.substr(1);
+    char tail[16];
+    std::snprintf(tail, sizeof tail, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
+    return result + tail;
+}
+
 std::string HexUpper(uint32_t value, int minDigits) {
     char text[16];
     std::snprintf(text, sizeof text, "%X", static_cast<unsigned>(value));

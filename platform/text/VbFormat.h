@@ -23,6 +23,11 @@ namespace platform {
 // the plain number (up to 15 significant digits, no exponent).
 std::string FormatNumber(double value, std::string_view pattern);
 
+// The general form of a double, as Str/CStr print it: the shortest text of
+// at most 15 significant digits; exponent form ("1E+16", "1.5E-07") from
+// 10^15 up and below 10^-4; "-" for negative values; 0 for NaN.
+std::string GeneralNumber(double value);
+
 // Hex$: upper-case hexadecimal, padded on the left with zeros to minDigits.
 std::string HexUpper(uint32_t value, int minDigits = 0);
 

@@ -105,6 +105,8 @@ std::string FormatDateTime(double date) {
     return text;
 }
 
+double WholeSecond(double date) { return MakeDate(SplitDate(date)).value_or(0.0); }
+
 std::optional<double> ParseDateTime(std::string_view text) {
     if (!MatchesLayout(text, "yyyy/mm/dd hh:nn:ss")) return std::nullopt;
     return MakeDate({DigitField(text, 0, 4), DigitField(text, 5, 2), DigitField(text, 8, 2),

@@ -37,6 +37,10 @@ DateParts SplitDate(double date);
 // "yyyy/mm/dd hh:nn:ss", always 19 characters.
 std::string FormatDateTime(double date);
 
+// The date at its nearest whole second, within the limits above: what
+// formatting it and reading the text back gives, without the text.
+double WholeSecond(double date);
+
 // Exactly the 19-character form above, with a valid date and time.
 std::optional<double> ParseDateTime(std::string_view text);
 // "yyyy/mm/dd" -> that day at 00:00:00.

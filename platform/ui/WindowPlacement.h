@@ -25,6 +25,16 @@ void ApplyTwips(QWidget* window, const TwipsRect& rect);
 // centres on the screen.
 void CentreWindowOnOwner(QWidget* window, const QWidget* owner, int width, int height);
 
+// The same against an owner rectangle in twips on the desktop, on the
+// screen that holds the rectangle's middle (the primary one when none
+// does).
+void CentreWindowOnRect(QWidget* window, const TwipsRect& owner, int width, int height);
+// A newly shown window is put in place by the window system when it first
+// appears; until then its position reads as the desktop's corner. Serves
+// the window system until window has appeared, maxMs at most, so that what
+// is placed against it next lands where it really is.
+void AwaitShown(QWidget* window, int maxMs = 2000);
+
 }  // namespace platform
 
 #endif

@@ -15,6 +15,8 @@ TEST(ExportTable, EveryExportIsFoundByItsPlainName) {
         "AP_CommClose",     "AP_SetCommState",  "AP_CommRecv",     "AP_IsCommCTS",
         "AP_IsCommDSR",     "AP_SetBreak",      "AP_ClearBreak",   "AP_SetDTR",
         "AP_SetModel",      "AP_IsModel",       "AP_Ky2AddData",   "AP_Ky2AddDataClear",
+        "AP_SocketCreate",  "AP_SocketClose",   "AP_SocketConnect", "AP_SocketRcvChk",
+        "AP_IsConnect",     "AP_SocketLost",
     };
     for (const char* name : names) EXPECT_NE(::dlsym(lib, name), nullptr) << name;
     // Internals stay hidden.

@@ -22,5 +22,7 @@ struct CommandLine {
 std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args,
                                             std::string* error);
 std::string UsageText();
+// Six comma-separated byte values; nothing when the text is not that.
+std::optional<lan::LineStatus> ParseLineStatus(const std::string& text);
 
 }  // namespace unitsim

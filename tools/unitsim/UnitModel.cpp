@@ -31,6 +31,7 @@ UnitModel::UnitModel(const UnitOptions& options, UnitClock::SteadyNow now)
     : options_(options),
       mode_(options.remote ? Mode::Remote : Mode::Local),
       clock_(options.clockOffsetSeconds, now),
+      maintenance_(options.maintenance),
       now_(std::move(now)) {
     if (options.model != 1 && options.model != 2) {
         throw std::invalid_argument("unit model must be 1 or 2");
@@ -50,6 +51,7 @@ std::optional<std::string> UnitModel::ParameterLine(char letter) const {
 std::vector<std::string> UnitModel::Receive(const std::string& line) {
     received_.push_back(line);
     if (mode_ == Mode::Firmware) return FirmwareLine(line);
+    if (maintenance_.Takes(line)) return maintenance_.Receive(line);
     if (modelNameNext_) {
         modelNameNext_ = false;
         if (line == ModelName(options_.model)) return RemoteRequested();

@@ -23,6 +23,7 @@
 #include "Scenario.h"
 #include "UnitClock.h"
 #include "UnitOptions.h"
+#include "UnitMaintenance.h"
 #include "UnitStream.h"
 
 namespace unitsim {
@@ -58,6 +59,8 @@ public:
     const std::string& LastClockSet() const { return clock_.LastSet(); }
     std::string ClockNow() const { return clock_.Read(); }
     int WrongReadBacksSent() const { return wrongReadBacks_; }
+    // The memory read, the buzzer and the download.
+    const UnitMaintenance& Maintenance() const { return maintenance_; }
 
     static bool IsParameterLetter(char c);
 
@@ -121,6 +124,7 @@ private:
     std::vector<std::string> firmware_;
     std::map<char, std::string> parameters_;
     int wrongReadBacks_ = 0;
+    UnitMaintenance maintenance_;
 
     UnitClock::SteadyNow now_;
     Scenario scenario_;                    // for the next start

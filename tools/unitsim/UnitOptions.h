@@ -1,6 +1,9 @@
 // How a simulated unit behaves: its model and the faults it is told to show.
 #pragma once
 
+#include "LanPackets.h"
+#include "UnitMaintenance.h"
+
 namespace unitsim {
 
 struct UnitOptions {
@@ -13,6 +16,13 @@ struct UnitOptions {
     int replyDelayMs = 0;            // every reply waits this long before it goes out
     int hangUpAfterLines = -1;       // drop the line when this many lines came in; -1 never
     bool bannerWithoutCrLf = false;  // model 1: the long banner goes out without CR LF
+    MaintenanceFaults maintenance{}; // how the memory read and the download answer
+
+    // The line: a pseudo-terminal, or with lanPort 0 or above the LAN packet
+    // format on that loopback TCP port (0: any free port).
+    int lanPort = -1;
+    lan::LineStatus lanStatus = lan::kLinesOn;  // the modem lines a PC finds on connecting
+    bool lanNoise = false;                      // noise before every data packet
 };
 
 }  // namespace unitsim

@@ -15,10 +15,25 @@ constexpr std::chrono::milliseconds kNoPeerRest {20};
 constexpr int kRecordWriteWaitMs = 20;
 constexpr std::chrono::milliseconds kRecordWriteRest {5};
 
+std::unique_ptr<UnitLine> OpenLine(const UnitOptions& options) {
+    if (options.lanPort < 0) return std::make_unique<PtyMaster>();
+    return std::make_unique<LanServer>(
+        LanServer::Options{options.lanPort, options.lanStatus, options.lanNoise});
+}
+
+std::string PathOf(const UnitLine& line) {
+    const auto* pty = dynamic_cast<const PtyMaster*>(&line);
+    return pty != nullptr ? pty->SlavePath() : std::string();
+}
+
 }  // namespace
 
 UnitSim::UnitSim(const Options& options)
-    : options_(options), slavePath_(pty_.SlavePath()), model_(options) {
+    : options_(options),
+      line_(OpenLine(options)),
+      lan_(dynamic_cast<LanServer*>(line_.get())),
+      slavePath_(PathOf(*line_)),
+      model_(options) {
     reader_ = std::thread([this] { ReaderLoop(); });
     sender_ = std::thread([this] { SenderLoop(); });
 }
@@ -27,7 +42,25 @@ UnitSim::~UnitSim() { HangUp(); }
 
 bool UnitSim::SendBytes(const std::string& bytes) {
     std::lock_guard lock(writeLock_);
-    return pty_.Write(bytes);
+    return line_->Write(bytes);
+}
+
+bool UnitSim::SendRaw(const std::string& bytes) {
+    std::lock_guard lock(writeLock_);
+    return line_->WriteRaw(bytes);
+}
+
+bool UnitSim::SendLineStatus(const lan::LineStatus& status) {
+    std::lock_guard lock(writeLock_);
+    return lan_ != nullptr && lan_->SendLineStatus(status);
+}
+
+std::vector<LanPacket> UnitSim::LanPackets() const {
+    return lan_ != nullptr ? lan_->Packets() : std::vector<LanPacket>();
+}
+
+bool UnitSim::WaitForLanPackets(std::size_t count, std::chrono::milliseconds timeout) {
+    return lan_ != nullptr && lan_->WaitForPackets(count, timeout);
 }
 
 bool UnitSim::SendLine(const std::string& text) { return SendBytes(text + std::string(kCrLf)); }
@@ -83,6 +116,11 @@ std::string UnitSim::LastClockSet() const {
 bool UnitSim::IsRemote() const {
     std::lock_guard lock(modelLock_);
     return model_.IsRemote();
+}
+
+UnitMaintenance UnitSim::Maintenance() const {
+    std::lock_guard lock(modelLock_);
+    return model_.Maintenance();
 }
 
 void UnitSim::SetScenario(const Scenario& scenario) {
@@ -154,16 +192,16 @@ bool UnitSim::WaitForHangUp(std::chrono::milliseconds timeout) {
 void UnitSim::ReaderLoop() {
     for (;;) {
         std::string bytes;
-        switch (pty_.Read(bytes, kReadWaitMs)) {
-        case PtyMaster::Input::Data:
+        switch (line_->Read(bytes, kReadWaitMs)) {
+        case UnitLine::Input::Data:
             if (!TakeBytes(bytes)) return;
             break;
-        case PtyMaster::Input::NoPeer:
+        case UnitLine::Input::NoPeer:
             if (!PauseUnlessStopping(kNoPeerRest)) return;
             break;
-        case PtyMaster::Input::Idle:
+        case UnitLine::Input::Idle:
             break;
-        case PtyMaster::Input::Closed:
+        case UnitLine::Input::Closed:
             return;
         }
         std::lock_guard lock(stopLock_);
@@ -245,7 +283,7 @@ bool UnitSim::WriteRecord(std::string_view bytes) {
     while (!bytes.empty()) {
         if (senderStop_) return false;
         if (lineClosing_) return true;
-        const long written = pty_.WriteSome(bytes, kRecordWriteWaitMs);
+        const long written = line_->WriteSome(bytes, kRecordWriteWaitMs);
         if (written < 0) return true;
         if (written == 0 && !SenderRest(kRecordWriteRest)) return false;
         bytes.remove_prefix(static_cast<std::size_t>(written));
@@ -262,7 +300,7 @@ void UnitSim::CloseLine() {
     lineClosing_ = true;
     {
         std::lock_guard lock(writeLock_);
-        pty_.Close();
+        line_->Close();
     }
     {
         std::lock_guard lock(modelLock_);

@@ -1,5 +1,7 @@
-// A simulated KY unit on the master side of a pseudo-terminal. The PC
-// opens SlavePath() as its serial port; a reader thread cuts what the PC
+// A simulated KY unit on the master side of a pseudo-terminal, or on a
+// loopback TCP port serving the LAN packet format (options.lanPort). The PC
+// opens SlavePath() as its serial port, or connects to LanPort(); a reader
+// thread cuts what the PC
 // sends into CR LF lines, hands them to a UnitModel and writes the answers
 // back. While the unit monitors, a sender thread takes its records from
 // the model and writes each whole, at its time or as fast as the PC reads.
@@ -11,6 +13,7 @@
 #include <condition_variable>
 #include <functional>
 #include <map>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -18,6 +21,7 @@
 #include <thread>
 #include <vector>
 
+#include "LanServer.h"
 #include "LineSplitter.h"
 #include "PtyMaster.h"
 #include "Scenario.h"
@@ -33,18 +37,29 @@ public:
     static constexpr std::chrono::milliseconds kDefaultWait {5000};
 
     // Throws std::invalid_argument for a bad model and std::system_error
-    // when no pseudo-terminal can be had.
+    // when no pseudo-terminal or port can be had.
     explicit UnitSim(const Options& options);
     // Stops the reader and closes the master: a hang-up for the PC.
     ~UnitSim();
     UnitSim(const UnitSim&) = delete;
     UnitSim& operator=(const UnitSim&) = delete;
 
+    // Empty on a LAN line.
     const std::string& SlavePath() const { return slavePath_; }
+    // The TCP port of a LAN line; 0 on a pseudo-terminal.
+    int LanPort() const { return lan_ != nullptr ? lan_->Port() : 0; }
 
-    // Puts the bytes on the wire as they are; false after a hang-up or
-    // when the PC does not take them.
+    // Puts the bytes on the line as they are (in data packets on a LAN
+    // line); false after a hang-up or when the PC does not take them.
     bool SendBytes(const std::string& bytes);
+    // Bytes on the wire past any packet format.
+    bool SendRaw(const std::string& bytes);
+    // LAN line: reports the modem lines; false with no PC connected or on
+    // a pseudo-terminal.
+    bool SendLineStatus(const lan::LineStatus& status);
+    // LAN line: every packet the PC sent, in order; empty on a pseudo-terminal.
+    std::vector<LanPacket> LanPackets() const;
+    bool WaitForLanPackets(std::size_t count, std::chrono::milliseconds timeout = kDefaultWait);
     // Sends the text followed by CR LF.
     bool SendLine(const std::string& text);
     bool SendPowerFailure();
@@ -59,6 +74,8 @@ public:
     std::map<char, std::string> ParameterLines() const;
     std::string LastClockSet() const;
     bool IsRemote() const;
+    // The memory reads, buzzer and downloads so far, as a copy.
+    UnitMaintenance Maintenance() const;
 
     // Monitoring, as UnitModel describes it. Throws std::invalid_argument
     // for a scenario ValidateScenario rejects.
@@ -106,7 +123,8 @@ private:
     void NotifyChange();
 
     const Options options_;
-    PtyMaster pty_;
+    std::unique_ptr<UnitLine> line_;
+    LanServer* lan_ = nullptr;  // line_ when it is a LAN line
     const std::string slavePath_;
     LineSplitter splitter_;  // reader thread only
 

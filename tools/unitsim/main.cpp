@@ -58,6 +58,7 @@ void StartStream(UnitSim& sim, const CommandLine& line) {
 // False when the command ends the program.
 bool RunCommand(UnitSim& sim, const CommandLine& line, const std::string& command) {
     const std::string sendPrefix = "send ";
+    const std::string statusPrefix = "line-status ";
     if (command == "quit") return false;
     if (command == "power-failure") {
         sim.SendPowerFailure();
@@ -69,6 +70,9 @@ bool RunCommand(UnitSim& sim, const CommandLine& line, const std::string& comman
         if (!sim.EndMonitoring()) std::cerr << "unitsim: not monitoring\n";
     } else if (command == "hang-up") {
         sim.HangUp();
+    } else if (command.rfind(statusPrefix, 0) == 0) {
+        const auto status = unitsim::ParseLineStatus(command.substr(statusPrefix.size()));
+        if (!status || !sim.SendLineStatus(*status)) std::cerr << "unitsim: no line status sent\n";
     } else if (command.rfind(sendPrefix, 0) == 0) {
         sim.SendLine(command.substr(sendPrefix.size()));
     } else if (!command.empty()) {
@@ -126,7 +130,11 @@ int Run(const CommandLine& line) {
     UnitSim sim(line.options);
     if (line.streamUnitsPerSecond > 0) sim.SetStream(line.streamUnitsPerSecond, line.streamUnitsPerRecord);
     if (!line.linkPath.empty() && !MakeLink(line.linkPath, sim.SlavePath())) return 1;
-    std::cout << sim.SlavePath() << std::endl;
+    if (sim.LanPort() > 0) {
+        std::cout << "127.0.0.1:" << sim.LanPort() << std::endl;
+    } else {
+        std::cout << sim.SlavePath() << std::endl;
+    }
     Serve(sim, line, signalFd);
     if (!line.linkPath.empty()) RemoveLink(line.linkPath, sim.SlavePath());
     ::close(signalFd);

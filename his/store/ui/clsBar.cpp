@@ -3,12 +3,13 @@
 #include <QApplication>
 
 #include <algorithm>
+#include <utility>
 
 #include "frmBar.h"
 
 namespace store {
 
-clsBar::clsBar(QWidget* mainWindow) : mainWindow_(mainWindow) {}
+clsBar::clsBar(QWidget* mainWindow, BarRules rules) : mainWindow_(mainWindow), rules_(std::move(rules)) {}
 
 clsBar::~clsBar() {
     Clear();
@@ -18,6 +19,7 @@ clsBar::~clsBar() {
 }
 
 void clsBar::Show(int32_t aMax, const std::string& aTitle) {
+    if (rules_.emptyTotalShowsNothing && aMax < 1) return;
     maximum_ = aMax;
     try {
         frmBar* form = LoadedForm();
@@ -56,7 +58,7 @@ void clsBar::FormUnloaded(const frmBar* form) {
 frmBar* clsBar::LoadedForm() {
     if (form_) return form_.data();
     if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) return nullptr;
-    form_ = new frmBar(*this, mainWindow_.data());
+    form_ = new frmBar(*this, mainWindow_.data(), rules_);
     return form_.data();
 }
 

@@ -1,25 +1,39 @@
-// The viewer's progress object: a bar with a cancel button in its own small
-// window (frmBar), centred on the viewer's main window, for long reads and
-// writes. The store's long operations see it as a ProgressSink.
+// The programs' progress object: a bar with a cancel button in its own
+// small window (frmBar), centred on the program's main window, for long
+// reads and writes. The store's long operations see it as a ProgressSink.
 #pragma once
 
 #include <QPointer>
 #include <QWidget>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "his/store/Progress.h"
+#include "his/store/ui/frmBar.h"
+#include "platform/ui/Placement.h"
 #include "platform/ui/Yielder.h"
 
 namespace store {
 
-class frmBar;
+// Where the programs' progress windows differ.
+struct BarRules {
+    // The rectangle, in twips on the desktop, that the window centres on,
+    // asked each time the window opens. Unset: the main window given to
+    // clsBar (the screen without one).
+    std::function<platform::TwipsRect()> ownerRect;
+    // Show with a total below 1 does nothing, not even take the total.
+    bool emptyTotalShowsNothing = false;
+    // The pointer over the window is the arrow with the hourglass.
+    bool busyPointer = false;
+};
 
 class clsBar final : public ProgressSink {
 public:
-    // mainWindow is what the window centres on; without one, the screen.
-    explicit clsBar(QWidget* mainWindow = nullptr);
+    // mainWindow is what the window belongs to and, unless rules say
+    // otherwise, centres on; without one, the screen.
+    explicit clsBar(QWidget* mainWindow = nullptr, BarRules rules = {});
     // Closes the window, as Clear does.
     ~clsBar() override;
 
@@ -47,6 +61,7 @@ public:
 
     // The window while it is loaded, else nullptr.
     frmBar* Form() const { return form_.data(); }
+    const BarRules& Rules() const { return rules_; }
 
 private:
     friend class frmBar;
@@ -56,6 +71,7 @@ private:
     frmBar* LoadedForm();
 
     QPointer<QWidget> mainWindow_;
+    BarRules rules_;
     QPointer<frmBar> form_;
     platform::Yielder yielder_;
     bool visible_ = false;

@@ -22,12 +22,12 @@ constexpr QRect kCancelRect((kFormWidth - 1215) / 2, 720, 1215, 375);
 
 }  // namespace
 
-frmBar::frmBar(clsBar& owner, QWidget* mainWindow)
+frmBar::frmBar(clsBar& owner, QWidget* mainWindow, const BarRules& rules)
     : QWidget(mainWindow, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                               Qt::MSWindowsFixedSizeDialogHint),
       owner_(&owner) {
     Design();
-    Form_Load(mainWindow);
+    Form_Load(mainWindow, rules);
 }
 
 frmBar::~frmBar() {
@@ -49,8 +49,13 @@ void frmBar::Design() {
     connect(cmdCancel, &QPushButton::clicked, this, &frmBar::cmdCancel_Click);
 }
 
-void frmBar::Form_Load(QWidget* mainWindow) {
-    platform::CentreWindowOnOwner(this, mainWindow, kFormWidth, kFormHeight);
+void frmBar::Form_Load(QWidget* mainWindow, const BarRules& rules) {
+    if (rules.ownerRect) {
+        platform::CentreWindowOnRect(this, rules.ownerRect(), kFormWidth, kFormHeight);
+    } else {
+        platform::CentreWindowOnOwner(this, mainWindow, kFormWidth, kFormHeight);
+    }
+    if (rules.busyPointer) setCursor(Qt::BusyCursor);
     setFixedSize(size());
     owner_->Visible(true);
     owner_->Cancel(false);

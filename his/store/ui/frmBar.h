@@ -14,12 +14,13 @@ class QCloseEvent;
 namespace store {
 
 class clsBar;
+struct BarRules;
 
 class frmBar : public QWidget {
     Q_OBJECT
 
 public:
-    frmBar(clsBar& owner, QWidget* mainWindow);
+    frmBar(clsBar& owner, QWidget* mainWindow, const BarRules& rules);
     ~frmBar() override;
 
     // The form's controls, open to callers like a designed form's.
@@ -38,7 +39,7 @@ protected:
 
 private:
     void Design();
-    void Form_Load(QWidget* mainWindow);
+    void Form_Load(QWidget* mainWindow, const BarRules& rules);
     void Form_Unload();
     void cmdCancel_Click();
 

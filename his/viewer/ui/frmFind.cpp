@@ -10,13 +10,13 @@
 
 #include "DialogPlacer.h"
 #include "ViewerContext.h"
-#include "frmCode.h"
 #include "frmMain.h"
 #include "frmString.h"
 #include "platform/ui/NoThrow.h"
 #include "platform/ui/Twips.h"
 #include "platform/ui/UiFont.h"
 #include "platform/ui/WaitCursor.h"
+#include "platform/ui/frmCode.h"
 
 namespace viewer::ui {
 
@@ -38,7 +38,11 @@ auto Guarded(const char* where, F f) {
 
 frmFind::frmFind(ViewerContext& ctx, frmMain& main) : QDialog(&main), ctx_(ctx), main_(main) {
     CodePickRun = [this](int16_t picked) {
-        frmCode picker(this, ctx_.State, picked);
+        const ViewerState& st = ctx_.State;
+        const store::CodePickerList list = store::CodePickerListFor(st.DspCode, picked, kFindPickerRules);
+        platform::frmCode picker(this, list.modeName, list.rows, list.selectedRow, picked,
+                                 {QStringLiteral("Hex "), QStringLiteral("Ascii")});
+        DialogPlaceAtPointer(&picker, this, st.PickAnchorX, st.PickAnchorY);
         picker.exec();
         return picker.PickedCode();
     };

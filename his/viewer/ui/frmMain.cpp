@@ -80,10 +80,12 @@ void frmMain::LoadedCommandsEnable(bool loaded) {
         m->menuAction()->setEnabled(loaded);
     }
     for (const char* key : {"Save", "Find", "Range", "Prop"}) Buttons.SetEnabled(key, loaded);
+    mnuHtml->setEnabled(loaded);
+    PrintCommandsEnable();
 }
 
 bool frmMain::Form_QueryUnload() {
-    return !(ctx_.State.PropOpen || ctx_.State.FindOpen);
+    return !(ctx_.State.PropOpen || ctx_.State.FindOpen || reporting_);
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
@@ -316,6 +318,7 @@ void frmMain::mnuHelpVerion_Click() {
 void frmMain::Toolbar1_ButtonClick(const QString& key) {
     const std::pair<const char*, void (frmMain::*)()> direct[] = {
         {"Open", &frmMain::mnuRead_Click},
+        {"Print", &frmMain::mnuPrint_Click},
         {"Find", &frmMain::mnuFind_Click},
         {"Range", &frmMain::mnuRange_Click},
         {"Prop", &frmMain::mnuHistory_Click}};

@@ -18,6 +18,7 @@
 #include "GridSetup.h"
 #include "Navigation.h"
 #include "SiblingPrograms.h"
+#include "frmHTML.h"
 #include "platform/ui/KeyedActions.h"
 #include "platform/ui/KeyedPanels.h"
 
@@ -68,6 +69,9 @@ public:
     void mnuFollowFile_Click();
     void mnuRangeSave_Click();
     void mnuAllSave_Click();
+    void mnuHtml_Click();
+    void mnuPrint_Click();
+    void mnuPrintProp_Click();
     void mnuMonitor_Click();
     void mnuProtocol_Click();
     void mnuPcn4_Click();
@@ -99,6 +103,7 @@ public:
     void FindLock(bool open);
     frmFind* FindWindow() const;
     frmProp* PropWindow() const;
+    reports::ui::frmHTML* HtmlWindow() const;
 
     // --- seams: the common dialogs, replaced by tests ---------------------
     // Open dialog with a filter; an empty answer is a Cancel.
@@ -106,6 +111,13 @@ public:
     std::function<SaveAnswer()> SaveFileAsk;
     // Runs the colour window modally; true when it was closed with OK.
     std::function<bool()> ColorDialogRun;
+    // The HTML export's save dialog.
+    std::function<reports::ui::HtmlAnswer()> HtmlFileAsk;
+    // The file a listing goes to while the current printer is the PDF file;
+    // empty is a Cancel.
+    std::function<std::string()> PdfFileAsk;
+    // The printer set-up dialog; true when OK chose a printer.
+    std::function<bool()> PrinterSetupAsk;
 
     // --- controls, open to callers like a designed form's -----------------
     QToolBar* const Toolbar1 = new QToolBar(this);
@@ -122,6 +134,9 @@ public:
     QAction* mnuFollowFile = nullptr;
     QAction* mnuRangeSave = nullptr;
     QAction* mnuAllSave = nullptr;
+    QAction* mnuHtml = nullptr;
+    QAction* mnuPrint = nullptr;
+    QAction* mnuPrintProp = nullptr;
     QAction* mnuMonitor = nullptr;
     QAction* mnuProtocol = nullptr;
     QAction* mnuPcn4 = nullptr;
@@ -195,6 +210,10 @@ private:
     void CountPanelsSet();
     void SaveRun(bool range);
 
+    // frmMainReports.cpp
+    void HtmlWrite(const std::string& path, int form);
+    void PrintCommandsEnable();
+
     // frmMainGrid.cpp
     GridLayoutResult GridLayoutApply();
     void ScrollBarApply();
@@ -222,6 +241,10 @@ private:
     SiblingPrograms siblings_;
     QPointer<frmFind> find_;
     QPointer<frmProp> prop_;
+    QPointer<reports::ui::frmHTML> html_;
+    // A print run or an HTML export is under way: it yields to the window
+    // system, and the history it reads must stay.
+    bool reporting_ = false;
 };
 
 }  // namespace viewer::ui

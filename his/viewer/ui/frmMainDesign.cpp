@@ -10,6 +10,7 @@
 #include "ViewerContext.h"
 #include "frmMain.h"
 #include "platform/ui/NoThrow.h"
+#include "platform/ui/Printer.h"
 #include "platform/ui/Twips.h"
 #include "platform/ui/UiFont.h"
 
@@ -43,6 +44,7 @@ void frmMain::DesignToolbar() {
                 QStringLiteral("ﾌｧｲﾙを開く"));
     Buttons.Add(Toolbar1, "Save", s->standardIcon(QStyle::SP_DialogSaveButton),
                 QStringLiteral("ﾌｧｲﾙの保存"));
+    Buttons.Add(Toolbar1, "Print", s->standardIcon(QStyle::SP_FileIcon), QStringLiteral("印刷"));
     Toolbar1->addSeparator();
     Buttons.Add(Toolbar1, "Find", s->standardIcon(QStyle::SP_FileDialogStart),
                 QStringLiteral("検索"));
@@ -118,10 +120,15 @@ void frmMain::DesignFileMenu() {
     mnuFollowFile = MenuItem(mnuFile, "mnuFollowFile", "次項のファイルへ(&N)",
                              [this] { mnuFollowFile_Click(); }, "Ctrl+N");
     mnuFile->addSeparator();
+    mnuHtml = MenuItem(mnuFile, "mnuHtml", "HTMLによる保存(&H)", [this] { mnuHtml_Click(); });
     mnuRangeSave = MenuItem(mnuFile, "mnuRangeSave", "範囲指定による保存(&S)",
                             [this] { mnuRangeSave_Click(); });
     mnuAllSave =
         MenuItem(mnuFile, "mnuAllSave", "全データの保存(&V)", [this] { mnuAllSave_Click(); });
+    mnuFile->addSeparator();
+    mnuPrint = MenuItem(mnuFile, "mnuPrint", "印刷(&P)", [this] { mnuPrint_Click(); }, "Ctrl+P");
+    mnuPrintProp =
+        MenuItem(mnuFile, "mnuPrintProp", "プリンタの設定(&I)", [this] { mnuPrintProp_Click(); });
     mnuFile->addSeparator();
     mnuMonitor =
         MenuItem(mnuFile, "mnuMonitor", "モニタの起動(&M)", [this] { mnuMonitor_Click(); });
@@ -246,6 +253,20 @@ void frmMain::DefaultDialogs() {
         const QStringList filters = QString::fromUtf8(kSaveFilter).split(QStringLiteral(";;"));
         return SaveAnswer{path.toStdString(), static_cast<int>(filters.indexOf(chosenFilter)) + 1};
     };
+    HtmlFileAsk = [this] {
+        QString chosenFilter;
+        const QString filter = QString::fromUtf8(reports::ui::kHtmlFilter);
+        const QString path =
+            QFileDialog::getSaveFileName(this, QString(), QString(), filter, &chosenFilter);
+        const int index = static_cast<int>(filter.split(QStringLiteral(";;")).indexOf(chosenFilter)) + 1;
+        return reports::ui::HtmlAnswer{path.toStdString(), index};
+    };
+    PdfFileAsk = [this] {
+        return QFileDialog::getSaveFileName(this, QStringLiteral("印刷"), QString(),
+                                            QStringLiteral("PDF (*.pdf)"))
+            .toStdString();
+    };
+    PrinterSetupAsk = [this] { return platform::Printer::SetupDialog(this, true); };
 }
 
 }  // namespace viewer::ui

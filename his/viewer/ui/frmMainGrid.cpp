@@ -119,6 +119,7 @@ void frmMain::DspCodeApply() {
         {CodeMenu::Uni, mnuDspCodeUni},     {CodeMenu::Shift, mnuDspCodeShift}};
     for (const auto& [menu, action] : items) action->setChecked(menu == view.Checked);
     Panels.SetText("Code", QString::fromStdString(view.CodePanel));
+    PrintCommandsEnable();
     PageRedraw();
 }
 

@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "Engine.h"
 #include "FakePortello.h"
 #include "RealPortello.h"
 #include "Records.h"
 #include "platform/file/tests/TempFolder.h"
+#include "platform/text/Cp932.h"
 #include "platform/time/VbDate.h"
 
 namespace mon {
@@ -45,9 +48,11 @@ protected:
         engine_.GridRows = 4;
         engine_.GridCols = 16;
     }
+    // One record in a tick of its own.
     void Receive(const std::string& line) {
         api_.Queue(line);
         engine_.Pass();
+        engine_.TickEnd();
     }
     void StartCapture() {
         engine_.CaptureStart();
@@ -155,6 +160,41 @@ TEST_F(CaptureTest, EndRecordsCloseTheFileAndTellWhyMonitoringEnded) {
     Receive(test::SdRecord(1, 1, 0x90));
     Receive(test::Record(0xFF, "261209100500"));
     EXPECT_EQ(monitor_.notices.back(), "エラーストップ発生！！/64");
+}
+
+TEST_F(CaptureTest, TheUnitsNoticesAreNeverTakenAsRecords) {
+    StartCapture();
+    Receive(test::SdRecord(1, 2));
+    Receive("*** KY-N5 Remote Mode Stop ***\r\n");
+    EXPECT_EQ(view_.message, "ＫＹ本体のリモートモードが解除されました。");
+    EXPECT_EQ(view_.lamp, 0x00FF00u) << "green, not the orange of a checksum error";
+    EXPECT_EQ(engine_.EngineState, kStateMonitoring);
+    const std::string base = engine_.Cap.Files.BasePath;
+    EXPECT_FALSE(std::filesystem::exists(base + ".k21")) << "nothing logged";
+    EXPECT_FALSE(std::filesystem::exists(base + ".k22"));
+    Receive(test::SdRecord(2, 1));
+    EXPECT_EQ(engine_.Cap.Files.FileUnits, 3) << "monitoring goes on";
+
+    Receive("e\r\n");
+    EXPECT_EQ(engine_.EngineState, kStateIdle);
+    EXPECT_FALSE(std::filesystem::exists(base + ".k21"));
+}
+
+TEST_F(CaptureTest, ALineTooLongToBeARecordIsLoggedOnceWithItsLength) {
+    StartCapture();
+    const std::string noise(LineIo::kPendingLimit + 100, 'n');
+    Receive(noise);
+    Receive("\r\n" + test::SdRecord(1, 2));
+    Receive("");
+    EXPECT_EQ(engine_.Cap.Files.FileUnits, 2) << "the record after the noise is whole";
+    const std::string log = platform::Cp932ToUtf8(TempFolder::ReadAll(engine_.Cap.Files.BasePath + ".k21"));
+    EXPECT_EQ(log, "2025/12/09 12:00:00 受信データ破棄（" + std::to_string(noise.size() + 2) + "バイト）\r\n");
+
+    // Noise still coming when monitoring ends is logged as well.
+    Receive(noise);
+    engine_.CaptureEnd();
+    const std::string more = platform::Cp932ToUtf8(TempFolder::ReadAll(engine_.Cap.Files.BasePath + ".k21"));
+    EXPECT_NE(more.find("（" + std::to_string(noise.size()) + "バイト）\r\n"), std::string::npos);
 }
 
 TEST_F(CaptureTest, ACaptureWithoutUnitsLeavesNoHistoryFile) {

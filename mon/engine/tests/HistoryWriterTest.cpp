@@ -80,6 +80,28 @@ TEST_F(HistoryWriterTest, AFullFileGivesAnEmptyLineAndTheWholeRecordMovesOn) {
     EXPECT_EQ(units, 3);
 }
 
+TEST_F(HistoryWriterTest, ARecordLongerThanTwoFilesFillsEveryFileItCrosses) {
+    files_.FileNumberFind();
+    files_.TmpFileOpen();
+    files_.AppendFlags = kMarkBegan;
+    const int32_t total = 2 * kFileUnitLimit + 500;
+    std::string record = test::SdRecord(4, total);
+    int32_t units = total;
+    ASSERT_TRUE(files_.RecordWrite(record, units, 46000.5, {}));
+    EXPECT_EQ(units, 500) << "what the display counts into the third file";
+    EXPECT_EQ(files_.BasePath, dir_ / "Ky_02");
+    ASSERT_EQ(api_.appends.size(), 2u) << "the first file, which the record alone filled, is kept";
+    EXPECT_EQ(api_.appends[0], std::make_pair(dir_ / "Ky_00", int16_t{kMarkBegan}));
+    EXPECT_EQ(api_.appends[1], std::make_pair(dir_ / "Ky_01", int16_t{0}));
+    const std::string lead = "2025/12/09 12:00:00,\x01\x04";
+    for (const char* name : {"Ky_00.tmp", "Ky_01.tmp"}) {
+        const std::string part = TempFolder::ReadAll(dir_ / name);
+        EXPECT_EQ(part.size(), lead.size() + 2u * kFileUnitLimit + 3) << name;
+        EXPECT_EQ(part.substr(0, lead.size()), lead) << name;
+    }
+    EXPECT_EQ(TempFolder::ReadAll(dir_ / "Ky_02.tmp").size(), lead.size() + 2u * 500 + 4);
+}
+
 TEST_F(HistoryWriterTest, ReusingANumberReplacesTheOldFileButKeepsThisCapturesLogs) {
     Touch("Ky_00_be.ky2");
     Touch("Ky_00.k21");

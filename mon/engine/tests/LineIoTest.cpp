@@ -30,13 +30,35 @@ TEST_F(LineIoTest, ALineEndsAtTheFirstLfRightAfterACrEvenAcrossPasses) {
     EXPECT_EQ(io_.LineRecv(), "x\r\n");
 }
 
-TEST_F(LineIoTest, NoiseWithoutLineEndsCannotGrowThePendingTextWithoutBound) {
-    api_.Queue(std::string(LineIo::kPendingLimit * 3, 'n'));
+TEST_F(LineIoTest, ALineUpToTheLimitIsKeptWholeAndLongerNoiseIsDroppedWithItsLineEnd) {
+    // A line of exactly the limit, CR LF included, comes out whole.
+    std::string longest(LineIo::kPendingLimit - 2, '\x80');
+    longest += "\r\n";
+    api_.Queue(longest);
+    EXPECT_EQ(io_.LineRecv().size(), LineIo::kPendingLimit);
+    EXPECT_EQ(io_.TakeNoise(), 0u);
+
+    // One byte more is noise: dropped up to and with its CR LF (here the
+    // CR is the byte that went over the limit), then counted once it ended.
+    std::string noise(LineIo::kPendingLimit, 'n');
+    noise += "\r";
+    api_.Queue(noise);
+    EXPECT_EQ(io_.LineRecv(), "");
+    EXPECT_EQ(io_.PendingText, "");
+    EXPECT_EQ(io_.TakeNoise(), 0u) << "not ended yet";
+    api_.Queue("\nnext\r\n");
+    EXPECT_EQ(io_.LineRecv(), "next\r\n") << "the line after the noise is whole";
+    EXPECT_EQ(io_.TakeNoise(), noise.size() + 1);
+    EXPECT_EQ(io_.TakeNoise(), 0u) << "handed out once";
+
+    // A run still going is counted when asked for; a clear forgets it.
+    api_.Queue(std::string(LineIo::kPendingLimit + 10, 'n'));
     io_.LineRecv();
-    EXPECT_LE(io_.PendingText.size(), LineIo::kPendingLimit);
-    api_.Queue("tail\r\n");
-    const std::string line = io_.LineRecv();
-    EXPECT_EQ(line.substr(line.size() - 6), "tail\r\n");
+    EXPECT_EQ(io_.TakeNoise(true), LineIo::kPendingLimit + 10);
+    api_.Queue(std::string(LineIo::kPendingLimit + 10, 'n'));
+    io_.LineRecv();
+    io_.RecvClear();
+    EXPECT_EQ(io_.TakeNoise(true), 0u);
 }
 
 TEST_F(LineIoTest, PacedSendingConsumesTheTextAndStopsAtTheFirstFailure) {

@@ -11,6 +11,7 @@
 #include "FakePortello.h"
 #include "RealPortello.h"
 #include "UnitSim.h"
+#include "his/store/clsCommon.h"
 #include "platform/file/tests/TempFolder.h"
 
 namespace mon {
@@ -75,6 +76,63 @@ TEST_F(PtyConnectTest, AHangUpDuringTheConnectEndsWithACode) {
     EXPECT_EQ(engine_.Connect.ConnectError, kConnectUnexpectedReply);
     EXPECT_EQ(view_.message, "ＫＹ－Ｎ５との接続に失敗しました(3)");
     EXPECT_EQ(view_.lamp, 0x0000FFu);
+}
+
+// A record far longer than the ring and the receive pump's first buffers,
+// and longer than a history file holds: it arrives whole and its units are
+// written, split at the file limit, into two files.
+TEST_F(PtyConnectTest, ARecordOf100000UnitsArrivesWholeAndIsWritten) {
+    constexpr int kUnits = 100000;
+    unitsim::Scenario scenario;
+    scenario.startTime = "261209100000";
+    scenario.endByItself = true;
+    scenario.records.push_back({.secondsFromStart = 3, .units = {}});
+    for (int n = 0; n < kUnits; ++n) {
+        unitsim::ScenarioUnit unit{.attribute = static_cast<uint8_t>(0x80 | (n % 3 == 0 ? 0x02 : 0)),
+                                   .data = static_cast<uint8_t>(n * 7)};
+        if (n % 7 == 0) {
+            unit.timeRange = 2;
+            unit.timeValue = static_cast<uint16_t>(n % 1024);
+        }
+        scenario.records.back().units.push_back(unit);
+    }
+    unit_ = std::make_unique<unitsim::UnitSim>(unitsim::UnitOptions{.model = 2, .remote = true});
+    unit_->SetScenario(scenario);
+    ::setenv("PORTELLO_COM1", unit_->SlavePath().c_str(), 1);
+    engine_.Startup("Capturo Pavlor", false);
+    TempFolder data;
+    engine_.Pc.DataDir = data.path();
+    ASSERT_EQ(api_.CommInitialize("\\\\.\\COM1", 460800), 1);
+
+    engine_.CaptureStart();
+    ASSERT_EQ(engine_.EngineState, kStateMonitoring);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    while (engine_.EngineState != kStateIdle && std::chrono::steady_clock::now() < deadline) {
+        if (!engine_.Pass()) std::this_thread::sleep_for(std::chrono::microseconds(200));
+    }
+    ASSERT_EQ(engine_.EngineState, kStateIdle) << "the end record came";
+    EXPECT_EQ(view_.lamp, 0x00FF00u) << "no checksum error";
+
+    // The append worker finishes on its own thread.
+    const std::vector<std::string> names = {"Ky_00_b.ky2", "Ky_01_e.ky2"};
+    while (data.Names() != names && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    ASSERT_EQ(data.Names(), names);
+    store::clsCommon first, second;
+    ASSERT_TRUE(first.Read(data / names[0]));
+    ASSERT_TRUE(second.Read(data / names[1]));
+    ASSERT_EQ(first.RecordCount(), kFileUnitLimit);
+    ASSERT_EQ(first.RecordCount() + second.RecordCount(), kUnits);
+    const auto& sent = scenario.records.back().units;
+    for (int n = 0; n < kUnits; ++n) {
+        const store::HistoryRecord& r =
+            *(n < kFileUnitLimit ? first.Record(n) : second.Record(n - kFileUnitLimit));
+        const unitsim::ScenarioUnit& u = sent[static_cast<size_t>(n)];
+        ASSERT_EQ(r.Data, u.data) << n;
+        ASSERT_EQ(r.Attr, u.attribute & 0x7F) << n;
+        ASSERT_EQ(r.TimIndex, u.timeRange) << n;
+    }
 }
 
 }  // namespace

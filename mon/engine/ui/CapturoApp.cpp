@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "platform/ui/WaitCursor.h"
+#include "platform/ui/WindowPlacement.h"
 
 #ifndef KY_VERSION
 #define KY_VERSION "0.0.0"
@@ -15,18 +16,24 @@
 namespace mon {
 
 CapturoApp::CapturoApp(PortelloApi& api, EngineClock& clock, std::string programDir,
-                       std::string appTitle)
+                       std::string appTitle, const ConsoleFactory& console)
     : main_(engine_, gMsgBox_, appTitle, Version()),
       engine_(api, main_, clock, std::move(programDir)),
       driver_(engine_),
       appTitle_(std::move(appTitle)) {
     engine_.Monitor = &main_;
+    if (console) {
+        console_ = console(ConsoleHost{engine_, main_, gMsgBox_, QString::fromStdString(appTitle_)});
+        main_.ConsoleSet(console_.get());
+    }
 }
 
 CapturoApp::~CapturoApp() {
     driver_.Stop();
     // The sub-windows hold the engine; they go before it does.
     main_.SubWindowsDelete();
+    main_.ConsoleSet(nullptr);
+    console_.reset();
 }
 
 void CapturoApp::Start(bool secondInstance) {
@@ -36,6 +43,8 @@ void CapturoApp::Start(bool secondInstance) {
     }
     main_.Form_Load();
     main_.show();
+    // The PC-link dialog goes against the main window where it appeared.
+    platform::AwaitShown(&main_);
     main_.mnuSetKyPc_Click();
     driver_.Start();
 }

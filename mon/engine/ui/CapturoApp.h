@@ -6,8 +6,10 @@
 
 #include <QString>
 
+#include <memory>
 #include <string>
 
+#include "ConsoleWindows.h"
 #include "Engine.h"
 #include "MainLoopDriver.h"
 #include "clsMsgBox.h"
@@ -20,9 +22,10 @@ public:
     static constexpr char kAppTitle[] = "Capturo";
 
     // programDir holds Capturo.ini and the help file. appTitle decides the
-    // model (one with "Pavlor" in it is a model-2 program).
+    // model (one with "Pavlor" in it is a model-2 program). console builds
+    // the settings windows the menus open; without it they open nothing.
     CapturoApp(PortelloApi& api, EngineClock& clock, std::string programDir,
-               std::string appTitle = kAppTitle);
+               std::string appTitle = kAppTitle, const ConsoleFactory& console = {});
     ~CapturoApp();
     CapturoApp(const CapturoApp&) = delete;
     CapturoApp& operator=(const CapturoApp&) = delete;
@@ -57,6 +60,7 @@ private:
     Engine engine_;
     MainLoopDriver driver_;
     std::string appTitle_;
+    std::unique_ptr<ConsoleWindows> console_;
     bool finished_ = false;
 };
 

@@ -32,13 +32,16 @@ GridLayout DataLayout(int gridWidth, int gridHeight, int rowHeight) {
     return g;
 }
 
-GridLayout DetailLayout(int gridWidth, int gridHeight, int rowHeight) {
+GridLayout DetailLayout(int gridWidth, int gridHeight, int rowHeight, int dateWidth) {
     GridLayout g;
     g.fixedRows = 1;
     g.cols = kDetailCols;
     g.rows = std::max(RowsFor(gridHeight, rowHeight), g.fixedRows);
     g.colWidths.assign(kDetailWidths.begin(), kDetailWidths.end());
-    g.colWidths.push_back(std::max(gridWidth - kDetailFixedTwips, 0));
+    int& date = g.colWidths[kDetailDateCol];
+    const int widened = std::max(date, dateWidth) - date;
+    date += widened;
+    g.colWidths.push_back(std::max(gridWidth - kDetailFixedTwips - widened, 0));
     g.headers.assign(kDetailHeaders.begin(), kDetailHeaders.end());
     g.align = CellAlign::Centre;
     g.selection = 1;
@@ -54,9 +57,10 @@ int FittingCount(double value) {
         std::min(rounded, static_cast<double>(std::numeric_limits<int>::max())));
 }
 
-GridLayout FrmChgLayout(int16_t displayMode, int gridWidth, int gridHeight, int rowHeight) {
+GridLayout FrmChgLayout(int16_t displayMode, int gridWidth, int gridHeight, int rowHeight,
+                        int dateWidth) {
     if (displayMode == kDisplayData) return DataLayout(gridWidth, gridHeight, rowHeight);
-    return DetailLayout(gridWidth, gridHeight, rowHeight);
+    return DetailLayout(gridWidth, gridHeight, rowHeight, dateWidth);
 }
 
 }  // namespace mon

@@ -31,9 +31,15 @@ struct GridLayout {
     int16_t selection = 0;
 };
 
+// The detail column that holds "yyyy/mm/dd hh:nn:ss".
+inline constexpr int kDetailDateCol = 4;
+
 // The layout of a gridWidth x gridHeight grid whose rows are rowHeight
-// high. A display mode other than 1 lays out as detail.
-GridLayout FrmChgLayout(int16_t displayMode, int gridWidth, int gridHeight, int rowHeight);
+// high. A display mode other than 1 lays out as detail; its date column is
+// widened to dateWidth when the time stamp needs more than the design
+// width in the grid's font, and the last column gets what is left.
+GridLayout FrmChgLayout(int16_t displayMode, int gridWidth, int gridHeight, int rowHeight,
+                        int dateWidth = 0);
 
 // A count that fits: the nearest whole number, halves to the even one,
 // never below 0.

@@ -45,12 +45,15 @@ int MainLoopDriver::Tick() {
 int MainLoopDriver::RunPasses() {
     int passes = 0;
     bool lineTaken = false;
+    const int64_t until = engine_.Clock.NowMs() + kTickBudgetMs;
     while (passes < kMaxPassesPerTick) {
-        engine_.Pass();
+        lineTaken = engine_.Pass();
         ++passes;
-        lineTaken = !engine_.Io.LastLine.empty();
         if (!lineTaken || ExitAsked()) break;
+        if (passes % 16 == 0 && engine_.Clock.NowMs() >= until) break;
     }
+    // The window is drawn once for all the records of the tick.
+    engine_.TickEnd();
     // More may be waiting when the last pass still took a line.
     timer_.setInterval(lineTaken ? 0 : kIdleIntervalMs);
     return passes;

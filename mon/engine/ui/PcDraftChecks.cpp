@@ -1,16 +1,11 @@
 #include "PcDraftChecks.h"
 
-#include <stdlib.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
 #include <system_error>
-#include <vector>
 
 #include "Settings.h"
-#include "TextUtil.h"
 
 namespace mon {
 
@@ -105,25 +100,6 @@ bool DataFolderPresent(const std::string& text) {
 
 std::string FolderMissingMessage(const std::string& text) {
     return "[" + text + "] フォルダがありません！";
-}
-
-std::string JoinPath(const std::string& folder, const std::string& name) {
-    if (!folder.empty() && folder.back() == '/') return folder + name;
-    return folder + "/" + name;
-}
-
-bool WriteTest(const std::string& dataDir, const std::string& fileName) {
-    if (Utf8Length(JoinPath(dataDir, fileName + ".tmp")) > kWriteTestPathMax) return false;
-    static constexpr char kSuffix[] = ".tmp";
-    const std::string pattern = JoinPath(dataDir, fileName + ".XXXXXX" + kSuffix);
-    std::vector<char> probe(pattern.begin(), pattern.end());
-    probe.push_back('\0');
-    // mkstemps creates with O_CREAT | O_EXCL: it can only make a new file.
-    const int fd = ::mkstemps(probe.data(), static_cast<int>(sizeof kSuffix - 1));
-    if (fd < 0) return false;
-    ::close(fd);
-    ::unlink(probe.data());
-    return true;
 }
 
 bool HistoryFilesExist(const std::string& dataDir, const std::string& fileName) {

@@ -8,6 +8,8 @@
 #include <optional>
 #include <string>
 
+#include "DataFolder.h"
+
 namespace mon {
 
 // The port number of a port text: its part from the fourth character on
@@ -42,19 +44,6 @@ bool FileMaxKeyPasses(char32_t ch);
 // here and fails the write test). An empty text names nothing.
 bool DataFolderPresent(const std::string& text);
 std::string FolderMissingMessage(const std::string& text);
-
-// folder and name joined with one "/".
-std::string JoinPath(const std::string& folder, const std::string& name);
-
-// The longest path the history files of a folder and name may have.
-inline constexpr size_t kWriteTestPathMax = 256;
-
-// Proves that a file named after fileName can be created in dataDir. It
-// probes with a fresh file of a name nobody else has, created exclusively
-// and removed at once: a user's own "<fileName>.tmp" is never opened. False
-// when the path "<dataDir>/<fileName>.tmp" is over kWriteTestPathMax
-// characters or the probe cannot be created.
-bool WriteTest(const std::string& dataDir, const std::string& fileName);
 
 // Whether dataDir holds a history file of the base name: "<fileName>_*.ky2",
 // letters matched regardless of case.

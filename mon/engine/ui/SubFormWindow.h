@@ -14,4 +14,9 @@ namespace mon {
 void SubFormPlaceWindow(QWidget* form, const QWidget* owner, std::string_view formName,
                         const QWidget* mainWindow = nullptr);
 
+// The pickers' placement: beside a point of the desktop (the pointer over
+// the trigger grids), given in twips.
+void SubFormPlaceAtAnchor(QWidget* form, const QWidget* owner, std::string_view formName,
+                          float anchorX, float anchorY);
+
 }  // namespace mon

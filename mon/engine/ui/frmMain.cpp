@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QResizeEvent>
 #include <QStyle>
@@ -19,8 +20,10 @@
 #include <utility>
 
 #include "Engine.h"
+#include "LiveCellDelegate.h"
 #include "SubFormWindow.h"
 #include "clsMsgBox.h"
+#include "frmExtension.h"
 #include "frmMessage.h"
 #include "frmSetKyPc.h"
 #include "platform/ui/BgrColor.h"
@@ -37,6 +40,10 @@ namespace {
 constexpr int kLampTwips = 180;
 constexpr uint32_t kLampGreyBgr = 0xC0C0C0;
 constexpr char kHelpFile[] = "Capturo.chm";
+// The maintenance window's key chord: this letter, released in the grid
+// while Shift, Ctrl and Alt are held.
+constexpr int kExtensionKey = Qt::Key_E;
+constexpr Qt::KeyboardModifiers kExtensionModifiers = Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier;
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
@@ -103,6 +110,8 @@ void frmMain::DesignToolbar() {
     Buttons.Add(Toolbar1, "Kill", s->standardIcon(QStyle::SP_BrowserStop),
                 QStringLiteral("強制終了"));
     Toolbar1->addSeparator();
+    Buttons.Add(Toolbar1, "Monitor", s->standardIcon(QStyle::SP_FileDialogDetailedView),
+                QStringLiteral("モニタ設定"));
     Buttons.Add(Toolbar1, "KyPc", s->standardIcon(QStyle::SP_ComputerIcon),
                 QStringLiteral("KY_PC設定"));
 }
@@ -125,6 +134,9 @@ void frmMain::DesignMenus() {
 void frmMain::DesignFileMenu() {
     mnuFile = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuFileSave = MenuItem(mnuFile, "mnuFileSave", "保存先(&S)", &frmMain::mnuFileSave_Click);
+    mnuFileSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    mnuFile->addSeparator();
     mnuFileEnd = MenuItem(mnuFile, "mnuFileEnd", "終了(&E)", &frmMain::mnuFileEnd_Click);
 }
 
@@ -134,6 +146,8 @@ void frmMain::DesignSetMenu() {
     mnuSetAgain = MenuItem(mnuSet, "mnuSetAgain", "再接続(&R)", &frmMain::mnuSetAgain_Click);
     mnuSet->addSeparator();
     mnuSetKyPc = MenuItem(mnuSet, "mnuSetKyPc", "KY_PC設定(&P)", &frmMain::mnuSetKyPc_Click);
+    mnuSetmonitor =
+        MenuItem(mnuSet, "mnuSetmonitor", "ﾓﾆﾀ設定(&H)", &frmMain::mnuSetmonitor_Click);
     mnuSet->addSeparator();
     QMenu* display = mnuSet->addMenu(QStringLiteral("表示形式(&K)"));
     display->setObjectName(QStringLiteral("mnuSetDsp"));
@@ -149,6 +163,9 @@ void frmMain::DesignSetMenu() {
         MenuItem(colors, "mnuSetColorSd", "SDライン(&S)", &frmMain::mnuSetColorSd_Click);
     mnuSetColorRd =
         MenuItem(colors, "mnuSetColorRd", "RDライン(&R)", &frmMain::mnuSetColorRd_Click);
+    mnuSetExtension =
+        MenuItem(mnuSet, "mnuSetExtension", "拡張コマンド(&E)", &frmMain::mnuSetExtension_Click);
+    mnuSetExtension->setVisible(false);
 }
 
 void frmMain::DesignHelpMenu() {
@@ -167,6 +184,7 @@ void frmMain::DesignGrid() {
     VSFlexGrid->horizontalHeader()->hide();
     VSFlexGrid->verticalHeader()->hide();
     VSFlexGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    VSFlexGrid->setItemDelegate(new LiveCellDelegate(VSFlexGrid));
     // The layout fits the rows and columns to the grid: nothing to scroll.
     VSFlexGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     VSFlexGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -238,7 +256,7 @@ void frmMain::DesignColorPanel(const QString& key, QFrame* picture, QLabel* labe
 void frmMain::Form_Load() {
     MonitorControlsSet(kIdleControls);
     MainFormRectSave();
-    GridClear();
+    GridClearAll();
     VSFlexGrid->setColumnWidth(0, platform::TwipsToPixels(kDataCellTwips, this));
     mnuSetDspData->setChecked(engine_.DisplayMode == kDisplayData);
     mnuSetDspDetail->setChecked(engine_.DisplayMode != kDisplayData);
@@ -298,7 +316,18 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     if (watched == VSFlexGrid && event->type() == QEvent::Resize) {
         platform::NoThrow("main window", [&] { GridResized(); });
     }
+    if (watched == VSFlexGrid && ExtensionChord(event)) {
+        platform::NoThrow("main window", [&] { mnuSetExtension_Click(); });
+        return true;
+    }
     return QMainWindow::eventFilter(watched, event);
+}
+
+bool frmMain::ExtensionChord(const QEvent* event) const {
+    if (event->type() != QEvent::KeyRelease) return false;
+    const auto* key = static_cast<const QKeyEvent*>(event);
+    return !key->isAutoRepeat() && key->key() == kExtensionKey &&
+           (key->modifiers() & kExtensionModifiers) == kExtensionModifiers;
 }
 
 // The grid is laid out once the window's layout has sized it. While the
@@ -316,7 +345,15 @@ void frmMain::FrmChg() {
     const int height = platform::PixelsToTwips(VSFlexGrid->height(), this);
     const int row =
         platform::PixelsToTwips(VSFlexGrid->verticalHeader()->defaultSectionSize(), this);
-    GridLayoutApply(FrmChgLayout(engine_.DisplayMode, width, height, row));
+    GridLayoutApply(FrmChgLayout(engine_.DisplayMode, width, height, row, DateColumnTwips()));
+}
+
+// What a time stamp needs in the grid's font, the cell's margins included.
+int frmMain::DateColumnTwips() const {
+    const int margin =
+        VSFlexGrid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, VSFlexGrid) + 1;
+    const int text = VSFlexGrid->fontMetrics().horizontalAdvance(QStringLiteral("0000/00/00 00:00:00"));
+    return platform::PixelsToTwips(text + 2 * margin + 2, this);
 }
 
 void frmMain::GridLayoutApply(const GridLayout& layout) {
@@ -328,6 +365,8 @@ void frmMain::GridLayoutApply(const GridLayout& layout) {
     }
     const Qt::Alignment align =
         layout.align == CellAlign::Right ? (Qt::AlignRight | Qt::AlignVCenter) : Qt::AlignCenter;
+    cellAlign_ = align;
+    fixedRows_ = layout.fixedRows;
     for (int r = 0; r < layout.rows; ++r) {
         for (int c = 0; c < layout.cols; ++c) {
             QTableWidgetItem* cell = VSFlexGrid->item(r, c);
@@ -355,7 +394,18 @@ void frmMain::GridFixedRowShow(const GridLayout& layout) {
     }
 }
 
-void frmMain::GridClear() { VSFlexGrid->clearContents(); }
+// The data cells only: a detail grid keeps its header row, and every cell
+// the alignment of its layout.
+void frmMain::GridClear() {
+    for (int r = fixedRows_; r < VSFlexGrid->rowCount(); ++r) {
+        for (int c = 0; c < VSFlexGrid->columnCount(); ++c) {
+            if (QTableWidgetItem* cell = VSFlexGrid->item(r, c)) cell->setText(QString());
+        }
+    }
+}
+
+// Everything, before the grid is laid out anew.
+void frmMain::GridClearAll() { VSFlexGrid->clearContents(); }
 
 void frmMain::GridSizeSave() {
     GridRows = Count16(VSFlexGrid->rowCount());
@@ -377,6 +427,8 @@ void frmMain::Toolbar1_ButtonClick(const QString& key) {
         // Ends monitoring on this side at once; the unit is not told.
         engine_.LampState = kLampRed;
         engine_.CaptureEnd();
+    } else if (key == "Monitor") {
+        mnuSetmonitor_Click();
     } else if (key == "KyPc") {
         mnuSetKyPc_Click();
     }
@@ -416,6 +468,7 @@ QTableWidgetItem* frmMain::Cell(int row, int col) {
     if (cell == nullptr) {
         cell = new QTableWidgetItem;
         cell->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+        cell->setTextAlignment(cellAlign_);
         VSFlexGrid->setItem(row, col, cell);
     }
     return cell;
@@ -450,6 +503,11 @@ void frmMain::NoticeShow(const std::string& text, int16_t icon) {
 
 void frmMain::Beep() { QApplication::beep(); }
 
+// The shortcut can reach the item while its menu is off (monitoring).
+void frmMain::mnuFileSave_Click() {
+    if (console_ != nullptr && mnuFile->isEnabled()) console_->SplitShow();
+}
+
 void frmMain::mnuFileEnd_Click() { close(); }
 
 void frmMain::mnuSetAgain_Click() {
@@ -458,6 +516,10 @@ void frmMain::mnuSetAgain_Click() {
 }
 
 void frmMain::mnuSetKyPc_Click() { SetKyPcShow(); }
+
+void frmMain::mnuSetmonitor_Click() {
+    if (console_ != nullptr) console_->SetMonitorShow();
+}
 
 void frmMain::SetKyPcShow() {
     if (frmSetKyPc* open = SetKyPcWindow()) {
@@ -479,7 +541,7 @@ void frmMain::DisplayModeSet(int16_t mode) {
     mnuSetDspData->setChecked(mode == kDisplayData);
     mnuSetDspDetail->setChecked(mode == kDisplayDetail);
     engine_.DisplayMode = mode;
-    GridClear();
+    GridClearAll();
     FrmChg();
     GridSizeSave();
 }
@@ -500,10 +562,25 @@ void frmMain::DataColorChosen(bool sdLine, const QColor& chosen) {
     // A cancelled chooser and the same colour again change nothing.
     if (!chosen.isValid() || bgr == color) return;
     color = bgr;
-    GridClear();
+    GridClearAll();
     engine_.IniFileWrite();
     engine_.DataColorSet();
     FrmChg();
+}
+
+// The window reads the unit itself, so it opens only while the engine
+// leaves the line alone: a capture's records would end up in its dump.
+void frmMain::mnuSetExtension_Click() {
+    if (engine_.EngineState != kStateIdle || extension_ != nullptr) return;
+    auto message = [this](QWidget* owner, const std::string& text, int16_t icon, const std::string& title) {
+        msgBox_.Show(text, 1, owner, icon, title, kMsgModal);
+    };
+    frmExtension window(engine_, message, this, extensionAddress_, extensionLength_);
+    SubFormPlaceWindow(&window, this, "frmExtension");
+    extension_ = &window;
+    window.exec();
+    extensionAddress_ = window.ReadAddress();
+    extensionLength_ = window.ReadLength();
 }
 
 void frmMain::mnuHelpTopic_Click() {
@@ -525,11 +602,14 @@ frmSetKyPc* frmMain::SetKyPcWindow() const {
     return setKyPc_ != nullptr && setKyPc_->isVisible() ? setKyPc_.data() : nullptr;
 }
 
+frmExtension* frmMain::ExtensionWindow() const { return extension_.data(); }
+
 frmMessage* frmMain::MessageWindow() const {
     return message_ != nullptr && message_->isVisible() ? message_.data() : nullptr;
 }
 
 void frmMain::SubWindowsDelete() {
+    if (console_ != nullptr) console_->WindowsDelete();
     delete message_.data();
     delete setKyPc_.data();
 }
@@ -568,6 +648,7 @@ void frmMain::StepMessageUnload() {
 
 void frmMain::SettingsDialogsUnload() {
     if (frmSetKyPc* open = SetKyPcWindow()) open->close();
+    if (console_ != nullptr) console_->SettingsDialogsUnload();
 }
 
 }  // namespace mon

@@ -18,6 +18,7 @@
 #include <cstdint>
 #include <string>
 
+#include "ConsoleWindows.h"
 #include "EngineView.h"
 #include "MonitorView.h"
 #include "GridLayout.h"
@@ -33,6 +34,7 @@ namespace mon {
 
 class Engine;
 class clsMsgBox;
+class frmExtension;
 class frmMessage;
 class frmSetKyPc;
 
@@ -60,15 +62,22 @@ public:
     // Closes the step window and the PC-link dialog without their closing
     // steps, before the engine goes away.
     void SubWindowsDelete();
+    // The console's windows, opened from the menus and the toolbar; none
+    // leaves those items doing nothing.
+    void ConsoleSet(ConsoleWindows* console) { console_ = console; }
 
     void Toolbar1_ButtonClick(const QString& key);
+    void mnuFileSave_Click();
     void mnuFileEnd_Click();
     void mnuSetAgain_Click();
     void mnuSetKyPc_Click();
+    void mnuSetmonitor_Click();
     void mnuSetDspData_Click();
     void mnuSetDspDetail_Click();
     void mnuSetColorSd_Click();
     void mnuSetColorRd_Click();
+    // Shows the maintenance window modal while the engine is idle.
+    void mnuSetExtension_Click();
     void mnuHelpTopic_Click();
     void mnuHelpVersion_Click();
     // What the colour menus do once the chooser has answered; an invalid
@@ -77,6 +86,7 @@ public:
 
     frmSetKyPc* SetKyPcWindow() const;
     frmMessage* MessageWindow() const;
+    frmExtension* ExtensionWindow() const;
 
     // EngineView
     void LampColorSet(uint32_t bgr) override;
@@ -112,13 +122,16 @@ public:
     QMenu* mnuFile = nullptr;
     QMenu* mnuSet = nullptr;
     QMenu* mnuHelp = nullptr;
+    QAction* mnuFileSave = nullptr;
     QAction* mnuFileEnd = nullptr;
     QAction* mnuSetAgain = nullptr;
     QAction* mnuSetKyPc = nullptr;
+    QAction* mnuSetmonitor = nullptr;
     QAction* mnuSetDspData = nullptr;
     QAction* mnuSetDspDetail = nullptr;
     QAction* mnuSetColorSd = nullptr;
     QAction* mnuSetColorRd = nullptr;
+    QAction* mnuSetExtension = nullptr;  // never visible; the key chord opens it too
     QAction* mnuHelpTopic = nullptr;
     QAction* mnuHelpVersion = nullptr;
 
@@ -134,6 +147,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    bool ExtensionChord(const QEvent* event) const;
     void Design();
     void DesignToolbar();
     void DesignMenus();
@@ -152,6 +166,8 @@ private:
     void GridResized();
     QTableWidgetItem* Cell(int row, int col);
     void GridLayoutApply(const GridLayout& layout);
+    int DateColumnTwips() const;
+    void GridClearAll();
     void GridFixedRowShow(const GridLayout& layout);
     void GridSizeSave();
     void DisplayModeSet(int16_t mode);
@@ -164,7 +180,15 @@ private:
     std::string version_;
     QPointer<frmSetKyPc> setKyPc_;
     QPointer<frmMessage> message_;
+    ConsoleWindows* console_ = nullptr;
+    QPointer<frmExtension> extension_;
+    // What the maintenance window read last, for its next opening.
+    uint32_t extensionAddress_ = 0;
+    int16_t extensionLength_ = 0;
     bool busyPointer_ = false;
+    // The alignment of the grid's cells and its header rows, as last laid out.
+    Qt::Alignment cellAlign_ = Qt::AlignCenter;
+    int fixedRows_ = 0;
 };
 
 }  // namespace mon

@@ -50,6 +50,24 @@ TEST(VbFormat, LiteralsAroundAndEmptyPattern) {
     EXPECT_EQ(FormatNumber(-1e-5, ""), "-0.00001");
 }
 
+TEST(VbFormat, GeneralNumberIsTheShortestFifteenDigitText) {
+    EXPECT_EQ(GeneralNumber(65), "65");
+    EXPECT_EQ(GeneralNumber(1.5), "1.5");
+    EXPECT_EQ(GeneralNumber(0), "0");
+    EXPECT_EQ(GeneralNumber(-0.0), "0");
+    EXPECT_EQ(GeneralNumber(-1), "-1");
+    EXPECT_EQ(GeneralNumber(0.1 + 0.2), "0.3");
+    EXPECT_EQ(GeneralNumber(123456789012345), "123456789012345");
+    EXPECT_EQ(GeneralNumber(1e15), "1E+15");
+    EXPECT_EQ(GeneralNumber(1e16), "1E+16");
+    EXPECT_EQ(GeneralNumber(72057594037927935.0), "7.20575940379279E+16");
+    EXPECT_EQ(GeneralNumber(999999999999999.9), "1E+15");
+    EXPECT_EQ(GeneralNumber(0.0001), "0.0001");
+    EXPECT_EQ(GeneralNumber(0.00001), "1E-05");
+    EXPECT_EQ(GeneralNumber(-1.5e-7), "-1.5E-07");
+    EXPECT_EQ(GeneralNumber(1.5e200), "1.5E+200");
+}
+
 TEST(VbFormat, HexUpperPadsButNeverCuts) {
     EXPECT_EQ(HexUpper(10), "A");
     EXPECT_EQ(HexUpper(10, 2), "0A");

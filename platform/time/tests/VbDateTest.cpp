@@ -64,6 +64,13 @@ TEST(VbDate, FormatAndParseAreInverse) {
     EXPECT_EQ(ParseDateTime("1899/12/29 06:00:00"), -1.25);
     EXPECT_EQ(ParseDate("2000/01/01"), 36526.0);
     EXPECT_EQ(ParseTime("18:00:01"), 0.75 + 1.0 / 86400);
+
+    // WholeSecond is the round trip through the text, without the text.
+    const double base = *MakeDate({2026, 12, 9, 23, 59, 0});
+    for (const double d : {base, base + 59.6 / 86400, base + 127.0 / 86400, base + 0.4 / 86400,
+                         -1.99999999, 1e300, -1e300, 0.0}) {
+        EXPECT_EQ(WholeSecond(d), ParseDateTime(FormatDateTime(d)).value()) << d;
+    }
 }
 
 TEST(VbDate, ParseRejectsAnythingButTheExactForm) {

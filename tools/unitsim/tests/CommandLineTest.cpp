@@ -56,12 +56,34 @@ TEST(CommandLineTest, TakesEveryOption) {
     EXPECT_EQ(always->options.wrongReadBackTimes, -1);
 }
 
+TEST(CommandLineTest, TakesTheMaintenanceFaults) {
+    const auto line = Parse({"--download-result", "3", "--short-memory-reply", "5"});
+    ASSERT_TRUE(line.has_value());
+    EXPECT_EQ(line->options.maintenance.downloadResult, 3);
+    EXPECT_EQ(line->options.maintenance.memoryReplyBytes, 5);
+    EXPECT_EQ(Parse({})->options.maintenance.downloadResult, -1);
+}
+
+TEST(CommandLineTest, TakesTheLanLineAndItsFaults) {
+    const auto line = Parse({"--lan", "0", "--lan-status", "0,0,1,0,0,255", "--lan-noise"});
+    ASSERT_TRUE(line.has_value());
+    EXPECT_EQ(line->options.lanPort, 0);
+    EXPECT_EQ(line->options.lanStatus, (lan::LineStatus {0, 0, 1, 0, 0, 255}));
+    EXPECT_TRUE(line->options.lanNoise);
+    const auto serial = Parse({});
+    ASSERT_TRUE(serial.has_value());
+    EXPECT_EQ(serial->options.lanPort, -1);
+    EXPECT_EQ(serial->options.lanStatus, lan::kLinesOn);
+}
+
 TEST(CommandLineTest, RejectsBadLinesWithAReason) {
     const std::vector<std::vector<std::string>> bad {
         {"--model", "3"}, {"--model"}, {"--clock-offset", "x"}, {"--wrong-read-back", "D"},
         {"--wrong-read-back", "B2"}, {"--wrong-read-back", "B:x"}, {"--fast"},
         {"--stream", "0"}, {"--stream", "x"}, {"--stream", "500:"}, {"--stream", "500:0"},
-        {"--stream"},
+        {"--stream"}, {"--lan", "65536"}, {"--lan", "-2"}, {"--lan-status", "0,0,1,0,0"},
+        {"--lan-status", "0,0,1,0,0,0,0"}, {"--lan-status", "0,0,256,0,0,0"}, {"--lan-status", "0,,1,0,0,0"},
+        {"--lan", "0", "--link", "/tmp/ky"}, {"--download-result", "10"}, {"--download-result", "x"},
     };
     for (const auto& args : bad) {
         std::string error;

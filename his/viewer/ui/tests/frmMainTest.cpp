@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QDropEvent>
 #include <QMimeData>
+#include <QProcess>
 #include <QUrl>
 
 #include "FileSizeLimit.h"
@@ -263,6 +264,22 @@ TEST(SiblingProgramMenus, AreEnabledOnlyForProgramsPresentAtLoad) {
     f.Main->Form_Load("");
     EXPECT_FALSE(f.Main->mnuMonitor->isEnabled());
     EXPECT_TRUE(f.Main->mnuProtocol->isEnabled());
+}
+
+// The build puts the analyser beside the viewer; the menu finds it there
+// and the program it names starts.
+TEST(SiblingProgramMenus, FindTheBuiltAnalyserBesideTheViewer) {
+    const SiblingPrograms built = SiblingProgramsFind(KY_BINARY_DIR "/bin");
+    ASSERT_TRUE(built.DissectoFound) << built.DissectoPath;
+    QProcess analyser;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    analyser.setProcessEnvironment(env);
+    analyser.start(QString::fromStdString(built.DissectoPath), QStringList());
+    ASSERT_TRUE(analyser.waitForStarted(10000));
+    EXPECT_FALSE(analyser.waitForFinished(1500)) << "the analyser runs until its window closes";
+    analyser.kill();
+    analyser.waitForFinished(5000);
 }
 
 TEST_F(MainWindow, TheColourCommandWritesRewindoIniEvenWhenNothingChanged) {

@@ -1,11 +1,13 @@
-// The whole program on a fake library and clock, started in a folder of
-// its own. The loop's timer is stopped: tests run passes by hand.
+// The whole program on a fake library (its record functions the real
+// library's) and clock, started in a folder of its own. The loop's timer is
+// stopped: tests run passes by hand.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include "CapturoApp.h"
 #include "FakePortello.h"
+#include "RealPortello.h"
 #include "frmMessage.h"
 #include "frmSetKyPc.h"
 #include "platform/file/tests/TempFolder.h"
@@ -31,7 +33,7 @@ protected:
     }
 
     TempFolder dir_;
-    FakePortello api_;
+    FakePortello api_{&RealPortello()};
     FakeClock clock_;
     CapturoApp app_{api_, clock_, dir_.path()};
 };

@@ -31,6 +31,17 @@ TEST(FrmChgLayout, ANarrowDetailGridGivesTheLastColumnNoWidth) {
     EXPECT_EQ(FrmChgLayout(kDisplayDetail, 7601, 3000, kRow).colWidths.back(), 1);
 }
 
+TEST(FrmChgLayout, ADateWiderThanItsColumnTakesItsWidthFromTheLastColumn) {
+    const GridLayout wide = FrmChgLayout(kDisplayDetail, 9000, 3000, kRow, 2300);
+    EXPECT_EQ(wide.colWidths[kDetailDateCol], 2300);
+    EXPECT_EQ(wide.colWidths.back(), 1100);
+    EXPECT_EQ(std::accumulate(wide.colWidths.begin(), wide.colWidths.end(), 0), 9000);
+    EXPECT_EQ(FrmChgLayout(kDisplayDetail, 7700, 3000, kRow, 2300).colWidths.back(), 0);
+    EXPECT_EQ(FrmChgLayout(kDisplayDetail, 9000, 3000, kRow, 1500).colWidths[kDetailDateCol], 2000)
+        << "never narrower than designed";
+    EXPECT_EQ(FrmChgLayout(kDisplayData, 8000, 3000, kRow, 2300).colWidths, std::vector<int>(19, 400));
+}
+
 TEST(FrmChgLayout, DataModeFillsTheWidthWithCellsOf400TwipsLessOne) {
     const GridLayout g = FrmChgLayout(kDisplayData, 8000, 3000, kRow);
     EXPECT_EQ(g.cols, 19);

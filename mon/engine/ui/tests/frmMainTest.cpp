@@ -46,7 +46,10 @@ TEST_F(CapturoFixture, LoadLeavesTheIdleToolbarAndTheDetailMode) {
     EXPECT_TRUE(enabled("KyPc"));
     EXPECT_EQ(main().Buttons.Button("KyPc")->toolTip(), "KY_PC設定");
     EXPECT_TRUE(main().mnuSet->menuAction()->isEnabled());
-    EXPECT_EQ(main().Buttons.Button("Monitor"), nullptr) << "no device settings window yet";
+    EXPECT_TRUE(enabled("Monitor"));
+    EXPECT_EQ(main().Buttons.Button("Monitor")->toolTip(), "モニタ設定");
+    EXPECT_EQ(main().Buttons.Keys(), QStringList({"Start", "Stop", "Kill", "Monitor", "KyPc"}));
+    EXPECT_EQ(main().mnuFileSave->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
     EXPECT_TRUE(main().mnuSetDspDetail->isChecked());
     EXPECT_FALSE(main().mnuSetDspData->isChecked());
     EXPECT_EQ(main().VSFlexGrid->columnCount(), 13);

@@ -10,6 +10,7 @@
 
 #include "CapturoFixture.h"
 #include "frmMsgBox.h"
+#include "platform/ui/Twips.h"
 
 namespace mon {
 namespace {
@@ -198,6 +199,43 @@ TEST_F(PcLinkDialog, TheMaximumFileCountTakesDigitsOnly) {
     d().txtFileMax->clear();
     QTest::keyClicks(d().txtFileMax, "1a2-3");
     EXPECT_EQ(d().txtFileMax->text(), "123");
+}
+
+// What a window manager does: it puts a new window in place as the window
+// appears, after the program asked for it to be shown.
+class WindowManagerPlaces : public QObject {
+public:
+    WindowManagerPlaces(QWidget& window, QPoint at) : window_(window), at_(at) { window.installEventFilter(this); }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == &window_ && event->type() == QEvent::Show) {
+            window_.removeEventFilter(this);
+            QTimer::singleShot(0, &window_, [this] { window_.move(at_); });
+        }
+        return false;
+    }
+
+private:
+    QWidget& window_;
+    QPoint at_;
+};
+
+TEST(PcLinkDialogAtStartUp, OpensAgainstTheMainWindowWhereItAppeared) {
+    TempFolder dir;
+    test::FakePortello api;
+    test::FakeClock clock;
+    CapturoApp app(api, clock, dir.path());
+    const QPoint at(40, 30);
+    WindowManagerPlaces manager(app.MainWindow(), at);
+    app.Start(false);
+    app.Driver().Stop();
+    QCoreApplication::processEvents();
+    const QPoint main = app.MainWindow().geometry().topLeft();
+    ASSERT_GE(main.x(), at.x()) << "the window manager has placed the window";
+    frmSetKyPc* dialog = app.MainWindow().SetKyPcWindow();
+    ASSERT_NE(dialog, nullptr);
+    const int step = platform::TwipsToPixels(300, dialog);
+    EXPECT_EQ(dialog->geometry().topLeft(), main + QPoint(step, step)) << "300 twips right of and below it";
+    app.Finish();
 }
 
 }  // namespace

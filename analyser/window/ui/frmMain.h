@@ -1,0 +1,305 @@
+// The analyser's main window: the paged frame chart between two comment
+// columns, the device-name boxes, the navigation strip, the toolbar, two
+// status bars and the menus. It holds the open document (gProtocol), its
+// rows (gFilter) and the chart's model; its handlers call the chart's
+// paging and layout rules and draw what they decide.
+//
+// Later windows plug in through the public operations below and through
+// SetCommand, which gives a menu item its handler: an item without one
+// stays disabled.
+#pragma once
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "AnalyserState.h"
+#include "ChartLayout.h"
+#include "ChartModel.h"
+#include "FontColorDialog.h"
+#include "platform/ui/KeyedActions.h"
+#include "platform/ui/KeyedPanels.h"
+#include "platform/ui/MsgBoxCore.h"
+
+class QCloseEvent;
+class QResizeEvent;
+
+namespace analyser::ui {
+
+class ChartSplitter;
+class CommentColumn;
+class FrameChart;
+class ProtocolRowSource;
+
+class frmMain : public QMainWindow {
+    Q_OBJECT
+
+public:
+    static constexpr char kTitle[] = "Nubera Pro";
+    static constexpr char kHelpFile[] = "Dissecto.chm";
+    static constexpr int kClientWidth = 6765;  // twips, the first client area
+    static constexpr int kClientHeight = 5295;
+
+    explicit frmMain(std::string programFolder);
+    ~frmMain() override;
+
+    // The load step up to showing the window.
+    void Form_Load();
+    // The start-up's last step: opens the command-line file when it names
+    // an existing file; anything else is ignored without a message.
+    void CommandLineOpen(const std::string& text);
+
+    // --- operations the dialogs call ----------------------------------------
+    // Makes a row current (clamped), pages the chart to it and fills the
+    // status panels. The one way to move in the chart.
+    void fCurrentFrameChange(int64_t row);
+    // The message panel; "" clears it.
+    void fTextSetOnStatusBar(const std::string& text);
+    // Opens a frame file with the configuration its header names. The
+    // open document, its comments and its rows are replaced only when the
+    // new file was read; a failure shows its message and keeps them.
+    bool fFileOpenKYP(const std::string& vKYPFileName, const std::string& vKYFFileName = "");
+    // Makes current the row that shows frame, or says "見つかりませんでした".
+    void fFrameNoJump(int32_t frame);
+    // Rebuilds the row table: with a readable link table the rows carry
+    // its names, otherwise their bytes in the checked display code.
+    void fSetTblRelation(const std::string& vLinkFile, bool vInit);
+    // Redraws the page from row top (the chart keeps its current row).
+    void fPageDraw(int32_t top);
+    // A plain message box of the program (title "Nubera Pro").
+    void MsgShow(const std::string& text, int16_t icon);
+
+    // --- state the dialogs read -----------------------------------------------
+    AnalyserState& State() { return state_; }
+    const ChartModel& Chart() const { return chart_; }
+    ChartMarks& Marks() { return chart_.Marks; }
+    int32_t CurrentRow() const { return chart_.Paging.CurrentRow(); }
+    int32_t FrameCount() const { return mFrameCount_; }
+    // The row table's entry of a frame (caption, arrow, colour).
+    RowEntry TableEntry(int32_t frame) const { return chart_.Rows.Entry(frame); }
+    FrameViewCode ViewCode() const;
+
+    // --- menu commands ---------------------------------------------------------
+    // Gives item its handler and switches it on as the window's state
+    // allows; an empty handler switches it off for good.
+    void SetCommand(QAction* item, std::function<void()> handler);
+    bool HasCommand(const QAction* item) const;
+    // Runs item's handler, as choosing it does.
+    void RunCommand(QAction* item);
+    // Called when the window goes to its closed state (the find and filter
+    // windows close then).
+    void AddClosedStateHook(std::function<void()> hook);
+
+    void mnuFileOpen_Click();
+    void mnuFileOpenWithKYF_Click();
+    void mnuFileExit_Click();
+    void mnuViewCode_Click(FrameViewCode code);
+    void mnuViewWidth_Click(ChartSize size);
+    void mnuViewFont_Click();
+    void mnuViewArrangement_Click();
+    void mnuHelpTopic_Click();
+    void Toolbar1_ButtonClick(const QString& key);
+
+    void cmdBeforeBegin_Click();
+    void cmdBefore_Click();
+    void cmdBeforePage_Click();
+    void cmdNext_Click();
+    void cmdNextPage_Click();
+    void cmdNextEnd_Click();
+    void picFrameView_KeyDown(int keyCode);
+    void txtCurrentFrame_Enter();
+
+    // --- seams: the common dialogs and pop-ups, replaced by tests --------------
+    // The open dialog: title, filter; "" is a Cancel.
+    std::function<std::string(const QString& title, const QString& filter)> OpenFileAsk;
+    // The frame configuration picker (the file picker's KYF list); "" is a
+    // Cancel. Until it is set, "フレーム構成ファイルを指定して開く" is off.
+    std::function<std::string()> FrameConfigPick;
+    std::function<std::optional<FontChoice>(const FontChoice& start)> FontAsk;
+    std::function<void(QMenu* menu, const QPoint& globalPos)> PopupRun;
+    // Every message box goes through here; tests record them.
+    std::function<void(const std::string& text, int16_t icon)> MessageShow;
+    // Called for every row a page draws; tests make it fail.
+    std::function<void(int32_t row)> RowDrawProbe;
+
+    // --- controls, open to callers like a designed form's ------------------------
+    QWidget* Client = nullptr;
+    QToolBar* Toolbar1 = nullptr;
+    platform::KeyedActions Buttons;
+    QStatusBar* StatusBar1 = nullptr;
+    QStatusBar* StatusBar2 = nullptr;
+    platform::KeyedPanels Panels;
+    QLineEdit* txtDevice[2] = {};
+    CommentColumn* picCommentsL = nullptr;
+    FrameChart* picFrameView = nullptr;
+    CommentColumn* picCommentsR = nullptr;
+    ChartSplitter* imgSplitter[2] = {};
+    QWidget* picSplitter[2] = {};
+    QFrame* frameInfo = nullptr;
+    QLabel* lblFrameInfo = nullptr;
+    QWidget* Picture1 = nullptr;
+    QPushButton* cmdBeforeBegin = nullptr;
+    QPushButton* cmdBeforePage = nullptr;
+    QPushButton* cmdBefore = nullptr;
+    QLineEdit* txtCurrentFrame = nullptr;
+    QPushButton* cmdNext = nullptr;
+    QPushButton* cmdNextPage = nullptr;
+    QPushButton* cmdNextEnd = nullptr;
+    QLabel* lblFrameMax = nullptr;
+
+    QMenu* mnuFile = nullptr;
+    QAction* mnuFileOpen = nullptr;
+    QAction* mnuFileOpenWithKYF = nullptr;
+    QAction* mnuFileSaveOver = nullptr;
+    QMenu* mnuFileSave = nullptr;
+    QAction* mnuFileSaveAll = nullptr;
+    QAction* mnuFileSaveLimit = nullptr;
+    QAction* mnuFilePrint = nullptr;
+    QMenu* mnuFileCsv = nullptr;
+    QAction* mnuFileCsvAll = nullptr;
+    QAction* mnuFileCsvLimit = nullptr;
+    QAction* mnuFileExit = nullptr;
+    QMenu* mnuEdit = nullptr;
+    QAction* mnuEditFilter = nullptr;
+    QMenu* mnuEditRelation = nullptr;
+    QAction* mnuEditRelationSet = nullptr;
+    QAction* mnuEditRelationUndo = nullptr;
+    QAction* mnuEditJump = nullptr;
+    QMenu* mnuEditMarkJump = nullptr;
+    QAction* mnuEditMarkJumpBegin = nullptr;
+    QAction* mnuEditMarkJumpEnd = nullptr;
+    QAction* mnuEditMarkJumpLine = nullptr;
+    QAction* mnuEditMarkJumpMark[6] = {};  // 1 to 5
+    QMenu* mnuEditMarkSet = nullptr;
+    QAction* mnuEditMarkSetBegin = nullptr;
+    QAction* mnuEditMarkSetEnd = nullptr;
+    QAction* mnuEditMarkSetMark[6] = {};  // 1 to 5
+    QAction* mnuEditSerch = nullptr;
+    QMenu* mnuView = nullptr;
+    QAction* mnuViewDetail = nullptr;
+    QAction* mnuViewHistory = nullptr;
+    QAction* mnuViewArrangement = nullptr;
+    QAction* mnuViewLine3 = nullptr;
+    QAction* mnuViewHex = nullptr;
+    QAction* mnuViewAscii = nullptr;
+    QAction* mnuViewUnicode = nullptr;
+    QAction* mnuViewShiftJIS = nullptr;
+    QMenu* mnuViewWidth = nullptr;
+    QAction* mnuViewWidthL = nullptr;
+    QAction* mnuViewWidthM = nullptr;
+    QAction* mnuViewWidthS = nullptr;
+    QAction* mnuViewFont = nullptr;
+    QMenu* mnuTool = nullptr;
+    QAction* mnuToolConvert = nullptr;
+    QAction* mnuToolFrameMake = nullptr;
+    QAction* mnuToolLink = nullptr;
+    QMenu* mnuHelp = nullptr;
+    QAction* mnuHelpTopic = nullptr;
+    QAction* mnuHelpAbout = nullptr;
+    QMenu* mnuRight = nullptr;
+    QAction* mnuRightHead = nullptr;
+    QAction* mnuRightOpen = nullptr;
+    QAction* mnuRightsCommentsL = nullptr;
+    QAction* mnuRightsCommentsR = nullptr;
+    QAction* mnuRightLine2 = nullptr;
+    QAction* mnuRightJump = nullptr;
+    QMenu* mnuRightMarkJump = nullptr;
+    QAction* mnuRightMarkJumpBegin = nullptr;
+    QAction* mnuRightMarkJumpEnd = nullptr;
+    QAction* mnuRightMarkJumpLine = nullptr;
+    QAction* mnuRightMarkJumpMark[6] = {};  // 1 to 5
+    QMenu* mnuRightMarkSet = nullptr;
+    QAction* mnuRightMarkSetBegin = nullptr;
+    QAction* mnuRightMarkSetEnd = nullptr;
+    QAction* mnuRightMarkSetMark[6] = {};  // 1 to 5
+    QAction* mnuRightLine4 = nullptr;
+    QAction* mnuRightTail = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // frmMainDesign.cpp: the controls, menus and bars.
+    void Design();
+    void DesignToolbar();
+    void DesignStatusBars();
+    void DesignPanes();
+    void DesignFrameInfo();
+    void DesignFileMenu();
+    void DesignEditMenu();
+    void DesignViewMenu();
+    void DesignToolHelpMenus();
+    void DesignPopup();
+    QAction* Item(QMenu* menu, const char* name, const char* caption, const char* shortcut = nullptr);
+    QMenu* SubMenu(QMenu* parent, const char* name, const char* caption);
+    void MarkItems(QMenu* menu, const char* prefix, QAction* (&items)[6], bool ampersand);
+    void DefaultSeams();
+    void OwnCommands();
+    void fChartControlsInit();
+
+    // frmMainOpen.cpp: the open roads and the two window states.
+    enum class OpenRoad { Menu, WithConfig, Direct };
+    int16_t OpenSequence(const std::string& path, const std::string& configPath, OpenRoad road);
+    void OpenFailureShow(int16_t result, const std::string& path, const std::string& configPath,
+                         OpenRoad road);
+    void fFileOpenFlgChange(bool vOpen);
+    void CommandStatesApply();
+    void StatusBar2Show();
+    void FileDrop(const QString& path);
+    void FolderRemember(std::string& folder, const std::string& chosenPath);
+
+    // frmMainChart.cpp: drawing, navigation and layout.
+    void ChartSync();
+    SlotHeights SlotMeasure(int32_t row) const;
+    void ChangeApply(const ChartChange& change);
+    void Navigate(ChartChange (ChartPaging::*step)());
+    void FramePanelsFill(int32_t row);
+    void ChartRepaint();
+    void DrawFailed();
+    void fDeviceNameSet(const std::string& name, int index);
+    void fSizeControls(int a, int b);
+    void Form_Resize();
+    WindowMetrics Metrics() const;
+    void Place(QWidget* widget, const PaneRect& rect);
+    void ChartSizeSet(ChartSize size);
+    void SlotPressed(int slot, int button);
+    void SlotClicked(int slot);
+    void SlotDoubleClicked(int slot, int button);
+    void EmptyPressed(int button, const QPoint& globalPos);
+    void Popup(const QPoint& globalPos);
+    void SplitterDown(int index);
+    void SplitterMove(int index, int x);
+    void SplitterUp(int index);
+    void Redraw();
+
+    AnalyserState state_;
+    ChartModel chart_;
+    std::unique_ptr<ProtocolRowSource> rowSource_;
+    int32_t mFrameCount_ = 0;
+    int mLastButton_ = 0;
+    int splitterLeft_[2] = {};  // imgSplitter(k).Left, twips
+    int barLeft_[2] = {};       // picSplitter(k).Left
+    bool mSplitterMoving_ = false;
+    bool drawFailing_ = false;
+    ChartSize chartSize_ = ChartSize::Small;
+    std::vector<QAction*> items_;  // every menu item, for the state switches
+    std::map<const QAction*, std::function<void()>> commands_;
+    std::vector<std::function<void()>> closedHooks_;
+    platform::MsgBoxCore msgBox_;
+};
+
+}  // namespace analyser::ui
