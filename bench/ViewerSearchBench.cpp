@@ -6,7 +6,9 @@
 
 #include <map>
 #include <memory>
+#include <string>
 #include <string_view>
+#include <utility>
 
 #include "FindSearch.h"
 #include "GridSetup.h"
@@ -61,6 +63,46 @@ void Search(benchmark::State& state, const char* pattern, bool downward) {
     state.SetComplexityN(units);
 }
 
+// The data that costs a search most: every byte of the line could begin a
+// match and almost every one continues it (one letter throughout, or two
+// alternating), with a twenty-byte pattern that fails only at its end, at
+// its start or in its middle. Nothing is found, so the whole line is read.
+const store::clsCommon& UniformHistory(int units, bool alternating) {
+    static std::map<std::pair<int, bool>, std::unique_ptr<store::clsCommon>> made;
+    auto& doc = made[{units, alternating}];
+    if (doc) return *doc;
+    doc = std::make_unique<store::clsCommon>();
+    for (int i = 0; i < units; ++i) {
+        const auto data = static_cast<uint8_t>(alternating && i % 2 == 1 ? 'B' : 'A');
+        doc->RecordAdd(45000.0 + (i / 6) / 86400.0, 0x80, data);
+    }
+    return *doc;
+}
+
+void WorstCase(benchmark::State& state, bool alternating, const std::string& pattern) {
+    const int units = static_cast<int>(state.range(0));
+    const store::clsCommon& doc = UniformHistory(units, alternating);
+    viewer::ViewerState st;
+    st.FileLoaded = true;
+    viewer::HistoryAttach(st, doc);
+    viewer::GridLayout(st, doc, kGridWidth, kGridHeight, 255);
+    st.FindPattern = pattern;
+    st.FindKinds = std::string(pattern.size(), '0');
+    for (auto _ : state) {
+        viewer::FindSearch search(st, doc, {viewer::kFindSd, true}, {1, 3});
+        const viewer::FindResult r = search.StrFind(1, units);
+        if (r.Hit) state.SkipWithError("unexpected hit");
+    }
+    state.SetBytesProcessed(state.iterations() * units);
+    state.SetLabel("goal >= 1 GB/s");
+}
+
+const std::string kA19(19, 'A');
+void BM_FindWorstFailsAtEnd(benchmark::State& s) { WorstCase(s, false, kA19 + "B"); }
+void BM_FindWorstFailsAtStart(benchmark::State& s) { WorstCase(s, false, "B" + kA19); }
+void BM_FindWorstFailsInMiddle(benchmark::State& s) { WorstCase(s, false, kA19.substr(9) + "B" + kA19.substr(10)); }
+void BM_FindWorstAlternating(benchmark::State& s) { WorstCase(s, true, "ABABABABABABABABABAC"); }
+
 void BM_FindNearEndDownward(benchmark::State& s) { Search(s, "KY", true); }
 void BM_FindNearEndUpward(benchmark::State& s) { Search(s, "KY", false); }
 void BM_FindAbsent(benchmark::State& s) { Search(s, "ZZ", true); }
@@ -72,4 +114,8 @@ BENCHMARK(BM_FindNearEndDownward)->Arg(125000)->Arg(250000)->Arg(500000)->Arg(10
 BENCHMARK(BM_FindNearEndUpward)->Arg(125000)->Arg(250000)->Arg(500000)->Arg(1000000)->Complexity(benchmark::oN);
 BENCHMARK(BM_FindAbsent)->Arg(125000)->Arg(250000)->Arg(500000)->Arg(1000000)->Complexity(benchmark::oN);
 BENCHMARK(BM_FindAbsentUpward)->Arg(125000)->Arg(250000)->Arg(500000)->Arg(1000000)->Complexity(benchmark::oN);
+BENCHMARK(BM_FindWorstFailsAtEnd)->Arg(1000000)->Arg(10000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FindWorstFailsAtStart)->Arg(1000000)->Arg(10000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FindWorstFailsInMiddle)->Arg(1000000)->Arg(10000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FindWorstAlternating)->Arg(1000000)->Arg(10000000)->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();

@@ -10,6 +10,7 @@
 
 #include "PortelloModel.h"
 #include "RewindoApp.h"
+#include "platform/ui/QtTranslation.h"
 
 namespace {
 
@@ -33,6 +34,7 @@ int RunRewindo(int argc, char** argv) {
 int main(int argc, char** argv) {
     QApplication qt(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(viewer::ui::RewindoApp::kAppTitle));
+    platform::QtJapaneseLoad(qt);
     try {
         return RunRewindo(argc, argv);
     } catch (const std::exception& e) {

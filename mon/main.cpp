@@ -13,6 +13,7 @@
 #include "CapturoConsole.h"
 #include "EngineClock.h"
 #include "PortelloApi.h"
+#include "platform/ui/QtTranslation.h"
 
 namespace {
 
@@ -47,6 +48,7 @@ int RunCapturo() {
 int main(int argc, char** argv) {
     QApplication qt(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(mon::CapturoApp::kAppTitle));
+    platform::QtJapaneseLoad(qt);
     try {
         return RunCapturo();
     } catch (const std::exception& e) {

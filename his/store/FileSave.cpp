@@ -1,5 +1,7 @@
 #include "FileSave.h"
 
+#include <algorithm>
+#include <charconv>
 #include <string_view>
 
 #include "Ky2LineBuilder.h"
@@ -39,10 +41,6 @@ std::string TriggerLine(const clsCommon& doc, int i) {
                   doc.RdChar(i), doc.RdCharAt(i), Num(doc.RdCount(i)), Num(doc.AfterLength(i)));
 }
 
-void WriteText(platform::AtomicFile& file, const std::string& utf8) {
-    file.Write(platform::Utf8ToCp932(utf8));
-}
-
 }  // namespace
 
 std::string Ky2HeaderText(const clsCommon& doc, const std::string& precedFile,
@@ -66,12 +64,12 @@ std::string Ky2HeaderText(const clsCommon& doc, const std::string& precedFile,
 
 void HistoryDataWrite(const clsCommon& doc, platform::AtomicFile& file, const SaveRange& range) {
     const Bounds b = RangeBounds(doc, range);
+    if (b.first < 0) return;
     Ky2LineBuilder builder;
     std::string out;
-    for (int32_t i = b.first; i <= b.last; ++i) {
-        const HistoryRecord* r = doc.Record(i);
-        if (!r) break;
-        builder.Add(out, r->DateTime, r->Attr, r->Data, r->TimIndex, r->TimValue);
+    for (RecordStore::Cursor c(doc.Records(), b.first); !c.AtEnd() && c.Index() <= b.last; c.Next()) {
+        const HistoryRecord& r = c.Record();
+        builder.Add(out, r.DateTime, r.Attr, r.Data, r.TimIndex, r.TimValue);
         if (out.size() >= kChunk) {
             file.Write(out);
             out.clear();
@@ -128,17 +126,38 @@ std::string CsvSettingWrite(const clsCommon& doc, int32_t record) {
 
 namespace {
 
-std::string CsvRecordColumns(int32_t index, const HistoryRecord& r) {
-    const bool rd = r.Flag(kAttrRd) == 1;
-    auto flag = [&r](UnitAttr mask) { return std::string(r.Flag(mask) ? "1" : ""); };
-    std::string err = GetHexErrText(r.Data, r.Flag(kAttrParity), r.Flag(kAttrOver),
-                                    r.Flag(kAttrFlam)).substr(0, 1);
-    if (err == " ") err.clear();
-    const std::string chrTime =
-        r.TimIndex == kCharTimeNone ? "" : std::to_string(CharTimeScaled(r.TimIndex, r.TimValue));
-    return Joined(Num(index + 1), rd ? "" : Num(r.SdCount), rd ? Num(r.RdCount) : "",
-                  FormatStamp(r.DateTime), platform::HexUpper(r.Data, 2), flag(kAttrSame), flag(kAttrRd),
-                  flag(kAttrJis7), flag(kAttrTrig), err, chrTime) + ",";
+// The record columns of one row, each followed by ",". Every one of them is
+// ASCII, so they go into the file as they stand. The row is put together in
+// a small buffer and appended at once: files of millions of rows are made.
+void CsvRecordColumns(std::string& out, int32_t index, const HistoryRecord& r,
+                      std::string_view stamp) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    char row[128];  // numbers of at most 11 characters, a 19-character stamp
+    char* p = row;
+    auto number = [&p](int64_t v) { p = std::to_chars(p, p + 20, v).ptr; };
+    const bool rd = (r.Attr & kAttrRd) != 0;
+    number(int64_t{index} + 1);
+    *p++ = ',';
+    if (!rd) number(r.SdCount);
+    *p++ = ',';
+    if (rd) number(r.RdCount);
+    *p++ = ',';
+    p = std::copy(stamp.begin(), stamp.end(), p);
+    *p++ = ',';
+    *p++ = kHex[r.Data >> 4];
+    *p++ = kHex[r.Data & 15];
+    *p++ = ',';
+    for (UnitAttr flag : {kAttrSame, kAttrRd, kAttrJis7, kAttrTrig}) {
+        if (r.Attr & flag) *p++ = '1';
+        *p++ = ',';
+    }
+    if (r.Attr & (kAttrParity | kAttrOver | kAttrFlam)) {
+        *p++ = GetHexErrText(r.Data, r.Flag(kAttrParity), r.Flag(kAttrOver), r.Flag(kAttrFlam))[0];
+    }
+    *p++ = ',';
+    if (r.TimIndex != kCharTimeNone) number(CharTimeScaled(r.TimIndex, r.TimValue));
+    *p++ = ',';
+    out.append(row, static_cast<size_t>(p - row));
 }
 
 }  // namespace
@@ -150,21 +169,34 @@ int CsvSave(const clsCommon& doc, const std::string& fileName, const SaveRange& 
         "BaudRate,MemoryMode,ErrStop,TrigStop,TrigStart,"
         "RangeDate,RangeStart,RangeStop,"
         "TrigLine1,SdChar1,SdCharAt1,SdEvent1,RdChar1,RdCharAt1,RdEvent1,After1,"
-        "TrigLine2,SdChar2,SdCharAt2,SdEvent2,RdChar2,RdCharAt2,RdEvent2,After2";
+        "TrigLine2,SdChar2,SdCharAt2,SdEvent2,RdChar2,RdCharAt2,RdEvent2,After2\r\n";
     platform::AtomicFile file(fileName);
-    file.Write(std::string(kHeading) + "\r\n");
+    file.Write(kHeading);
     const Bounds b = RangeBounds(doc, range);
+    const std::string otherRows = CsvSettingWrite(doc, 1) + "\r\n";
     std::string out;
-    for (int32_t i = b.first; i <= b.last; ++i) {
-        const HistoryRecord* r = doc.Record(i);
-        if (!r) break;
-        out += CsvRecordColumns(i, *r) + CsvSettingWrite(doc, i) + "\r\n";
+    out.reserve(kChunk + 4096);
+    std::string stamp;
+    size_t stampRun = 0;
+    const int32_t first = b.first < 0 ? doc.RecordCount() : b.first;
+    for (RecordStore::Cursor c(doc.Records(), first); !c.AtEnd() && c.Index() <= b.last; c.Next()) {
+        // Records of one run of equal stamps share its text.
+        if (stamp.empty() || c.StampRun() != stampRun) {
+            stamp = FormatStamp(c.Record().DateTime);
+            stampRun = c.StampRun();
+        }
+        CsvRecordColumns(out, c.Index(), c.Record(), stamp);
+        if (c.Index() == 0) {
+            platform::AppendCp932(out, CsvSettingWrite(doc, 0) + "\r\n");
+        } else {
+            out += otherRows;
+        }
         if (out.size() >= kChunk) {
-            WriteText(file, out);
+            file.Write(out);
             out.clear();
         }
     }
-    WriteText(file, out);
+    file.Write(out);
     file.Commit();
     return file.error();
 }

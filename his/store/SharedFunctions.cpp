@@ -1,7 +1,5 @@
 #include "SharedFunctions.h"
 
-#include <cstdio>
-
 namespace store {
 
 namespace {
@@ -44,9 +42,10 @@ std::string CutCommaField(std::string& source) {
 
 std::string GetHexErrText(int16_t byte, int16_t parity, int16_t overrun, int16_t framing) {
     if (byte < 0 || byte > 255) return {};
-    char text[4];
-    std::snprintf(text, sizeof text, "%c%02X", ErrorLetter(parity, overrun, framing), byte);
-    return text;
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    // Called for every cell of a page: no formatting machinery.
+    const char text[3] = {ErrorLetter(parity, overrun, framing), kHex[byte >> 4], kHex[byte & 15]};
+    return std::string(text, 3);
 }
 
 }  // namespace store

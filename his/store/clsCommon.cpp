@@ -124,95 +124,82 @@ void clsCommon::RdCharAt(int i, const LooseValue& v) {
 
 // --- records ---------------------------------------------------------------
 
+std::optional<HistoryRecord> clsCommon::RecordAt(int32_t aRecord) const {
+    if (aRecord < 0 || aRecord >= RecordCount()) return std::nullopt;
+    return records_.Get(aRecord);
+}
+
 const HistoryRecord* clsCommon::Record(int32_t aRecord) const {
     if (aRecord < 0 || aRecord >= RecordCount()) return nullptr;
-    return &records_[static_cast<size_t>(aRecord)];
+    return records_.Pinned(aRecord);
 }
 
 void clsCommon::HistoryClear() {
-    records_.clear();
-    sdIndex_.clear();
-    rdIndex_.clear();
-    sdBytes_.clear();
-    rdBytes_.clear();
+    records_.Clear();
     trigPos_ = -1;
 }
 
 bool clsCommon::RecordAdd(double dateTime, uint8_t attribute, uint8_t data) {
-    const size_t index = records_.size();
-    if (index >= static_cast<size_t>(std::numeric_limits<int32_t>::max())) return false;
-    const bool rd = (attribute & kAttrRd) != 0;
-    (rd ? rdIndex_ : sdIndex_).push_back(static_cast<int32_t>(index));
-    (rd ? rdBytes_ : sdBytes_).push_back(static_cast<char>(data));
-
-    HistoryRecord& r = records_.emplace_back();
-    r.DateTime = dateTime;
-    r.Attr = static_cast<uint8_t>(attribute & 0x7F);
-    r.Data = data;
-    r.SdCount = static_cast<int32_t>(sdIndex_.size());
-    r.RdCount = static_cast<int32_t>(rdIndex_.size());
-    if (attribute & kAttrTrig) trigPos_ = static_cast<int32_t>(index);
+    const int32_t index = records_.Count();
+    if (!records_.Add(dateTime, attribute, data)) return false;
+    if (attribute & kAttrTrig) trigPos_ = index;
     return true;
 }
 
-void clsCommon::CharTimeSet(uint16_t word) {
-    if (records_.empty()) return;
-    HistoryRecord& r = records_.back();
-    r.TimIndex = CharTimeRange(word);
-    r.TimValue = CharTimeValue(word);
-}
+void clsCommon::CharTimeSet(uint16_t word) { records_.CharTimeSet(word); }
 
 void clsCommon::IsCounterInf(int32_t& aTrCount, int32_t& aSdCount, int32_t& aRdCount) const {
     aTrCount = RecordCount();
-    aSdCount = static_cast<int32_t>(sdIndex_.size());
-    aRdCount = static_cast<int32_t>(rdIndex_.size());
+    aSdCount = records_.SdTotal();
+    aRdCount = records_.RdTotal();
 }
 
 bool clsCommon::GetDataAtInf(int32_t aRecord, int16_t& aData, int16_t& aSame, int16_t& aCh,
                              int16_t& aJis7, int16_t& aTrig, int16_t& aParity, int16_t& aOver,
                              int16_t& aFlam) const {
-    const HistoryRecord* r = Record(aRecord);
-    if (!r) return false;
-    aData = r->Data;
-    aSame = r->Flag(kAttrSame);
-    aCh = r->Flag(kAttrRd);
-    aJis7 = r->Flag(kAttrJis7);
-    aTrig = r->Flag(kAttrTrig);
-    aParity = r->Flag(kAttrParity);
-    aOver = r->Flag(kAttrOver);
-    aFlam = r->Flag(kAttrFlam);
+    if (aRecord < 0 || aRecord >= RecordCount()) return false;
+    const uint8_t attr = records_.Attr(aRecord);
+    auto flag = [attr](UnitAttr mask) -> int16_t { return (attr & mask) != 0 ? 1 : 0; };
+    aData = records_.Data(aRecord);
+    aSame = flag(kAttrSame);
+    aCh = flag(kAttrRd);
+    aJis7 = flag(kAttrJis7);
+    aTrig = flag(kAttrTrig);
+    aParity = flag(kAttrParity);
+    aOver = flag(kAttrOver);
+    aFlam = flag(kAttrFlam);
     return true;
 }
 
 bool clsCommon::GetDataTimInf(int32_t aRecord, int16_t& aIndex, int16_t& aValue) const {
-    const HistoryRecord* r = Record(aRecord);
-    if (!r) return false;
-    aIndex = r->TimIndex;
-    aValue = static_cast<int16_t>(r->TimValue);
+    if (aRecord < 0 || aRecord >= RecordCount()) return false;
+    uint16_t value = 0;
+    records_.CharTime(aRecord, aIndex, value);
+    aValue = static_cast<int16_t>(value);
     return true;
 }
 
 bool clsCommon::GetDataOtherInf(int32_t aRecord, double& aDateTime, int32_t& aDualCount,
                                 int32_t& aSdCount, int32_t& aRdCount) const {
-    const HistoryRecord* r = Record(aRecord);
-    if (!r) return false;
-    aDateTime = r->DateTime;
+    if (aRecord < 0 || aRecord >= RecordCount()) return false;
+    aDateTime = records_.Stamp(aRecord);
     aDualCount = aRecord + 1;
-    aSdCount = r->SdCount;
-    aRdCount = r->RdCount;
+    aRdCount = records_.RdCount(aRecord);
+    aSdCount = aDualCount - aRdCount;
     return true;
 }
 
 bool clsCommon::GetDirectionTrInf(int16_t aDirection, int32_t aCount, int32_t& aRecord) const {
-    const std::vector<int32_t>& index = aDirection == 1 ? sdIndex_ : rdIndex_;
-    if (aCount < 0 || aCount > static_cast<int32_t>(index.size())) return false;
+    const bool sd = aDirection == 1;
+    const int32_t total = sd ? records_.SdTotal() : records_.RdTotal();
+    if (aCount < 0 || aCount > total) return false;
     if (aCount > 0) {
-        aRecord = index[static_cast<size_t>(aCount - 1)];
+        aRecord = sd ? records_.SdRecord(aCount) : records_.RdRecord(aCount);
         return true;
     }
     // A running count of 0 stands only on records of the other direction
     // before the first one of this direction: the first such is record 0.
-    if (records_.empty() || (!index.empty() && index.front() == 0)) return false;
+    if (RecordCount() == 0 || records_.IsRd(0) != sd) return false;
     aRecord = 0;
     return true;
 }
@@ -223,9 +210,9 @@ bool clsCommon::GetRecNo(const LooseValue& aDirection, const LooseValue& aCount,
                                       std::numeric_limits<int16_t>::max());
     const auto count = LooseInt32(aCount, 0, std::numeric_limits<int32_t>::max());
     if (!direction || !count) return false;
-    const std::vector<int32_t>& index = *direction == 1 ? sdIndex_ : rdIndex_;
-    if (*count < static_cast<int32_t>(index.size())) {
-        aRecord = index[static_cast<size_t>(*count)];
+    const bool sd = *direction == 1;
+    if (*count < (sd ? records_.SdTotal() : records_.RdTotal())) {
+        aRecord = sd ? records_.SdRecord(*count + 1) : records_.RdRecord(*count + 1);
         return true;
     }
     // Not found: the search ran to the end of the history.

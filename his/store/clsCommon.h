@@ -5,12 +5,13 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
-#include <vector>
 
 #include "HistoryRecord.h"
 #include "LooseValue.h"
 #include "Progress.h"
+#include "RecordStore.h"
 
 namespace store {
 
@@ -95,14 +96,20 @@ public:
     bool GetDirectionTrInf(int16_t aDirection, int32_t aCount, int32_t& aRecord) const;
     // The record of character aCount (from 0) of one direction.
     bool GetRecNo(const LooseValue& aDirection, const LooseValue& aCount, int32_t& aRecord) const;
-    const std::string& GetSdCharB() const { return sdBytes_; }
-    const std::string& GetRdCharB() const { return rdBytes_; }
+    const std::string& GetSdCharB() const { return records_.SdBytes(); }
+    const std::string& GetRdCharB() const { return records_.RdBytes(); }
     int32_t GetTrigPos() const { return trigPos_; }
 
-    // The record itself, for writers that walk a whole history; null
-    // outside 0..count-1.
+    // The whole record by value; nullopt outside 0..count-1.
+    std::optional<HistoryRecord> RecordAt(int32_t aRecord) const;
+    // The same record at an address that stays valid while the document
+    // lives; null outside 0..count-1. Each record asked for this way costs
+    // its full size besides the compact store, so loops over a whole
+    // history walk Records() with a cursor instead.
     const HistoryRecord* Record(int32_t aRecord) const;
-    int32_t RecordCount() const { return static_cast<int32_t>(records_.size()); }
+    int32_t RecordCount() const { return records_.Count(); }
+    // The compact records themselves, for code that walks or counts them.
+    const RecordStore& Records() const { return records_; }
 
     // Appends one character, as the reader does for each data unit. False
     // when the history cannot take more records.
@@ -111,6 +118,10 @@ public:
     void CharTimeSet(uint16_t word);
     // Empties records, totals, byte strings and the trigger position.
     void HistoryClear();
+    // Room for about that many more records, and giving back what such a
+    // reservation left unused: for readers that can estimate the count.
+    void RecordsReserve(size_t records) { records_.Reserve(records); }
+    void RecordsShrink() { records_.ShrinkToFit(); }
 
 private:
     struct Trigger {
@@ -131,10 +142,7 @@ private:
     std::string precedFile_, followFile_;
     std::array<Trigger, 2> trig_{};
 
-    std::vector<HistoryRecord> records_;
-    std::vector<int32_t> sdIndex_;  // record index of each SD record
-    std::vector<int32_t> rdIndex_;  // record index of each RD record
-    std::string sdBytes_, rdBytes_;
+    RecordStore records_;
     int32_t trigPos_ = -1;
 };
 

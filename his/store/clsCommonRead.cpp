@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <limits>
 #include <new>
+#include <string_view>
 #include <vector>
 
 #include "LineReader.h"
@@ -108,14 +109,30 @@ void HeaderRead(clsCommon& doc, LineReader& in, ProgressSink* bar) {
     if (bar) bar->PosValue(ClampToInt32(in.Position() + 1));
 }
 
+// The time stamp of the data lines: parsed once per line, and not at all
+// when a line repeats the stamp of the line before it.
+class StampReader {
+public:
+    double Read(std::string_view text) {
+        if (text != last_) {
+            last_.assign(text);
+            value_ = ParseStamp(text);
+        }
+        return value_;
+    }
+
+private:
+    std::string last_;
+    double value_ = 0;
+};
+
 // One data line: its stamp becomes the time of every record it adds. A line
 // cut short (the last line of an interrupted capture) keeps every whole
 // unit before the cut. False only when the history cannot take more.
-bool DataLineParse(clsCommon& doc, const std::string& line, double& stamp) {
+bool DataLineParse(clsCommon& doc, const std::string& line, StampReader& stamps) {
     if (line.size() < static_cast<size_t>(kKy2StampLength)) return true;
-    stamp = ParseStamp(std::string_view(line).substr(0, kKy2StampLength));
+    const double stamp = stamps.Read(std::string_view(line).substr(0, kKy2StampLength));
     constexpr size_t kStreamStart = 22;
-    if (line.size() < kStreamStart + 2) return true;
     for (size_t i = kStreamStart; i + 1 < line.size(); i += 2) {
         const auto first = static_cast<uint8_t>(line[i]);
         const auto second = static_cast<uint8_t>(line[i + 1]);
@@ -133,17 +150,74 @@ bool DataLineParse(clsCommon& doc, const std::string& line, double& stamp) {
     return true;
 }
 
+// The bar moves only when it would visibly move: a few hundred steps a
+// read, however many lines the file has. The window system gets its turn
+// every few lines (the yield itself is throttled by time).
+class ReadProgress {
+public:
+    ReadProgress(ProgressSink* bar, int64_t length)
+        : bar_(bar), step_(std::max<int64_t>(1, length / kSteps)) {}
+
+    bool Cancelled() const { return bar_ != nullptr && bar_->Cancel(); }
+
+    void LineDone(int64_t position) {
+        if (bar_ == nullptr) return;
+        if (position >= next_) {
+            bar_->PosValue(ClampToInt32(position + 1));
+            next_ = (position / step_ + 1) * step_;
+        }
+        if (++lines_ % kLinesPerYield == 0) bar_->Yield();
+    }
+
+private:
+    static constexpr int64_t kSteps = 250;
+    static constexpr uint32_t kLinesPerYield = 16;
+
+    ProgressSink* bar_;
+    int64_t step_;
+    int64_t next_ = 0;
+    uint32_t lines_ = 0;
+};
+
+// Once the first lines have shown how many bytes a record takes, room for
+// the whole file's records is reserved at once, so that the record store
+// neither copies itself while it grows nor keeps much spare.
+class RecordReservation {
+public:
+    RecordReservation(clsCommon& doc, int64_t dataStart, int64_t length)
+        : doc_(doc), dataStart_(dataStart), length_(length) {}
+
+    void Check(int64_t position) {
+        if (done_ || position - dataStart_ < kSampleBytes) return;
+        done_ = true;
+        const int32_t held = doc_.RecordCount();
+        if (held == 0) return;
+        const double perByte = static_cast<double>(held) / static_cast<double>(position - dataStart_);
+        doc_.RecordsReserve(static_cast<size_t>(perByte * static_cast<double>(length_ - position)));
+    }
+
+private:
+    static constexpr int64_t kSampleBytes = 64 * 1024;
+
+    clsCommon& doc_;
+    int64_t dataStart_;
+    int64_t length_;
+    bool done_ = false;
+};
+
 bool DataLinesRead(clsCommon& doc, LineReader& in, ProgressSink* bar) {
     std::string line;
-    double stamp = 0;
-    while (!in.AtEnd() && !(bar && bar->Cancel())) {
+    StampReader stamps;
+    ReadProgress progress(bar, in.Length());
+    RecordReservation reservation(doc, in.Position(), in.Length());
+    while (!in.AtEnd() && !progress.Cancelled()) {
         if (!in.NextLine(line)) break;
-        if (!DataLineParse(doc, line, stamp)) return false;
-        if (bar) {
-            bar->PosValue(ClampToInt32(in.Position() + 1));
-            bar->Yield();
-        }
+        if (!DataLineParse(doc, line, stamps)) return false;
+        progress.LineDone(in.Position());
+        reservation.Check(in.Position());
     }
+    if (bar) bar->PosValue(ClampToInt32(in.Position() + 1));
+    doc.RecordsShrink();
     return !in.Failed();
 }
 
@@ -164,7 +238,7 @@ bool clsCommon::Read(const std::string& aFileName, ProgressSink* progress) {
         ok = false;
     }
     if (progress) progress->Clear();
-    return ok && !records_.empty();
+    return ok && RecordCount() > 0;
 }
 
 }  // namespace store

@@ -22,9 +22,9 @@ int32_t FindSearch::LineTotal() const {
 }
 
 int32_t FindSearch::CountIn(int32_t record, int16_t direction) const {
-    const store::HistoryRecord* rec = doc_.Record(record);
-    if (rec == nullptr) return -1;
-    return direction == 1 ? rec->SdCount : rec->RdCount;
+    if (!HasRecord(doc_, record)) return -1;
+    const store::RecordStore& records = doc_.Records();
+    return direction == 1 ? records.SdCount(record) : records.RdCount(record);
 }
 
 int32_t FindSearch::RecordOfLineCount(int32_t count) const {
@@ -91,10 +91,11 @@ FindResult FindSearch::StrFind(int32_t start, int32_t bound) {
 // --- error search -------------------------------------------------------------
 
 bool FindSearch::ErrCondTest(const ErrConditions& cond, int32_t record) const {
-    const store::HistoryRecord* rec = doc_.Record(record);
-    if (rec == nullptr || rec->Flag(store::kAttrRd) != request_.Line) return false;
-    const bool flags[3] = {rec->Flag(store::kAttrParity) != 0, rec->Flag(store::kAttrOver) != 0,
-                           rec->Flag(store::kAttrFlam) != 0};
+    if (!HasRecord(doc_, record)) return false;
+    const uint8_t attr = doc_.Records().Attr(record);
+    if (((attr & store::kAttrRd) != 0 ? 1 : 0) != request_.Line) return false;
+    const bool flags[3] = {(attr & store::kAttrParity) != 0, (attr & store::kAttrOver) != 0,
+                           (attr & store::kAttrFlam) != 0};
     const bool ticked[3] = {cond.Parity, cond.Overrun, cond.Framing};
     bool all = true, any = false;
     for (int i = 0; i < 3; ++i) {
@@ -120,7 +121,7 @@ FindResult FindSearch::ErrFindNext(const ErrConditions& cond) {
     } else if (const auto c = CursorCount(true)) {
         start = RecordOfLineCount(*c + 1);
     }
-    if (doc_.Record(start) == nullptr) return NotFound(kMsgNoErrCond, true);
+    if (!HasRecord(doc_, start)) return NotFound(kMsgNoErrCond, true);
     return ErrFind(cond, start, doc_.RecordCount());
 }
 
@@ -132,7 +133,7 @@ FindResult FindSearch::ErrFindPrev(const ErrConditions& cond) {
     } else if (const auto c = CursorCount(true)) {
         bound = RecordOfLineCount(*c - 1);
     }
-    if (doc_.Record(bound) == nullptr) return NotFound(kMsgNoErrCond, true);
+    if (!HasRecord(doc_, bound)) return NotFound(kMsgNoErrCond, true);
     return ErrFind(cond, 0, bound);
 }
 

@@ -40,10 +40,10 @@ int32_t GotoAccept(std::string_view text, const GotoLimits& limits) {
 }
 
 std::pair<double, double> RangeDefaults(const store::clsCommon& doc) {
-    const store::HistoryRecord* first = doc.Record(0);
-    const store::HistoryRecord* last = doc.Record(doc.RecordCount() - 1);
-    return {first != nullptr ? first->DateTime : doc.MonitorStart(),
-            last != nullptr ? last->DateTime : doc.MonitorStop()};
+    const store::RecordStore& records = doc.Records();
+    const int32_t count = records.Count();
+    return {count > 0 ? records.Stamp(0) : doc.MonitorStart(),
+            count > 0 ? records.Stamp(count - 1) : doc.MonitorStop()};
 }
 
 RangeRefusal RangeCheck(double first, double last, double start, double end) {
@@ -56,17 +56,18 @@ RangeRefusal RangeCheck(double first, double last, double start, double end) {
 std::pair<int32_t, int32_t> RangeMarks(const store::clsCommon& doc, double start, double end) {
     const int64_t s = WholeSeconds(start);
     const int64_t e = WholeSeconds(end);
+    const store::RecordStore& records = doc.Records();
     int32_t b = 0;
-    for (int32_t r = 0; const store::HistoryRecord* rec = doc.Record(r); ++r) {
-        if (WholeSeconds(rec->DateTime) >= s) {
-            b = r;
+    for (store::RecordStore::Cursor c(records, 0); !c.AtEnd(); c.Next()) {
+        if (WholeSeconds(c.Record().DateTime) >= s) {
+            b = c.Index();
             break;
         }
     }
     int32_t last = 0;
-    for (int32_t r = 0; const store::HistoryRecord* rec = doc.Record(r); ++r) {
-        if (WholeSeconds(rec->DateTime) > e) break;
-        last = r;
+    for (store::RecordStore::Cursor c(records, 0); !c.AtEnd(); c.Next()) {
+        if (WholeSeconds(c.Record().DateTime) > e) break;
+        last = c.Index();
     }
     return {b, last < b ? b : last};
 }

@@ -6,37 +6,39 @@ namespace viewer {
 namespace {
 
 void GeometrySet(ViewerState& st, int gridWidth, int gridHeight) {
-    const int m = std::max(0, (gridWidth - kNoColWidth - kLabelColWidth) / kDataColWidth);
+    const GridMetrics& g = st.Metrics;
+    const int m = std::max(0, (gridWidth - g.NoCol - g.LabelCol) / std::max(1, g.DataCol));
     // A grid too small for one character or one line still gets one of
     // each, so that no page arithmetic ever divides by zero.
     st.CharsPerLine = static_cast<int16_t>(std::max(1, m * 7 / 11));
     st.GridCols = static_cast<int16_t>(st.CharsPerLine + 4);
     st.TextCol = static_cast<int16_t>(st.CharsPerLine + 3);
-    const int body = gridHeight - kRowHeight;
+    const int body = gridHeight - g.Row;
     if (st.DspLine == kLineDual) {
-        st.LinesPerPage = static_cast<int16_t>(std::max(1, body / (2 * kRowHeight + kSpacerRowHeight)));
+        st.LinesPerPage = static_cast<int16_t>(std::max(1, body / std::max(1, 2 * g.Row + g.SpacerRow)));
         st.PageLastRow = static_cast<int16_t>(4 * st.LinesPerPage - 2);
     } else {
-        st.LinesPerPage = static_cast<int16_t>(std::max(1, body / kRowHeight));
+        st.LinesPerPage = static_cast<int16_t>(std::max(1, body / std::max(1, g.Row)));
         st.PageLastRow = st.LinesPerPage;
     }
 }
 
 std::vector<int> ColWidths(const ViewerState& st, int gridWidth, int scrollWidth) {
-    std::vector<int> widths{0, kNoColWidth, kLabelColWidth};
-    widths.insert(widths.end(), static_cast<size_t>(st.CharsPerLine), kDataColWidth);
-    widths.push_back(gridWidth - kNoColWidth - kLabelColWidth - kDataColWidth * st.CharsPerLine -
-                     scrollWidth - 80);
+    const GridMetrics& g = st.Metrics;
+    std::vector<int> widths{0, g.NoCol, g.LabelCol};
+    widths.insert(widths.end(), static_cast<size_t>(st.CharsPerLine), g.DataCol);
+    widths.push_back(gridWidth - g.NoCol - g.LabelCol - g.DataCol * st.CharsPerLine - scrollWidth - 80);
     return widths;
 }
 
 std::vector<int> RowHeights(const ViewerState& st) {
-    std::vector<int> heights{kRowHeight};
+    const GridMetrics& g = st.Metrics;
+    std::vector<int> heights{g.Row};
     for (int i = 0; i < st.LinesPerPage; ++i) {
         if (st.DspLine == kLineDual) {
-            heights.insert(heights.end(), {kRowHeight, kRowHeight, kSpacerRowHeight, 0});
+            heights.insert(heights.end(), {g.Row, g.Row, g.SpacerRow, 0});
         } else {
-            heights.push_back(kRowHeight);
+            heights.push_back(g.Row);
         }
     }
     return heights;
@@ -97,7 +99,7 @@ void ScrollPosSet(ViewerState& st, const store::clsCommon& doc) {
 
 std::optional<GridCell> CursorToRecord(const ViewerState& st, const store::clsCommon& doc,
                                        int32_t position) {
-    if (!doc.Record(position)) return std::nullopt;
+    if (!HasRecord(doc, position)) return std::nullopt;
     const int32_t c = st.CharsPerLine;
     const int32_t v = st.Scroll.Value;
     if (IsDirMode(st)) {
@@ -125,14 +127,13 @@ int32_t RecordOfCount(const ViewerState& st, const store::clsCommon& doc, int32_
 }
 
 int32_t CountOfRecord(const ViewerState& st, const store::clsCommon& doc, int32_t record) {
-    const store::HistoryRecord* rec = doc.Record(record);
-    if (!rec) return -1;
-    return st.DspLine == kLineSd ? rec->SdCount : rec->RdCount;
+    if (!HasRecord(doc, record)) return -1;
+    const store::RecordStore& records = doc.Records();
+    return st.DspLine == kLineSd ? records.SdCount(record) : records.RdCount(record);
 }
 
 bool IsRdRecord(const store::clsCommon& doc, int32_t record) {
-    const store::HistoryRecord* rec = doc.Record(record);
-    return rec && rec->Flag(store::kAttrRd) != 0;
+    return HasRecord(doc, record) && doc.Records().IsRd(record);
 }
 
 }  // namespace viewer

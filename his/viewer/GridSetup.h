@@ -13,11 +13,6 @@
 
 namespace viewer {
 
-inline constexpr int kNoColWidth = 700;
-inline constexpr int kLabelColWidth = 300;
-inline constexpr int kDataColWidth = 400;
-inline constexpr int kRowHeight = 240;
-inline constexpr int kSpacerRowHeight = 120;
 inline constexpr int kFirstDataCol = 3;
 
 struct GridLayoutResult {
@@ -64,5 +59,9 @@ int32_t RecordOfCount(const ViewerState& st, const store::clsCommon& doc, int32_
 // the record does not exist.
 int32_t CountOfRecord(const ViewerState& st, const store::clsCommon& doc, int32_t record);
 bool IsRdRecord(const store::clsCommon& doc, int32_t record);
+// The record query for this index would succeed.
+inline bool HasRecord(const store::clsCommon& doc, int32_t record) {
+    return record >= 0 && record < doc.RecordCount();
+}
 
 }  // namespace viewer

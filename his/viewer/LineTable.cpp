@@ -3,49 +3,49 @@
 namespace viewer {
 
 void LineTable::Clear() {
-    entries_.clear();
-    positionOf_.clear();
+    starts_.Clear();
+    sdFirst_.Clear();
 }
 
 void LineTable::Build(const store::clsCommon& doc) {
     Clear();
-    const int32_t count = doc.RecordCount();
-    entries_.reserve(static_cast<size_t>(count));
-    positionOf_.assign(static_cast<size_t>(count), -1);
+    const store::RecordStore& records = doc.Records();
+    const int32_t count = records.Count();
+    starts_.Reserve(static_cast<size_t>(count));
+    sdFirst_.Reserve(static_cast<size_t>(count));
     for (int32_t r = 0; r < count; ++r) {
-        const store::HistoryRecord* rec = doc.Record(r);
-        if (!rec) break;
-        const auto position = static_cast<int32_t>(entries_.size());
-        LineEntry& entry = entries_.emplace_back();
-        positionOf_[static_cast<size_t>(r)] = position;
-        if (rec->Flag(store::kAttrRd)) {
-            entry.Rd = r;
-            continue;
-        }
-        entry.Sd = r;
+        const uint8_t attr = records.Attr(r);
+        starts_.PushBack(true);
+        const bool rd = (attr & store::kAttrRd) != 0;
+        sdFirst_.PushBack(!rd);
         // The pair partner only joins when it exists; a Same flag on the
         // last record pairs with nothing.
-        if (rec->Flag(store::kAttrSame) && r + 1 < count) {
-            entry.Rd = ++r;
-            positionOf_[static_cast<size_t>(r)] = position;
+        if (!rd && (attr & store::kAttrSame) != 0 && r + 1 < count) {
+            starts_.PushBack(false);
+            ++r;
         }
     }
+    starts_.ShrinkToFit();
+    sdFirst_.ShrinkToFit();
 }
 
 LineEntry LineTable::At(int32_t position) const {
     if (position < 0 || position >= Count()) return {};
-    return entries_[static_cast<size_t>(position)];
+    const auto first = static_cast<int32_t>(starts_.SelectOne(static_cast<size_t>(position)));
+    if (!sdFirst_.Test(static_cast<size_t>(position))) return {-1, first};
+    const auto next = static_cast<size_t>(first) + 1;
+    const bool paired = next < starts_.Size() && !starts_.Test(next);
+    return {first, paired ? first + 1 : -1};
 }
 
 int32_t LineTable::RecordToLine(int32_t record) const {
-    if (record < 0 || record >= static_cast<int32_t>(positionOf_.size())) return 0;
-    const int32_t position = positionOf_[static_cast<size_t>(record)];
-    return position < 0 ? 0 : position;
+    if (record < 0 || static_cast<size_t>(record) >= starts_.Size()) return 0;
+    return static_cast<int32_t>(starts_.Rank(static_cast<size_t>(record) + 1)) - 1;
 }
 
 int32_t LineTable::LineToRecord(int32_t position, int16_t kind) const {
     if (position < 0 || position >= Count()) return -1;
-    const LineEntry& e = entries_[static_cast<size_t>(position)];
+    const LineEntry e = At(position);
     if (kind == kKindSd) return e.Sd;
     if (kind == kKindRd) return e.Rd;
     return e.Sd != -1 ? e.Sd : e.Rd;

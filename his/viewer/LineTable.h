@@ -1,12 +1,14 @@
 // The DUAL position table: one entry per character position, holding the
-// SD and the RD record shown there. Built once per loaded history, with the
-// reverse map from record to position, so that every lookup the page and
-// the cursor need is O(1) however long the history is.
+// SD and the RD record shown there. Built once per loaded history. A
+// position holds one record or a pair of consecutive records, so the table
+// is a bit per record (does it begin a position?) and a bit per position
+// (is its first record SD?); counting those bits maps records and
+// positions both ways without walking, whatever the history's length.
 #pragma once
 
 #include <cstdint>
-#include <vector>
 
+#include "RankBits.h"
 #include "clsCommon.h"
 
 namespace viewer {
@@ -25,7 +27,7 @@ public:
     void Build(const store::clsCommon& doc);
     void Clear();
 
-    int32_t Count() const { return static_cast<int32_t>(entries_.size()); }
+    int32_t Count() const { return static_cast<int32_t>(sdFirst_.Size()); }
     // The entry at a position; both sides -1 outside the table.
     LineEntry At(int32_t position) const;
 
@@ -35,9 +37,11 @@ public:
     // SD record when present, else the RD record. -1 outside the table.
     int32_t LineToRecord(int32_t position, int16_t kind) const;
 
+    size_t HeapBytes() const { return starts_.HeapBytes() + sdFirst_.HeapBytes(); }
+
 private:
-    std::vector<LineEntry> entries_;
-    std::vector<int32_t> positionOf_;  // by record index
+    store::RankBits starts_;   // by record: set where a position begins
+    store::RankBits sdFirst_;  // by position: set when its first record is SD
 };
 
 }  // namespace viewer

@@ -7,14 +7,25 @@
 namespace viewer {
 namespace {
 
-std::string HexErrText(const store::HistoryRecord& rec) {
-    return store::GetHexErrText(rec.Data, rec.Flag(store::kAttrParity), rec.Flag(store::kAttrOver),
-                                rec.Flag(store::kAttrFlam));
+// What a cell shows of a record: its flags and its byte.
+struct CellChar {
+    uint8_t Attr;
+    uint8_t Data;
+    int16_t Flag(store::UnitAttr mask) const { return (Attr & mask) != 0 ? 1 : 0; }
+};
+
+std::optional<CellChar> CharAt(const store::clsCommon& doc, int32_t record) {
+    if (!HasRecord(doc, record)) return std::nullopt;
+    const store::RecordStore& records = doc.Records();
+    return CellChar{records.Attr(record), records.Data(record)};
 }
 
-void AddChar(LineText& text, const store::HistoryRecord& rec) {
-    text.AddChar(rec.Data, rec.Flag(store::kAttrJis7) != 0);
+std::string HexErrText(CellChar ch) {
+    return store::GetHexErrText(ch.Data, ch.Flag(store::kAttrParity), ch.Flag(store::kAttrOver),
+                                ch.Flag(store::kAttrFlam));
 }
+
+void AddChar(LineText& text, CellChar ch) { text.AddChar(ch.Data, ch.Flag(store::kAttrJis7) != 0); }
 
 struct DualLine {
     LineText S;
@@ -25,22 +36,23 @@ struct DualLine {
 // character with the record that arrived with it.
 void DualCellFill(ViewerState& st, const store::clsCommon& doc, GridPage& page, int32_t sRow,
                   int32_t col, DualLine& line, bool& end) {
-    const store::HistoryRecord* rec = doc.Record(st.FillRecord++);
-    if (!rec) {
+    const std::optional<CellChar> ch = CharAt(doc, st.FillRecord++);
+    if (!ch) {
         end = true;
         line.S.AddBlank();
         line.R.AddBlank();
         return;
     }
-    if (rec->Flag(store::kAttrRd)) {
-        page.At(sRow + 1, col).Text = HexErrText(*rec);
+    if (ch->Flag(store::kAttrRd)) {
+        page.At(sRow + 1, col).Text = HexErrText(*ch);
         line.S.AddBlank();
-        AddChar(line.R, *rec);
+        AddChar(line.R, *ch);
         return;
     }
-    page.At(sRow, col).Text = HexErrText(*rec);
-    AddChar(line.S, *rec);
-    const store::HistoryRecord* partner = rec->Flag(store::kAttrSame) ? doc.Record(st.FillRecord) : nullptr;
+    page.At(sRow, col).Text = HexErrText(*ch);
+    AddChar(line.S, *ch);
+    const std::optional<CellChar> partner =
+        ch->Flag(store::kAttrSame) ? CharAt(doc, st.FillRecord) : std::nullopt;
     if (!partner) {
         line.R.AddBlank();
         return;
@@ -53,12 +65,12 @@ void DualCellFill(ViewerState& st, const store::clsCommon& doc, GridPage& page, 
 void DualPageFill(ViewerState& st, const store::clsCommon& doc, GridPage& page) {
     const int32_t c = st.CharsPerLine;
     if (st.TopRecord < c) st.TopRecord = 0;
-    if (!doc.Record(st.TopRecord)) return;
+    if (!HasRecord(doc, st.TopRecord)) return;
     int32_t lineNo = st.Lines.RecordToLine(st.TopRecord) / c + 1;
     st.FillRecord = st.TopRecord;
     const int16_t capture = doc.DspMode();
     for (int32_t i = 0; i < st.LinesPerPage; ++i) {
-        if (!doc.Record(st.FillRecord)) break;
+        if (!HasRecord(doc, st.FillRecord)) break;
         const int32_t sRow = 4 * i + 1;
         page.At(sRow, 1).Text = page.At(sRow + 1, 1).Text = LineNumberText(lineNo++);
         page.At(sRow, 2).Text = "S";
@@ -72,19 +84,23 @@ void DualPageFill(ViewerState& st, const store::clsCommon& doc, GridPage& page) 
     }
 }
 
-// SD or RD mode. The characters of one direction are addressed by their
-// running count, so records of the other direction between them cost
+// SD or RD mode. The characters of one direction are found from one to the
+// next by counting, so records of the other direction between them cost
 // nothing however many there are.
 void LinePageFill(ViewerState& st, const store::clsCommon& doc, GridPage& page) {
     const int32_t c = st.CharsPerLine;
     const int32_t held = CountOfRecord(st, doc, st.TopRecord);
     if (held < 0) return;
-    const bool topIsOwn = IsRdRecord(doc, st.TopRecord) == (st.DspLine == kLineRd);
+    const bool rdMode = st.DspLine == kLineRd;
+    const bool topIsOwn = IsRdRecord(doc, st.TopRecord) == rdMode;
     int32_t next = topIsOwn ? held : held + 1;  // count of the next character
     const int32_t total = ModeTotal(st, doc);
     if (next > total) return;
     int32_t lineNo = held / c + 1;
     const char* label = st.DspLine == kLineSd ? "S" : "R";
+    const store::RecordStore& records = doc.Records();
+    const std::string& line = rdMode ? records.RdBytes() : records.SdBytes();
+    int32_t record = -1;  // the record of character next - 1
     st.FillRecord = st.TopRecord;
     for (int32_t i = 0; i < st.LinesPerPage && next <= total; ++i) {
         const int32_t row = i + 1;
@@ -92,16 +108,23 @@ void LinePageFill(ViewerState& st, const store::clsCommon& doc, GridPage& page) 
         page.At(row, 2).Text = label;
         LineText text(st.DspCode, doc.DspMode());
         for (int32_t k = 0; k < c; ++k) {
-            const int32_t record = next <= total ? RecordOfCount(st, doc, next) : -1;
-            const store::HistoryRecord* rec = doc.Record(record);
-            if (!rec) {
+            if (next <= total) {
+                record = record == -1 ? RecordOfCount(st, doc, next)
+                                      : records.NextOfDirection(rdMode, record);
+            } else {
+                record = -1;
+            }
+            if (!HasRecord(doc, record)) {
                 text.AddBlank();
                 continue;
             }
+            // Character next of the line is byte next of its byte string.
+            const auto data = static_cast<uint8_t>(line[static_cast<size_t>(next - 1)]);
+            const CellChar ch{records.Attr(record), data};
             ++next;
             st.FillRecord = record + 1;
-            page.At(row, k + kFirstDataCol).Text = HexErrText(*rec);
-            AddChar(text, *rec);
+            page.At(row, k + kFirstDataCol).Text = HexErrText(ch);
+            AddChar(text, ch);
         }
         page.At(row, st.TextCol).Text = text.Finish();
     }
@@ -153,7 +176,7 @@ void MarkColorSet(const ViewerState& st, const store::clsCommon& doc, GridPage& 
 
 void CellColorSet(const ViewerState& st, const store::clsCommon& doc, GridPage& page,
                   int32_t record, Colour colour) {
-    if (!doc.Record(record)) return;
+    if (!HasRecord(doc, record)) return;
     const int32_t c = st.CharsPerLine;
     const int32_t k = st.Lines.RecordToLine(record);
     const int32_t col = k % c + kFirstDataCol;

@@ -36,6 +36,17 @@ struct ScrollBarState {
     bool Enabled = false;
 };
 
+// Widths of the page grid's columns and heights of its rows, twips. The
+// defaults are the design's; the window widens them where its font needs
+// more room to show every text whole.
+struct GridMetrics {
+    int NoCol = 700;
+    int LabelCol = 300;
+    int DataCol = 400;
+    int Row = 240;
+    int SpacerRow = 120;
+};
+
 struct ViewerState {
     // display choices
     int16_t DspCode = kCodeAscii;
@@ -48,6 +59,7 @@ struct ViewerState {
     int16_t GridCols = 5;
     int16_t TextCol = 4;
     int16_t PageLastRow = 1;
+    GridMetrics Metrics;
     LineTable Lines;  // LineTable / LineTableCount, built once per load
     int32_t TopRecord = 0;
     int32_t BottomRecord = 0;

@@ -141,4 +141,20 @@ std::string Utf8ToCp932(std::string_view utf8, bool* ok) {
     return result;
 }
 
+void AppendCp932(std::string& out, std::string_view utf8) {
+    // A multi-byte UTF-8 sequence has no byte below 0x80, so cutting at the
+    // edges of ASCII runs never splits a character.
+    auto isAscii = [](char c) { return static_cast<unsigned char>(c) < 0x80; };
+    const char* p = utf8.data();
+    const char* const end = p + utf8.size();
+    while (p < end) {
+        const char* run = p;
+        while (p < end && isAscii(*p)) ++p;
+        out.append(run, static_cast<size_t>(p - run));
+        run = p;
+        while (p < end && !isAscii(*p)) ++p;
+        if (p > run) out += Utf8ToCp932(std::string_view(run, static_cast<size_t>(p - run)));
+    }
+}
+
 }  // namespace platform

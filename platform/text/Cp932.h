@@ -19,6 +19,11 @@ std::string Cp932ToUtf8(std::string_view cp932);
 // become "?"; *ok (when given) is set to false if that happened, else true.
 std::string Utf8ToCp932(std::string_view utf8, bool* ok = nullptr);
 
+// Appends utf8 to out in code page 932, exactly as Utf8ToCp932 converts it.
+// ASCII, the same in both, is copied as it stands and only the runs between
+// go through the converter, so mostly-ASCII text costs a copy.
+void AppendCp932(std::string& out, std::string_view utf8);
+
 }  // namespace platform
 
 #endif

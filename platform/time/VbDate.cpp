@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
-#include <cstdio>
 #include <ctime>
 
 namespace platform {
@@ -99,9 +98,20 @@ DateParts SplitDate(double date) {
 
 std::string FormatDateTime(double date) {
     const DateParts p = SplitDate(date);
-    char text[64];
-    std::snprintf(text, sizeof text, "%04d/%02d/%02d %02d:%02d:%02d", p.year, p.month, p.day,
-                  p.hour, p.minute, p.second);
+    // Every field lies in its range (SplitDate clamps), so fixed digits
+    // suffice; files of millions of lines are written with it.
+    std::string text = "0000/00/00 00:00:00";
+    auto digits = [&text](size_t last, int value, int count) {
+        for (size_t i = 0; i < static_cast<size_t>(count); ++i, value /= 10) {
+            text[last - i] = static_cast<char>('0' + value % 10);
+        }
+    };
+    digits(3, p.year, 4);
+    digits(6, p.month, 2);
+    digits(9, p.day, 2);
+    digits(12, p.hour, 2);
+    digits(15, p.minute, 2);
+    digits(18, p.second, 2);
     return text;
 }
 

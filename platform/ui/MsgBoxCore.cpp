@@ -6,6 +6,7 @@
 
 #include "MsgBoxRules.h"
 #include "MsgBoxWindow.h"
+#include "WindowOwner.h"
 
 namespace platform {
 
@@ -65,7 +66,7 @@ void MsgBoxCore::ShowModeless() {
     auto* window = new MsgBoxWindow(*this);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window_ = window;
-    window->show();
+    ShowActive(window);
 }
 
 }  // namespace platform

@@ -14,4 +14,11 @@ void TieToOwner(QWidget* window, const QWidget* owner) {
     if (QWindow* handle = window->windowHandle()) handle->setTransientParent(ownerHandle);
 }
 
+void ShowActive(QWidget* window) {
+    if (window == nullptr) return;
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
 }  // namespace platform

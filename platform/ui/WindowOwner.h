@@ -16,6 +16,14 @@ namespace platform {
 // is missing or owner's window has not been created yet.
 void TieToOwner(QWidget* window, const QWidget* owner);
 
+// Shows a modeless window that keeps its owner disabled (or raises it when
+// it is up already) and asks the window system to make it the active
+// window, so that the keyboard goes to it. Left to itself the keyboard
+// would stay with the disabled owner wherever nothing else hands a new
+// window the focus (no window manager, or one that keeps the focus where
+// it is).
+void ShowActive(QWidget* window);
+
 }  // namespace platform
 
 #endif

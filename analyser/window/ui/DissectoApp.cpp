@@ -2,14 +2,13 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QLibraryInfo>
-#include <QTranslator>
 
 #include <utility>
 
 #include "CodeTable.h"
 #include "FrameChart.h"
 #include "platform/ui/NoThrow.h"
+#include "platform/ui/QtTranslation.h"
 
 namespace analyser::ui {
 
@@ -46,14 +45,6 @@ std::string DissectoApp::CommandLineText(int argc, char** argv) {
     return text;
 }
 
-bool DissectoApp::QtJapaneseLoad(QCoreApplication& app) {
-    auto* translator = new QTranslator(&app);
-    if (!translator->load(QStringLiteral("qtbase_ja"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        delete translator;
-        return false;
-    }
-    return QCoreApplication::installTranslator(translator);
-}
+bool DissectoApp::QtJapaneseLoad(QCoreApplication& app) { return platform::QtJapaneseLoad(app) != nullptr; }
 
 }  // namespace analyser::ui

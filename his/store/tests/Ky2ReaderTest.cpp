@@ -184,6 +184,23 @@ TEST_F(Ky2ReaderTest, CancelStopsAfterTheCurrentLineAndStillReportsRecords) {
     EXPECT_EQ(bar_.last, static_cast<int32_t>(bytes.size()) + 1) << "the next byte, counted from 1";
 }
 
+TEST_F(Ky2ReaderTest, TheBarMovesAFewHundredTimesWhateverTheFileLength) {
+    std::string bytes = Header();
+    for (int i = 0; i < 50000; ++i) bytes += DataLine("2024/05/06 07:08:09", {0x80, 'x', 0x82, 'y', 0});
+    ASSERT_TRUE(ReadBytes(bytes));
+    EXPECT_LE(bar_.positions, 300) << "not once a line";
+    EXPECT_GE(bar_.positions, 100) << "but often enough to be seen moving";
+    EXPECT_EQ(bar_.last, static_cast<int32_t>(bytes.size()) + 1) << "and full at the end";
+    EXPECT_GT(bar_.yields, 1000) << "the window system still gets its turns";
+    EXPECT_EQ(doc_.RecordCount(), 100000);
+
+    bar_.positions = 0;
+    bar_.cancelAfter = 50;  // a cancel stops the read soon after it
+    ASSERT_TRUE(ReadBytes(bytes));
+    EXPECT_GT(doc_.RecordCount(), 0);
+    EXPECT_LT(doc_.RecordCount(), 100000 / 4);
+}
+
 TEST_F(Ky2ReaderTest, TheChainIsResolvedAgainstExistingFiles) {
     TempFolder::WriteAll(dir_ / "Cap_01_b.ky2", "x");
     TempFolder::WriteAll(dir_ / "Cap_02_te.ky2", "x");

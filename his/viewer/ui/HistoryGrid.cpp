@@ -9,7 +9,11 @@
 #include <QMouseEvent>
 #include <QUrl>
 
+#include <algorithm>
+#include <string>
+
 #include "platform/ui/NoThrow.h"
+#include "platform/ui/TextFit.h"
 #include "platform/ui/Twips.h"
 
 namespace viewer::ui {
@@ -46,6 +50,25 @@ void HistoryGrid::LayoutApply(const std::vector<int>& colWidths,
         setRowHidden(row, rowHeights[r] <= 0);
         if (rowHeights[r] > 0) setRowHeight(row, platform::TwipsToPixels(rowHeights[r], this));
     }
+}
+
+viewer::GridMetrics HistoryGrid::MetricsFor(int32_t records) const {
+    viewer::GridMetrics m;
+    const auto twips = [this](int px) { return platform::PixelsToTwips(px, this); };
+    QStringList hex;
+    for (const QChar letter : QStringLiteral(" pofqjix")) {
+        for (const QChar digit : QStringLiteral("0123456789ABCDEF")) hex << QString(letter) + digit + digit;
+    }
+    // A line number has at least five digits, and no more than the
+    // history has records.
+    const auto digits = static_cast<int>(std::max<size_t>(5, std::to_string(std::max(records, 1)).size()));
+    QStringList numbers = platform::WithEveryDigit({QString(digits, u'0')});
+    numbers << QStringLiteral("No.");
+    m.NoCol = std::max(m.NoCol, twips(platform::CellWidthFor(this, numbers)));
+    m.LabelCol = std::max(m.LabelCol, twips(platform::CellWidthFor(this, {"S", "R", "L"})));
+    m.DataCol = std::max(m.DataCol, twips(platform::CellWidthFor(this, hex)));
+    m.Row = std::max(m.Row, twips(platform::CellHeightFor(this)));
+    return m;
 }
 
 int HistoryGrid::Row() const { return currentIndex().isValid() ? currentIndex().row() : 0; }

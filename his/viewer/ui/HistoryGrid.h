@@ -7,9 +7,12 @@
 
 #include <QTableView>
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
+
+#include "ViewerState.h"
 
 class QDragEnterEvent;
 class QDragMoveEvent;
@@ -29,6 +32,10 @@ public:
 
     // Twips as the layout gives them; a row of height 0 is hidden.
     void LayoutApply(const std::vector<int>& colWidths, const std::vector<int>& rowHeights);
+    // The design's column widths and row height, widened where the grid's
+    // font needs more to show its widest texts whole: an error letter and
+    // two hex digits, the line number of a history of that many records.
+    viewer::GridMetrics MetricsFor(int32_t records) const;
 
     int Row() const;
     int Col() const;

@@ -3,9 +3,12 @@
 #include <QColorDialog>
 #include <QHeaderView>
 
+#include <algorithm>
+
 #include "DialogPlacer.h"
 #include "ViewerColor.h"
 #include "platform/ui/NoThrow.h"
+#include "platform/ui/TextFit.h"
 #include "platform/ui/Twips.h"
 #include "platform/ui/UiFont.h"
 
@@ -82,10 +85,13 @@ void frmColor::DesignPreview() {
     g->setColumnCount(kPreviewCols);
     g->setRowCount(kPreviewRows);
     g->setColumnHidden(0, true);
-    g->setColumnWidth(1, px(700));
-    g->setColumnWidth(2, px(300));
-    for (int c = 3; c < kPreviewCols; ++c) g->setColumnWidth(c, px(400));
-    for (int r = 0; r < kPreviewRows; ++r) g->setRowHeight(r, px(r == kSpacerRow ? 120 : 240));
+    // The design's widths, or what the font needs for the sample's texts.
+    const int rowHeight = std::max(px(240), platform::CellHeightFor(g));
+    g->setColumnWidth(1, std::max(px(700), platform::CellWidthFor(g, {"No.", "000001"})));
+    g->setColumnWidth(2, std::max(px(300), platform::CellWidthFor(g, {"L", "S", "R"})));
+    const int dataWidth = std::max(px(400), platform::CellWidthFor(g, {"00", "01", "02", "03", "04", "7"}));
+    for (int c = 3; c < kPreviewCols; ++c) g->setColumnWidth(c, dataWidth);
+    for (int r = 0; r < kPreviewRows; ++r) g->setRowHeight(r, r == kSpacerRow ? px(120) : rowHeight);
     connect(g, &QTableWidget::cellClicked, this, [this](int r, int c) {
         platform::NoThrow("frmColor grid", [&] { VSFlexGrid1_Click(r, c); });
     });

@@ -5,6 +5,7 @@
 #include "DialogPlacer.h"
 #include "platform/ui/NoThrow.h"
 #include "platform/ui/SelectAllOnFocus.h"
+#include "platform/ui/TextFit.h"
 #include "platform/ui/UiFont.h"
 
 namespace viewer::ui {
@@ -19,8 +20,12 @@ frmGoto::frmGoto(QWidget* owner, const GotoLimits& limits) : QDialog(owner), lim
     UpDownLine->setObjectName(QStringLiteral("UpDownLine"));
     UpDownLine->setRange(limits.Min, limits.Max);
     UpDownLine->setValue(limits.Value);
-    UpDownLine->setFixedWidth(UpDownLine->sizeHint().height());
     UpDownLine->setButtonSymbols(QAbstractSpinBox::UpDownArrows);
+    // Both show the largest line number whole: the up-down sizes itself
+    // for its range, the text box is told.
+    UpDownLine->setMinimumWidth(UpDownLine->sizeHint().width());
+    const QString largest(static_cast<int>(QString::number(limits.Max).size()), u'0');
+    txtLine->setMinimumWidth(platform::LineEditWidthFor(txtLine, platform::WithEveryDigit({largest})));
     txtLine->setText(QString::number(UpDownLine->value()));
     connect(UpDownLine, &QSpinBox::valueChanged, txtLine,
             [this](int v) { txtLine->setText(QString::number(v)); });

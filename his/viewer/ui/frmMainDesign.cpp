@@ -2,7 +2,12 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QMenuBar>
+#include <QLabel>
+#include <QStatusBar>
 #include <QStyle>
+
+#include <algorithm>
+#include <iterator>
 
 #include "HistoryGrid.h"
 #include "HistorySaving.h"
@@ -11,6 +16,8 @@
 #include "frmMain.h"
 #include "platform/ui/NoThrow.h"
 #include "platform/ui/Printer.h"
+#include "platform/ui/TextFit.h"
+#include "platform/ui/TextIcon.h"
 #include "platform/ui/Twips.h"
 #include "platform/ui/UiFont.h"
 
@@ -46,7 +53,8 @@ void frmMain::DesignToolbar() {
                 QStringLiteral("ﾌｧｲﾙの保存"));
     Buttons.Add(Toolbar1, "Print", s->standardIcon(QStyle::SP_FileIcon), QStringLiteral("印刷"));
     Toolbar1->addSeparator();
-    Buttons.Add(Toolbar1, "Find", s->standardIcon(QStyle::SP_FileDialogStart),
+    // The style's magnifier finds; the display code shows what it switches.
+    Buttons.Add(Toolbar1, "Find", s->standardIcon(QStyle::SP_FileDialogContentsView),
                 QStringLiteral("検索"));
     Buttons.Add(Toolbar1, "Range", s->standardIcon(QStyle::SP_ArrowRight),
                 QStringLiteral("範囲指定時刻"));
@@ -55,23 +63,49 @@ void frmMain::DesignToolbar() {
     Toolbar1->addSeparator();
     Buttons.Add(Toolbar1, "Line", s->standardIcon(QStyle::SP_FileDialogDetailedView),
                 QStringLiteral("表示ラインの変更"));
-    Buttons.Add(Toolbar1, "Code", s->standardIcon(QStyle::SP_FileDialogContentsView),
+    Buttons.Add(Toolbar1, "Code", platform::TextIcon(QStringLiteral("Aｱ")),
                 QStringLiteral("表示ｺｰﾄﾞの変更"));
 }
 
+// Each panel is at least as wide as its widest text, and the window never
+// gets narrower than the panels together: at the smallest size every panel
+// still reads whole.
 void frmMain::DesignStatusBar() {
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     setStatusBar(StatusBar1);
     struct PanelDesign {
         const char* key;
         int width;
+        QStringList widest;
     };
-    const PanelDesign panels[] = {{"DateTime", 2500}, {"CharTime", 1000}, {"SecTime", 1200},
-                                  {"Code", 1000},     {"Line", 800},      {"SdCount", 1400},
-                                  {"RdCount", 1400},  {"TotalCount", 0}};
+    const QString count = QStringLiteral("0000000000");  // a 32-bit count
+    const PanelDesign panels[] = {
+        {"DateTime", 2500, platform::WithEveryDigit({QStringLiteral("0000/00/00 00:00:00")})},
+        {"CharTime", 1000, platform::WithEveryDigit({QStringLiteral("00000"), QStringLiteral("****")})},
+        {"SecTime", 1200, platform::WithEveryDigit({QStringLiteral("-00:00:00")})},
+        {"Code", 1000,
+         {"HEX", "ASCII", "JIS7", "JIS8", "EBCDIC", "UNICODE", QStringLiteral("ｼﾌﾄ JIS")}},
+        {"Line", 800, {"DUAL", "SD", "RD"}},
+        {"SdCount", 1400, platform::WithEveryDigit({"SD : " + count})},
+        {"RdCount", 1400, platform::WithEveryDigit({"RD : " + count})},
+        {"TotalCount", 0, platform::WithEveryDigit({"TR : " + count})}};
+    int total = 0;
     for (const PanelDesign& p : panels) {
-        Panels.Add(StatusBar1, QString::fromLatin1(p.key), QString(), QString(), p.width);
+        QLabel* panel = Panels.Add(StatusBar1, QString::fromLatin1(p.key), QString(), QString(), p.width);
+        const int needed = platform::LabelWidthFor(panel, p.widest);
+        if (p.width > 0) {
+            panel->setFixedWidth(std::max(panel->minimumWidth(), needed));
+        } else {
+            panel->setMinimumWidth(needed);
+        }
+        total += panel->minimumWidth();
     }
+    const QStyle* style = StatusBar1->style();
+    const int spacing = style->pixelMetric(QStyle::PM_LayoutHorizontalSpacing);
+    const int grip = StatusBar1->isSizeGripEnabled() ? style->pixelMetric(QStyle::PM_SizeGripSize) : 0;
+    const int margins = 2 * style->pixelMetric(QStyle::PM_LayoutLeftMargin);
+    const int bar = total + static_cast<int>(std::size(panels)) * (std::max(spacing, 0) + 4) + grip + margins;
+    setMinimumWidth(std::max(minimumWidth(), bar));
 }
 
 void frmMain::DesignGrid() {

@@ -41,6 +41,7 @@ void frmMain::GridPlace() {
 
 GridLayoutResult frmMain::GridLayoutApply() {
     const QSize inner = VSFlexGrid1->viewport()->size();
+    ctx_.State.Metrics = VSFlexGrid1->MetricsFor(ctx_.State.RecordCount);
     layout_ = GridLayout(ctx_.State, *ctx_.gCommon, platform::PixelsToTwips(inner.width(), this),
                          platform::PixelsToTwips(inner.height(), this),
                          platform::PixelsToTwips(VScroll1->width(), this));

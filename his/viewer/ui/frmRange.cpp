@@ -8,6 +8,7 @@
 #include "GotoRange.h"
 #include "VbDate.h"
 #include "platform/ui/NoThrow.h"
+#include "platform/ui/TextFit.h"
 #include "platform/ui/UiFont.h"
 #include "platform/ui/WaitCursor.h"
 
@@ -30,8 +31,11 @@ void frmRange::Design() {
     grid->addWidget(new QLabel(QStringLiteral("範囲時刻"), Frame1), 0, 2, 1, 2);
     const QString captions[2] = {QStringLiteral("開始時刻"), QStringLiteral("終了時刻")};
     QLineEdit* spans[2] = {txtHstStart, txtHstStop};
+    // The history's times are shown whole, whatever the font.
+    const QStringList widest = platform::WithEveryDigit({QStringLiteral("0000/00/00 00:00:00")});
     for (int side = 0; side < 2; ++side) {
         spans[side]->setReadOnly(true);
+        spans[side]->setMinimumWidth(platform::LineEditWidthFor(spans[side], widest));
         DTPickerDate[static_cast<size_t>(side)] = new QDateEdit(Frame1);
         DTPickerDate[static_cast<size_t>(side)]->setDisplayFormat(QStringLiteral("yyyy/MM/dd"));
         DTPickerTime[static_cast<size_t>(side)] = new QTimeEdit(Frame1);

@@ -1,8 +1,12 @@
 #include "CapturoConsole.h"
 
 #include "Engine.h"
+#include "SubFormWindow.h"
+#include "clsMsgBox.h"
+#include "frmExtension.h"
 #include "frmSetMonitor.h"
 #include "frmSplit.h"
+#include "platform/ui/WindowOwner.h"
 
 namespace mon {
 
@@ -21,19 +25,31 @@ const BaudTable& CapturoConsole::Table() {
 
 void CapturoConsole::SetMonitorShow() {
     if (frmSetMonitor* open = SetMonitorWindow()) {
-        open->raise();
-        open->activateWindow();
+        platform::ShowActive(open);
         return;
     }
     auto* dialog = new frmSetMonitor(host_.engine, Table(), &host_.mainWindow, &host_.mainWindow);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     setMonitor_ = dialog;
-    dialog->show();
+    platform::ShowActive(dialog);
 }
 
 void CapturoConsole::SplitShow() {
     frmSplit dialog(&host_.mainWindow, host_.engine, host_.msgBox, host_.appTitle);
     dialog.exec();
+}
+
+void CapturoConsole::ExtensionShow() {
+    if (extension_ != nullptr) return;
+    auto message = [this](QWidget* owner, const std::string& text, int16_t icon, const std::string& title) {
+        host_.msgBox.Show(text, 1, owner, icon, title, kMsgModal);
+    };
+    frmExtension window(host_.engine, message, &host_.mainWindow, extensionAddress_, extensionLength_);
+    SubFormPlaceWindow(&window, &host_.mainWindow, "frmExtension");
+    extension_ = &window;
+    window.exec();
+    extensionAddress_ = window.ReadAddress();
+    extensionLength_ = window.ReadLength();
 }
 
 void CapturoConsole::SettingsDialogsUnload() {
@@ -45,5 +61,7 @@ void CapturoConsole::WindowsDelete() { delete setMonitor_.data(); }
 frmSetMonitor* CapturoConsole::SetMonitorWindow() const {
     return setMonitor_ != nullptr && setMonitor_->isVisible() ? setMonitor_.data() : nullptr;
 }
+
+frmExtension* CapturoConsole::ExtensionWindow() const { return extension_.data(); }
 
 }  // namespace mon

@@ -1,11 +1,13 @@
 // The monitor console's windows as the main window opens them: the device
-// settings dialog (with the baud windows and the trigger editor behind it)
-// and the save-destination dialog. The KY-N4 baud table is read from the
-// device library once, when the settings dialog first opens.
+// settings dialog (with the baud windows and the trigger editor behind it),
+// the save-destination dialog and the maintenance window. The KY-N4 baud
+// table is read from the device library once, when the settings dialog
+// first opens.
 #pragma once
 
 #include <QPointer>
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 
@@ -14,6 +16,7 @@
 
 namespace mon {
 
+class frmExtension;
 class frmSetMonitor;
 
 class CapturoConsole : public ConsoleWindows {
@@ -26,11 +29,14 @@ public:
 
     void SetMonitorShow() override;
     void SplitShow() override;
+    void ExtensionShow() override;
     void SettingsDialogsUnload() override;
     void WindowsDelete() override;
 
     // The device settings dialog while it is shown, else nullptr.
     frmSetMonitor* SetMonitorWindow() const;
+    // The maintenance window while it is open, else nullptr.
+    frmExtension* ExtensionWindow() const;
 
 private:
     const BaudTable& Table();
@@ -38,6 +44,10 @@ private:
     ConsoleHost host_;
     std::optional<BaudTable> table_;
     QPointer<frmSetMonitor> setMonitor_;
+    QPointer<frmExtension> extension_;
+    // What the maintenance window read last, for its next opening.
+    uint32_t extensionAddress_ = 0;
+    int16_t extensionLength_ = 0;
 };
 
 }  // namespace mon

@@ -1,6 +1,7 @@
 // The monitor console's windows as the main window opens them: the device
-// settings and the save destination. The console is built above the main
-// window's library; the program hands a factory for it to CapturoApp.
+// settings, the save destination and the maintenance window. The console is
+// built above the main window's library; the program hands a factory for it
+// to CapturoApp.
 #pragma once
 
 #include <QString>
@@ -24,6 +25,11 @@ public:
     virtual void SetMonitorShow() = 0;
     // The save-destination dialog, modal.
     virtual void SplitShow() = 0;
+    // The maintenance window, modal: the main loop waits while its own
+    // timer runs. It opens on what it read last time. Nothing happens while
+    // it is open already; the caller opens it only while the engine leaves
+    // the line alone.
+    virtual void ExtensionShow() = 0;
     // Closes the device settings dialog (the line was cut).
     virtual void SettingsDialogsUnload() = 0;
     // Deletes every console window without its closing steps, before the

@@ -23,13 +23,13 @@
 #include "LiveCellDelegate.h"
 #include "SubFormWindow.h"
 #include "clsMsgBox.h"
-#include "frmExtension.h"
 #include "frmMessage.h"
 #include "frmSetKyPc.h"
 #include "platform/ui/BgrColor.h"
 #include "platform/ui/NoThrow.h"
 #include "platform/ui/Twips.h"
 #include "platform/ui/UiFont.h"
+#include "platform/ui/WindowOwner.h"
 #include "platform/ui/WindowPlacement.h"
 #include "platform/ui/frmAbout.h"
 
@@ -523,14 +523,13 @@ void frmMain::mnuSetmonitor_Click() {
 
 void frmMain::SetKyPcShow() {
     if (frmSetKyPc* open = SetKyPcWindow()) {
-        open->raise();
-        open->activateWindow();
+        platform::ShowActive(open);
         return;
     }
     auto* dialog = new frmSetKyPc(engine_, msgBox_, this, this, Q(appTitle_));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     setKyPc_ = dialog;
-    dialog->show();
+    platform::ShowActive(dialog);
 }
 
 void frmMain::mnuSetDspData_Click() { DisplayModeSet(kDisplayData); }
@@ -571,16 +570,7 @@ void frmMain::DataColorChosen(bool sdLine, const QColor& chosen) {
 // The window reads the unit itself, so it opens only while the engine
 // leaves the line alone: a capture's records would end up in its dump.
 void frmMain::mnuSetExtension_Click() {
-    if (engine_.EngineState != kStateIdle || extension_ != nullptr) return;
-    auto message = [this](QWidget* owner, const std::string& text, int16_t icon, const std::string& title) {
-        msgBox_.Show(text, 1, owner, icon, title, kMsgModal);
-    };
-    frmExtension window(engine_, message, this, extensionAddress_, extensionLength_);
-    SubFormPlaceWindow(&window, this, "frmExtension");
-    extension_ = &window;
-    window.exec();
-    extensionAddress_ = window.ReadAddress();
-    extensionLength_ = window.ReadLength();
+    if (console_ != nullptr && engine_.EngineState == kStateIdle) console_->ExtensionShow();
 }
 
 void frmMain::mnuHelpTopic_Click() {
@@ -601,8 +591,6 @@ void frmMain::mnuHelpVersion_Click() {
 frmSetKyPc* frmMain::SetKyPcWindow() const {
     return setKyPc_ != nullptr && setKyPc_->isVisible() ? setKyPc_.data() : nullptr;
 }
-
-frmExtension* frmMain::ExtensionWindow() const { return extension_.data(); }
 
 frmMessage* frmMain::MessageWindow() const {
     return message_ != nullptr && message_->isVisible() ? message_.data() : nullptr;
@@ -639,7 +627,7 @@ void frmMain::StepMessageShow(const std::string& text, const std::string& button
     auto* window = new frmMessage(engine_, this, Q(text), Q(buttonCaption));
     window->setAttribute(Qt::WA_DeleteOnClose);
     message_ = window;
-    window->show();
+    platform::ShowActive(window);
 }
 
 void frmMain::StepMessageUnload() {

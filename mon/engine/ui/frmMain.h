@@ -34,7 +34,6 @@ namespace mon {
 
 class Engine;
 class clsMsgBox;
-class frmExtension;
 class frmMessage;
 class frmSetKyPc;
 
@@ -76,7 +75,7 @@ public:
     void mnuSetDspDetail_Click();
     void mnuSetColorSd_Click();
     void mnuSetColorRd_Click();
-    // Shows the maintenance window modal while the engine is idle.
+    // Shows the console's maintenance window while the engine is idle.
     void mnuSetExtension_Click();
     void mnuHelpTopic_Click();
     void mnuHelpVersion_Click();
@@ -86,7 +85,6 @@ public:
 
     frmSetKyPc* SetKyPcWindow() const;
     frmMessage* MessageWindow() const;
-    frmExtension* ExtensionWindow() const;
 
     // EngineView
     void LampColorSet(uint32_t bgr) override;
@@ -181,10 +179,6 @@ private:
     QPointer<frmSetKyPc> setKyPc_;
     QPointer<frmMessage> message_;
     ConsoleWindows* console_ = nullptr;
-    QPointer<frmExtension> extension_;
-    // What the maintenance window read last, for its next opening.
-    uint32_t extensionAddress_ = 0;
-    int16_t extensionLength_ = 0;
     bool busyPointer_ = false;
     // The alignment of the grid's cells and its header rows, as last laid out.
     Qt::Alignment cellAlign_ = Qt::AlignCenter;

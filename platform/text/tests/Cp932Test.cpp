@@ -40,6 +40,18 @@ TEST(Cp932, UnencodableTextBecomesQuestionMarks) {
     EXPECT_TRUE(ok);
 }
 
+TEST(Cp932, AppendingConvertsExactlyAsTheWholeTextWould) {
+    const std::string texts[] = {
+        "",          "plain ASCII, with \\ and ~",  "ｱｲｳ,SD,あ,RD",       "a€b",
+        "x\xFFy\xED\xA0\x80z\xE3\x81", "\xE3\x81,",  "末尾の漢字", std::string("a\0あ", 5),
+    };
+    for (const std::string& text : texts) {
+        std::string out = "kept:";
+        AppendCp932(out, text);
+        EXPECT_EQ(out, "kept:" + Utf8ToCp932(text)) << text;
+    }
+}
+
 TEST(Cp932, ThreadsDoNotShareConversionState) {
     std::vector<int> failures(4, 0);
     std::vector<std::thread> threads;

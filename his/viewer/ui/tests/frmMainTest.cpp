@@ -10,6 +10,7 @@
 #include <QDropEvent>
 #include <QMimeData>
 #include <QProcess>
+#include <QStyle>
 #include <QUrl>
 
 #include "FileSizeLimit.h"
@@ -138,6 +139,34 @@ TEST_F(MainWindow, ACancelledOpenSaysNothingAndKeepsThePreviousHistory) {
     EXPECT_EQ(f.Ctx->gCommon.get(), before);
     EXPECT_EQ(Caption(w), "ヒストリ - [" + first + "]");
     EXPECT_EQ(Panel(w, "TotalCount"), "TR : 36");
+}
+
+TEST_F(MainWindow, AFailedOpenAfterACancelledOneSaysSo) {
+    const std::string big = DualFile("big.ky2", 60000);
+    TempFolder::WriteAll(f.Folder / "bad.ky2", "no history here\r\n");
+    BoxAnswerer answer;
+    answer.CancelProgress = true;
+    w.HistoryFileOpen(big);
+    ASSERT_TRUE(f.Ctx->gBar->Cancel());
+    ASSERT_TRUE(answer.Messages.empty());
+    answer.CancelProgress = false;
+    w.HistoryFileOpen(f.Folder / "bad.ky2");
+    ASSERT_EQ(answer.Messages.size(), 1u) << "the earlier cancel does not hide the failure";
+    EXPECT_EQ(f.Ctx->gMsgBox->Messege(), kMsgReadFailed);
+    EXPECT_FALSE(st.FileLoaded);
+}
+
+TEST_F(MainWindow, FindShowsTheMagnifierAndTheDisplayCodeAPictureOfItsOwn) {
+    auto image = [&](const QIcon& icon) { return icon.pixmap(QSize(24, 24)).toImage(); };
+    const QImage magnifier = image(w.style()->standardIcon(QStyle::SP_FileDialogContentsView));
+    const QImage find = image(w.Buttons.Button("Find")->icon());
+    const QImage code = image(w.Buttons.Button("Code")->icon());
+    EXPECT_EQ(find, magnifier);
+    EXPECT_NE(code, magnifier);
+    for (const char* other : {"Open", "Save", "Range", "Prop", "Line"}) {
+        EXPECT_NE(image(w.Buttons.Button(other)->icon()), code) << other;
+        EXPECT_NE(image(w.Buttons.Button(other)->icon()), find) << other;
+    }
 }
 
 TEST_F(MainWindow, AFileDroppedOnTheGridIsOpened) {

@@ -10,6 +10,7 @@
 #include "FakePortello.h"
 #include "OnModal.h"
 #include "RealPortello.h"
+#include "WaitActive.h"
 #include "frmSetKyPc.h"
 #include "frmSetMonitor.h"
 #include "platform/file/tests/TempFolder.h"

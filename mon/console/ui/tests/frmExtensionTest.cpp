@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "CapturoApp.h"
+#include "CapturoConsole.h"
 #include "FakePortello.h"
 #include "RealPortello.h"
 #include "UnitSim.h"
@@ -72,7 +73,12 @@ protected:
     void Launch(const unitsim::UnitOptions& options) {
         unit_ = std::make_unique<unitsim::UnitSim>(options);
         ::setenv("PORTELLO_COM3", unit_->SlavePath().c_str(), 1);
-        app_ = std::make_unique<CapturoApp>(api_, clock_, dir_.path(), "Capturo Pavlor");
+        app_ = std::make_unique<CapturoApp>(api_, clock_, dir_.path(), "Capturo Pavlor",
+                                            [this](const ConsoleHost& host) {
+                                                auto console = std::make_unique<CapturoConsole>(host);
+                                                console_ = console.get();
+                                                return console;
+                                            });
         app_->Start(false);
         app_->Driver().Stop();  // the test runs the passes
         frmSetKyPc* dialog = app_->MainWindow().SetKyPcWindow();
@@ -111,12 +117,14 @@ protected:
         return done();
     }
 
+    frmExtension* Window() const { return console_->ExtensionWindow(); }
+
     // Opens the window by its key chord and runs drive inside it; the
     // window is closed afterwards.
     void InWindow(const std::function<void(frmExtension&)>& drive) {
         bool ran = false;
         QTimer::singleShot(0, [&] {
-            frmExtension* window = app_->MainWindow().ExtensionWindow();
+            frmExtension* window = Window();
             if (window == nullptr) return;
             EXPECT_EQ(QApplication::activeModalWidget(), window);
             drive(*window);
@@ -126,7 +134,7 @@ protected:
         const auto chord = Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier;
         QTest::keyRelease(app_->MainWindow().VSFlexGrid, Qt::Key_E, chord);
         EXPECT_TRUE(ran) << "the key chord opened the window";
-        EXPECT_EQ(app_->MainWindow().ExtensionWindow(), nullptr);
+        EXPECT_EQ(Window(), nullptr);
         EXPECT_EQ(loopPassesWhileOpen_, 0) << "the main loop waits while the window is open";
     }
 
@@ -135,7 +143,7 @@ protected:
     bool ChordOpens(Qt::KeyboardModifiers modifiers) {
         bool opened = false;
         QTimer::singleShot(0, [&] {
-            if (frmExtension* window = app_->MainWindow().ExtensionWindow()) {
+            if (frmExtension* window = Window()) {
                 opened = true;
                 window->close();
             }
@@ -181,6 +189,7 @@ protected:
     PortelloApi& api_ = test::RealPortello();
     test::ScaledClock clock_{2};
     std::unique_ptr<unitsim::UnitSim> unit_;
+    CapturoConsole* console_ = nullptr;
     std::unique_ptr<CapturoApp> app_;
     std::vector<std::string> messages_;
     int loopPassesWhileOpen_ = 0;

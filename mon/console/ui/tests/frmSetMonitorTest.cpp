@@ -57,7 +57,7 @@ TEST_F(SetMonitor, ARefusedSetBeepsOnItsFieldAndStoresNothing) {
     const MonitorSettings before = engine().WorkingSettings;
     frmSetMonitor& d = OpenSettings();
     d.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
+    ASSERT_TRUE(test::WaitActive(d));
     d.optDirection[2]->setChecked(true);
     d.txtBaudRate->setText("-9600");
     d.SSTab1->setCurrentIndex(1);

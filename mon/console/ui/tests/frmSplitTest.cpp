@@ -18,7 +18,7 @@ protected:
         auto d = std::make_unique<frmSplit>(&main(), engine(), app_.MsgBox(), "Capturo");
         d->show();
         d->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(d.get()));
+        EXPECT_TRUE(test::WaitActive(*d));
         return d;
     }
     std::string Ini() { return TempFolder::ReadAll(engine().IniPath()); }

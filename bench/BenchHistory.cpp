@@ -1,0 +1,84 @@
+#include "BenchHistory.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <vector>
+
+#include "FileSave.h"
+#include "Ky2Format.h"
+#include "Ky2LineBuilder.h"
+#include "clsCommon.h"
+
+namespace bench {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kUnitsPerStamp = 6;
+
+std::vector<std::string>& Made() {
+    static std::vector<std::string> files;
+    static const bool cleanup = [] {
+        std::atexit([] {
+            std::error_code ec;
+            for (const std::string& f : Made()) fs::remove(f, ec);
+        });
+        return true;
+    }();
+    (void)cleanup;
+    return files;
+}
+
+}  // namespace
+
+uint8_t UnitAttribute(int64_t i) {
+    uint8_t a = store::kAttrUnit;
+    if (i % 3 == 0) a |= store::kAttrRd;
+    if (i % 3 == 1 && i % 7 == 0) a |= store::kAttrSame;
+    if (i % 97 == 0) a |= store::kAttrParity;
+    if (i % 251 == 0) a |= store::kAttrFlam;
+    return a;
+}
+
+uint8_t UnitData(int64_t i) { return static_cast<uint8_t>(0x20 + i * 7 % 95); }
+
+std::string OutputPath(const std::string& name) {
+    const std::string path =
+        (fs::temp_directory_path() / ("ky-bench-" + std::to_string(::getpid()) + "-" + name)).string();
+    Made().push_back(path);
+    return path;
+}
+
+const std::string& HistoryFile(int64_t units) {
+    static std::map<int64_t, std::string> files;
+    std::string& path = files[units];
+    if (!path.empty()) return path;
+    path = OutputPath(std::to_string(units) + ".ky2");
+    store::clsCommon header;
+    header.CharTime(1);
+    header.BaudRate(9600);
+    std::FILE* f = std::fopen(path.c_str(), "wb");
+    if (f == nullptr) std::abort();
+    std::string out = store::Ky2HeaderText(header, "", "");
+    store::Ky2LineBuilder lines;
+    for (int64_t i = 0; i < units; ++i) {
+        const double stamp = 45000.0 + static_cast<double>(i / kUnitsPerStamp) / 86400.0;
+        lines.Add(out, stamp, static_cast<uint8_t>(UnitAttribute(i) & 0x7F), UnitData(i), 1,
+                  static_cast<uint16_t>(i % 1024));
+        if (out.size() > (1 << 20)) {
+            std::fwrite(out.data(), 1, out.size(), f);
+            out.clear();
+        }
+    }
+    lines.Finish(out);
+    std::fwrite(out.data(), 1, out.size(), f);
+    if (std::fclose(f) != 0) std::abort();
+    return path;
+}
+
+}  // namespace bench

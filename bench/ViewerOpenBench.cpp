@@ -1,0 +1,92 @@
+// Opening a long history as the viewer does it: the store reads the file
+// with the progress window up, the position table is built, the grid laid
+// out and the first page rendered. Also the memory the open leaves held per
+// unit, document and position table together.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+
+#include <malloc.h>
+
+#include <memory>
+
+#include "BenchHistory.h"
+#include "CodeTable.h"
+#include "GridSetup.h"
+#include "HistoryOpen.h"
+#include "PageRender.h"
+#include "his/store/ui/clsBar.h"
+#include "his/store/ui/frmBar.h"
+
+namespace {
+
+// A maximised window: 17 characters a line, 20 DUAL lines.
+constexpr int kGridWidth = 12000;
+constexpr int kGridHeight = 240 + 20 * 600;
+constexpr int kScrollWidth = 255;
+
+struct Opened {
+    std::unique_ptr<store::clsCommon> Doc;
+    viewer::ViewerState State;
+};
+
+std::unique_ptr<Opened> Open(const std::string& path, store::clsBar& bar) {
+    auto o = std::make_unique<Opened>();
+    viewer::ui::ReadResult read = viewer::ui::HistoryRead(path, bar);
+    if (read.Outcome != viewer::ui::ReadOutcome::Loaded) return nullptr;
+    o->Doc = std::move(read.Doc);
+    o->State.FileLoaded = true;
+    viewer::HistoryAttach(o->State, *o->Doc);
+    viewer::GridLayout(o->State, *o->Doc, kGridWidth, kGridHeight, kScrollWidth);
+    viewer::GridPage page = viewer::PageBuild(o->State, *o->Doc);
+    benchmark::DoNotOptimize(page.Cells.data());
+    return o;
+}
+
+size_t HeapInUse() {
+    const struct mallinfo2 m = mallinfo2();
+    return m.uordblks + m.hblkhd;
+}
+
+void BM_OpenToFirstPage(benchmark::State& state) {
+    const int64_t units = state.range(0);
+    const std::string& path = bench::HistoryFile(units);
+    store::clsBar bar;
+    for (auto _ : state) {
+        if (!Open(path, bar)) state.SkipWithError("open failed");
+    }
+    state.SetLabel(units <= 1000000 ? "goal <= 100 ms" : "goal <= 1 s");
+}
+
+// Heap in use after the open (document and viewer state alive) against
+// before it, per unit.
+void BM_HeldPerUnit(benchmark::State& state) {
+    const int64_t units = state.range(0);
+    const std::string& path = bench::HistoryFile(units);
+    store::clsBar bar;
+    double perUnit = 0;
+    for (auto _ : state) {
+        malloc_trim(0);
+        const size_t before = HeapInUse();
+        std::unique_ptr<Opened> o = Open(path, bar);
+        if (!o) state.SkipWithError("open failed");
+        perUnit = static_cast<double>(HeapInUse() - before) / static_cast<double>(units);
+    }
+    state.counters["bytes/unit"] = perUnit;
+    state.SetLabel("goal <= 20 bytes/unit");
+}
+
+BENCHMARK(BM_OpenToFirstPage)->Arg(1000000)->Arg(10000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_HeldPerUnit)->Arg(1000000)->Arg(10000000)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    store::CodeTableRead();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,113 @@
+#include "RankBits.h"
+
+#include <algorithm>
+#include <bit>
+
+namespace store {
+
+namespace {
+
+// Position of the set bit of word that has k set bits below it.
+int BitOfRank(uint64_t word, size_t k) {
+    for (; k > 0; --k) word &= word - 1;
+    return std::countr_zero(word);
+}
+
+}  // namespace
+
+void RankBits::Clear() {
+    words_.clear();
+    before_.clear();
+    oneWord_.clear();
+    zeroWord_.clear();
+    size_ = ones_ = 0;
+}
+
+void RankBits::Reserve(size_t bits) {
+    const size_t words = (bits + 63) / 64;
+    words_.reserve(words);
+    before_.reserve(words);
+}
+
+void RankBits::ShrinkToFit() {
+    TrimSpare(words_);
+    TrimSpare(before_);
+    TrimSpare(oneWord_);
+    TrimSpare(zeroWord_);
+}
+
+void RankBits::NewWord() {
+    words_.push_back(0);
+    before_.push_back(static_cast<uint32_t>(ones_));
+}
+
+void RankBits::SetBack() {
+    if (size_ == 0 || Test(size_ - 1)) return;
+    // The last bit turns from the last zero into the last one: a sample
+    // taken for it moves from one list to the other.
+    const size_t zeroNumber = Zeros() - 1;
+    if (zeroNumber % kSample == 0) zeroWord_.pop_back();
+    if (ones_ % kSample == 0) oneWord_.push_back(static_cast<uint32_t>(words_.size() - 1));
+    words_.back() |= uint64_t{1} << ((size_ - 1) & 63);
+    ++ones_;
+}
+
+size_t RankBits::Rank(size_t i) const {
+    if (i >= size_) return ones_;
+    const size_t w = i >> 6;
+    const uint64_t below = (uint64_t{1} << (i & 63)) - 1;
+    return before_[w] + static_cast<size_t>(std::popcount(words_[w] & below));
+}
+
+template <bool kOnes>
+int64_t RankBits::Select(size_t k) const {
+    if (k >= (kOnes ? ones_ : Zeros())) return kNone;
+    const std::vector<uint32_t>& samples = kOnes ? oneWord_ : zeroWord_;
+    const size_t s = k / kSample;
+    // The word lies between the sample's word and the next sample's word.
+    size_t lo = samples[s];
+    size_t hi = s + 1 < samples.size() ? samples[s + 1] : words_.size() - 1;
+    auto before = [this](size_t w) { return kOnes ? OnesBefore(w) : ZerosBefore(w); };
+    // The last word whose count before it is at most k.
+    while (lo < hi) {
+        const size_t mid = lo + (hi - lo + 1) / 2;
+        if (before(mid) <= k) {
+            lo = mid;
+        } else {
+            hi = mid - 1;
+        }
+    }
+    const uint64_t word = kOnes ? words_[lo] : ~words_[lo];
+    return static_cast<int64_t>(lo * 64 + static_cast<size_t>(BitOfRank(word, k - before(lo))));
+}
+
+template <bool kOnes>
+int64_t RankBits::Next(size_t from) const {
+    if (from >= size_) return kNone;
+    constexpr size_t kWordsLooked = 4;
+    size_t w = from >> 6;
+    uint64_t word = (kOnes ? words_[w] : ~words_[w]) & (~uint64_t{0} << (from & 63));
+    for (size_t looked = 0; looked < kWordsLooked; ++looked) {
+        if (word != 0) {
+            const size_t at = w * 64 + static_cast<size_t>(std::countr_zero(word));
+            return at < size_ ? static_cast<int64_t>(at) : kNone;
+        }
+        if (++w >= words_.size()) return kNone;
+        word = kOnes ? words_[w] : ~words_[w];
+    }
+    // A long stretch of the other bit: count instead of looking.
+    const size_t onesBefore = Rank(from);
+    return kOnes ? SelectOne(onesBefore) : SelectZero(from - onesBefore);
+}
+
+int64_t RankBits::SelectOne(size_t k) const { return Select<true>(k); }
+int64_t RankBits::NextOne(size_t from) const { return Next<true>(from); }
+int64_t RankBits::NextZero(size_t from) const { return Next<false>(from); }
+int64_t RankBits::SelectZero(size_t k) const { return Select<false>(k); }
+
+size_t RankBits::HeapBytes() const {
+    return words_.capacity() * sizeof(uint64_t) +
+           (before_.capacity() + oneWord_.capacity() + zeroWord_.capacity()) * sizeof(uint32_t);
+}
+
+}  // namespace store

@@ -1,0 +1,220 @@
+#include "RecordStore.h"
+
+#include <algorithm>
+#include <bit>
+#include <limits>
+
+#include "Ky2Format.h"
+
+namespace store {
+
+namespace {
+
+constexpr size_t kMaxRecords = static_cast<size_t>(std::numeric_limits<int32_t>::max());
+
+constexpr uint16_t PackTime(int16_t index, uint16_t value) {
+    return static_cast<uint16_t>(index << 10 | value);
+}
+
+// Equal bit for bit: runs must give back exactly the stamp each record was
+// added with, 0.0 and -0.0 included.
+bool SameStamp(double a, double b) {
+    return std::bit_cast<uint64_t>(a) == std::bit_cast<uint64_t>(b);
+}
+
+}  // namespace
+
+bool RecordStore::Add(double stamp, uint8_t attribute, uint8_t data) {
+    const size_t index = attr_.size();
+    if (index >= kMaxRecords) return false;
+    const bool rd = (attribute & kAttrRd) != 0;
+    attr_.push_back(static_cast<uint8_t>(attribute & 0x7F));
+    rd_.PushBack(rd);
+    (rd ? rdBytes_ : sdBytes_).push_back(static_cast<char>(data));
+    const bool newRun = stamps_.empty() || !SameStamp(stamp, stamps_.back());
+    stampStart_.PushBack(newRun);
+    if (newRun) stamps_.push_back(stamp);
+    hasTime_.PushBack(false);
+    PinnedUpdate(static_cast<int32_t>(index));
+    return true;
+}
+
+void RecordStore::CharTimeSet(uint16_t word) {
+    if (attr_.empty()) return;
+    const uint16_t packed = PackTime(CharTimeRange(word), CharTimeValue(word));
+    if (hasTime_.Test(hasTime_.Size() - 1)) {
+        times_.back() = packed;  // a second word for one record replaces the first
+    } else {
+        hasTime_.SetBack();
+        times_.push_back(packed);
+    }
+    PinnedUpdate(Count() - 1);
+}
+
+void RecordStore::Clear() {
+    attr_.clear();
+    rd_.Clear();
+    sdBytes_.clear();
+    rdBytes_.clear();
+    stampStart_.Clear();
+    stamps_.clear();
+    hasTime_.Clear();
+    times_.clear();
+    pinned_.clear();
+}
+
+void RecordStore::Reserve(size_t records) {
+    const size_t held = attr_.size();
+    const size_t total = std::min(held + records, kMaxRecords);
+    // Shares of the records seen so far; without any, what a capture with
+    // character times in both directions looks like.
+    auto share = [held, records](size_t part, double guess) {
+        const double f = held > 0 ? static_cast<double>(part) / static_cast<double>(held) : guess;
+        return part + static_cast<size_t>(f * static_cast<double>(records) * 1.02) + 64;
+    };
+    attr_.reserve(total);
+    rd_.Reserve(total);
+    stampStart_.Reserve(total);
+    hasTime_.Reserve(total);
+    sdBytes_.reserve(share(sdBytes_.size(), 0.5));
+    rdBytes_.reserve(share(rdBytes_.size(), 0.5));
+    stamps_.reserve(share(stamps_.size(), 0.2));
+    times_.reserve(share(times_.size(), 1.0));
+}
+
+void RecordStore::ShrinkToFit() {
+    TrimSpare(attr_);
+    rd_.ShrinkToFit();
+    TrimSpare(sdBytes_);
+    TrimSpare(rdBytes_);
+    stampStart_.ShrinkToFit();
+    TrimSpare(stamps_);
+    hasTime_.ShrinkToFit();
+    TrimSpare(times_);
+}
+
+uint8_t RecordStore::Data(int32_t i) const {
+    const int32_t rdCount = RdCount(i);
+    if (IsRd(i)) return static_cast<uint8_t>(rdBytes_[static_cast<size_t>(rdCount - 1)]);
+    return static_cast<uint8_t>(sdBytes_[static_cast<size_t>(i - rdCount)]);
+}
+
+double RecordStore::Stamp(int32_t i) const {
+    return stamps_[stampStart_.Rank(static_cast<size_t>(i) + 1) - 1];
+}
+
+void RecordStore::CharTime(int32_t i, int16_t& index, uint16_t& value) const {
+    const auto at = static_cast<size_t>(i);
+    if (!hasTime_.Test(at)) {
+        index = kCharTimeNone;
+        value = 0;
+        return;
+    }
+    const uint16_t packed = times_[hasTime_.Rank(at)];
+    index = static_cast<int16_t>(packed >> 10);
+    value = packed & 0x03FF;
+}
+
+HistoryRecord RecordStore::Get(int32_t i) const {
+    HistoryRecord r;
+    r.RdCount = RdCount(i);
+    r.SdCount = i + 1 - r.RdCount;
+    r.Attr = Attr(i);
+    r.Data = static_cast<uint8_t>((r.Attr & kAttrRd) != 0 ? rdBytes_[static_cast<size_t>(r.RdCount - 1)]
+                                                          : sdBytes_[static_cast<size_t>(r.SdCount - 1)]);
+    r.DateTime = Stamp(i);
+    CharTime(i, r.TimIndex, r.TimValue);
+    return r;
+}
+
+int32_t RecordStore::Nth(bool rd, int32_t n) const {
+    if (n < 1) return -1;
+    const auto k = static_cast<size_t>(n - 1);
+    return static_cast<int32_t>(rd ? rd_.SelectOne(k) : rd_.SelectZero(k));
+}
+
+const HistoryRecord* RecordStore::Pinned(int32_t i) const {
+    const auto block = static_cast<size_t>(i) >> kBlockShift;
+    if (pinned_.size() <= block) pinned_.resize(block + 1);
+    std::unique_ptr<HistoryRecord[]>& records = pinned_[block];
+    if (!records) {
+        const size_t first = block << kBlockShift;
+        records = std::make_unique<HistoryRecord[]>(size_t{1} << kBlockShift);
+        for (Cursor c(*this, static_cast<int32_t>(first));
+             !c.AtEnd() && static_cast<size_t>(c.Index()) < first + (size_t{1} << kBlockShift); c.Next()) {
+            records[static_cast<size_t>(c.Index()) - first] = c.Record();
+        }
+    }
+    return &records[static_cast<size_t>(i) & ((size_t{1} << kBlockShift) - 1)];
+}
+
+// A record added or changed after its block was unpacked is written into
+// the block, so pointers handed out before stay valid and current.
+void RecordStore::PinnedRefresh(int32_t i) {
+    const auto block = static_cast<size_t>(i) >> kBlockShift;
+    if (block >= pinned_.size() || !pinned_[block]) return;
+    pinned_[block][static_cast<size_t>(i) & ((size_t{1} << kBlockShift) - 1)] = Get(i);
+}
+
+size_t RecordStore::HeapBytes() const {
+    size_t pinnedBytes = pinned_.capacity() * sizeof(pinned_[0]);
+    for (const auto& block : pinned_) {
+        if (block) pinnedBytes += (size_t{1} << kBlockShift) * sizeof(HistoryRecord);
+    }
+    return attr_.capacity() + sdBytes_.capacity() + rdBytes_.capacity() +
+           stamps_.capacity() * sizeof(double) + times_.capacity() * sizeof(uint16_t) +
+           rd_.HeapBytes() + stampStart_.HeapBytes() + hasTime_.HeapBytes() + pinnedBytes;
+}
+
+// --- Cursor ------------------------------------------------------------------
+
+RecordStore::Cursor::Cursor(const RecordStore& store, int32_t first)
+    : store_(store), index_(std::max(first, 0)) {
+    if (AtEnd()) return;
+    const auto at = static_cast<size_t>(index_);
+    rdBefore_ = store_.rd_.Rank(at);
+    sdBefore_ = at - rdBefore_;
+    run_ = store_.stampStart_.Rank(at + 1) - 1;
+    timeNext_ = store_.hasTime_.Rank(at);
+    Load();
+}
+
+void RecordStore::Cursor::Load() {
+    const auto at = static_cast<size_t>(index_);
+    const uint8_t attr = store_.attr_[at];
+    record_.Attr = attr;
+    if ((attr & kAttrRd) != 0) {
+        record_.Data = static_cast<uint8_t>(store_.rdBytes_[rdBefore_]);
+        record_.RdCount = static_cast<int32_t>(rdBefore_ + 1);
+        record_.SdCount = static_cast<int32_t>(sdBefore_);
+    } else {
+        record_.Data = static_cast<uint8_t>(store_.sdBytes_[sdBefore_]);
+        record_.SdCount = static_cast<int32_t>(sdBefore_ + 1);
+        record_.RdCount = static_cast<int32_t>(rdBefore_);
+    }
+    record_.DateTime = store_.stamps_[run_];
+    if (store_.hasTime_.Test(at)) {
+        const uint16_t packed = store_.times_[timeNext_];
+        record_.TimIndex = static_cast<int16_t>(packed >> 10);
+        record_.TimValue = packed & 0x03FF;
+    } else {
+        record_.TimIndex = kCharTimeNone;
+        record_.TimValue = 0;
+    }
+}
+
+void RecordStore::Cursor::Next() {
+    const auto at = static_cast<size_t>(index_);
+    if ((record_.Attr & kAttrRd) != 0) {
+        ++rdBefore_;
+    } else {
+        ++sdBefore_;
+    }
+    if (record_.TimIndex != kCharTimeNone) ++timeNext_;
+    ++index_;
+    if (AtEnd()) return;
+    if (store_.stampStart_.Test(at + 1)) ++run_;
+    Load();
+}
+
+}  // namespace store

@@ -1,0 +1,112 @@
+// The records of a loaded history, held compactly: per record its
+// attribute flags, its data byte (in the SD or RD byte string), a bit of
+// direction and a bit that marks a change of time stamp; time stamps once
+// per run of equal stamps, character times only for the records that carry
+// one. Running counts and the record of the n-th character of a direction
+// come from counting bit sequences, so every query is O(1) or close to it.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "HistoryRecord.h"
+#include "RankBits.h"
+
+namespace store {
+
+class RecordStore {
+public:
+    int32_t Count() const { return static_cast<int32_t>(attr_.size()); }
+    int32_t SdTotal() const { return static_cast<int32_t>(sdBytes_.size()); }
+    int32_t RdTotal() const { return static_cast<int32_t>(rdBytes_.size()); }
+
+    // Appends a record; false when the history cannot take more.
+    bool Add(double stamp, uint8_t attribute, uint8_t data);
+    // Gives the last record a character time; nothing without a record.
+    void CharTimeSet(uint16_t word);
+    void Clear();
+    // Room for about that many more records, shaped like those held so far.
+    void Reserve(size_t records);
+    // Gives back what a reservation left unused.
+    void ShrinkToFit();
+
+    // --- single fields; i must lie in 0..Count()-1 ------------------------
+    uint8_t Attr(int32_t i) const { return attr_[static_cast<size_t>(i)]; }
+    bool IsRd(int32_t i) const { return (Attr(i) & kAttrRd) != 0; }
+    int32_t RdCount(int32_t i) const { return static_cast<int32_t>(rd_.Rank(static_cast<size_t>(i) + 1)); }
+    int32_t SdCount(int32_t i) const { return i + 1 - RdCount(i); }
+    uint8_t Data(int32_t i) const;
+    double Stamp(int32_t i) const;
+    // The range code (kCharTimeNone when the record has no time) and value.
+    void CharTime(int32_t i, int16_t& index, uint16_t& value) const;
+    HistoryRecord Get(int32_t i) const;
+
+    // The record of character n (from 1) of SD or RD; -1 when there are
+    // fewer.
+    int32_t SdRecord(int32_t n) const { return Nth(false, n); }
+    int32_t RdRecord(int32_t n) const { return Nth(true, n); }
+    // The first record of that direction after record i; -1 when none.
+    int32_t NextOfDirection(bool rd, int32_t i) const {
+        const auto from = static_cast<size_t>(i) + 1;
+        return static_cast<int32_t>(rd ? rd_.NextOne(from) : rd_.NextZero(from));
+    }
+
+    const std::string& SdBytes() const { return sdBytes_; }
+    const std::string& RdBytes() const { return rdBytes_; }
+
+    // A record that stays at its address as long as the store lives: the
+    // records are unpacked a block at a time on demand, for callers that
+    // keep pointers. Index as for Get.
+    const HistoryRecord* Pinned(int32_t i) const;
+
+    // Heap bytes held, unpacked blocks included.
+    size_t HeapBytes() const;
+
+    // Walks records in order, keeping the running positions so that each
+    // step costs a few array reads.
+    class Cursor {
+    public:
+        Cursor(const RecordStore& store, int32_t first);
+        bool AtEnd() const { return index_ >= store_.Count(); }
+        int32_t Index() const { return index_; }
+        const HistoryRecord& Record() const { return record_; }
+        // Numbers the runs of equal time stamps: the same value for every
+        // record of one run.
+        size_t StampRun() const { return run_; }
+        void Next();
+
+    private:
+        void Load();
+
+        const RecordStore& store_;
+        int32_t index_;
+        size_t sdBefore_ = 0, rdBefore_ = 0;  // characters before index_
+        size_t run_ = 0;
+        size_t timeNext_ = 0;  // character time of the next record that has one
+        HistoryRecord record_;
+    };
+
+private:
+    static constexpr int kBlockShift = 10;  // records a pinned block holds: 1024
+
+    int32_t Nth(bool rd, int32_t n) const;
+    void PinnedUpdate(int32_t i) {
+        if (!pinned_.empty()) PinnedRefresh(i);
+    }
+    void PinnedRefresh(int32_t i);
+
+    std::vector<uint8_t> attr_;  // the unit's flags, without the top bit
+    RankBits rd_;                // set for RD records
+    std::string sdBytes_, rdBytes_;
+    RankBits stampStart_;        // set where a run of equal stamps begins
+    std::vector<double> stamps_;  // one per run
+    RankBits hasTime_;           // set for records that carry a character time
+    std::vector<uint16_t> times_;  // range code << 10 | value, one per set bit
+
+    mutable std::vector<std::unique_ptr<HistoryRecord[]>> pinned_;
+};
+
+}  // namespace store
