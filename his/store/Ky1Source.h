@@ -30,6 +30,8 @@ struct Ky1Inf {
     std::string TypeName;
     bool TrigStop = false;
     bool TrigStart = false;
+
+    friend bool operator==(const Ky1Inf&, const Ky1Inf&) = default;
 };
 
 // One trigger condition.
@@ -44,6 +46,8 @@ struct Ky1Trg {
     std::string RdNot;
     std::string RdChar;
     std::string Mode;
+
+    friend bool operator==(const Ky1Trg&, const Ky1Trg&) = default;
 };
 
 // One captured character.
@@ -61,6 +65,8 @@ struct Ky1Mst {
     float ChrTime = 0;
     uint8_t SiSo = 0;
     int32_t DualCnt = 0;
+
+    friend bool operator==(const Ky1Mst&, const Ky1Mst&) = default;
 };
 
 class Ky1Source {
@@ -75,7 +81,8 @@ public:
 
     // Each read gives nothing when its table or a column is missing, a
     // value does not convert, or (for TrgTable) a row is missing.
-    virtual std::optional<int32_t> MstCount() = 0;
+    // MstCount is what the file claims; nothing may be sized by it.
+    virtual std::optional<int64_t> MstCount() = 0;
     virtual std::optional<Ky1Inf> InfRead() = 0;
     virtual std::optional<std::array<Ky1Trg, 2>> TrgRead() = 0;
 

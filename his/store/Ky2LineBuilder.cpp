@@ -6,6 +6,12 @@ namespace store {
 
 void Ky2LineBuilder::Add(std::string& out, double stamp, uint8_t attribute, uint8_t data,
                          int16_t timIndex, uint16_t timValue) {
+    AddWord(out, stamp, attribute, data,
+            timIndex != kCharTimeNone ? CharTimeWord(timIndex, timValue) : uint16_t{0});
+}
+
+void Ky2LineBuilder::AddWord(std::string& out, double stamp, uint8_t attribute, uint8_t data,
+                             uint16_t word) {
     if (open_ && stamp != stamp_) Finish(out);
     if (!open_) {
         open_ = true;
@@ -14,8 +20,7 @@ void Ky2LineBuilder::Add(std::string& out, double stamp, uint8_t attribute, uint
     }
     units_.push_back(static_cast<char>(attribute | kAttrUnit));
     units_.push_back(static_cast<char>(data));
-    if (timIndex != kCharTimeNone) {
-        const uint16_t word = CharTimeWord(timIndex, timValue);
+    if (word != 0) {
         units_.push_back(static_cast<char>(word >> 8));
         units_.push_back(static_cast<char>(word & 0xFF));
     }

@@ -13,6 +13,9 @@ public:
     // collected so far is appended to out first.
     void Add(std::string& out, double stamp, uint8_t attribute, uint8_t data,
              int16_t timIndex, uint16_t timValue);
+    // The same with the character-time word as it stands (0: none), for
+    // words kept as stored rather than built from range and value.
+    void AddWord(std::string& out, double stamp, uint8_t attribute, uint8_t data, uint16_t word);
     // Appends the line being collected, if it holds any character.
     void Finish(std::string& out);
 

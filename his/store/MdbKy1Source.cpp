@@ -33,7 +33,7 @@ void MdbKy1Source::Close() {
     mdb_ = nullptr;
 }
 
-std::optional<int32_t> MdbKy1Source::MstCount() {
+std::optional<int64_t> MdbKy1Source::MstCount() {
     const MdbTable t(mdb_, "MstTable");
     if (!t.Ok()) return std::nullopt;
     return t.RowCount();

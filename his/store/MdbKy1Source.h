@@ -21,7 +21,7 @@ public:
 
     bool Open(const std::string& path) override;
     void Close() override;
-    std::optional<int32_t> MstCount() override;
+    std::optional<int64_t> MstCount() override;
     std::optional<Ky1Inf> InfRead() override;
     std::optional<std::array<Ky1Trg, 2>> TrgRead() override;
     bool MstBegin() override;

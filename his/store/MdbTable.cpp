@@ -58,7 +58,7 @@ MdbTable::~MdbTable() {
     if (table_) mdb_free_tabledef(table_);
 }
 
-int32_t MdbTable::RowCount() const { return static_cast<int32_t>(table_->num_rows); }
+int64_t MdbTable::RowCount() const { return static_cast<int64_t>(table_->num_rows); }
 
 bool MdbTable::Rewind() { return mdb_rewind_table(table_) == 0; }
 

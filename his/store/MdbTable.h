@@ -25,7 +25,8 @@ public:
     MdbTable& operator=(const MdbTable&) = delete;
 
     bool Ok() const { return table_ != nullptr; }
-    int32_t RowCount() const;
+    // The row count the table definition claims.
+    int64_t RowCount() const;
 
     // Back to before the first row; the next Next() reads it.
     bool Rewind();

@@ -1,6 +1,9 @@
 #include "clsConver.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <limits>
+#include <new>
 #include <utility>
 
 #include "Ky2Format.h"
@@ -29,6 +32,17 @@ private:
     const clsConver::BusyHook& hook_;
 };
 
+// Positions go to the progress window as 32-bit values.
+int32_t Position(int64_t value) {
+    return static_cast<int32_t>(std::clamp<int64_t>(value, 0, std::numeric_limits<int32_t>::max()));
+}
+
+// Reading and writing each move the bar once per row. The count is what
+// the file claims and may be anything.
+int32_t ProgressTotal(int64_t claimedRows) {
+    return Position(std::min<int64_t>(claimedRows, std::numeric_limits<int32_t>::max()) * 2);
+}
+
 std::string PartName(const std::string& base, int number) {
     char digits[16];
     std::snprintf(digits, sizeof digits, "%02d", number);
@@ -56,21 +70,29 @@ bool clsConver::DBRead(const std::string& aName) {
     followName_.clear();
     parts_.clear();
     if (!source_.Open(aName)) return false;
-    const std::optional<int32_t> count = source_.MstCount();
-    bar_.Show(2 * count.value_or(0), kTitle);
-    const bool read = count && TablesRead(*count);
-    const bool written = read && ConvFileWrite(aName);
+    const std::optional<int64_t> count = source_.MstCount();
+    bar_.Show(ProgressTotal(count.value_or(0)), kTitle);
+    bool read = false, written = false;
+    try {
+        read = count && TablesRead();
+        written = read && ConvFileWrite(aName);
+    } catch (const std::bad_alloc&) {
+        // More rows than memory holds: the conversion fails, and a part
+        // being written is dropped with its writer.
+        part_.reset();
+        read = written = false;
+    }
     bar_.Clear();
     source_.Close();
     return read && written;
 }
 
-bool clsConver::TablesRead(int32_t count) {
+bool clsConver::TablesRead() {
     // All three run even after a failure, as the old converter did; only
     // the outcome of all of them decides.
     const bool inf = InfTableRead();
     const bool trg = TrgTableRead();
-    const bool mst = MstTableRead(count);
+    const bool mst = MstTableRead();
     return inf && trg && mst;
 }
 
@@ -86,9 +108,10 @@ bool clsConver::TrgTableRead() {
     return trg.has_value();
 }
 
-bool clsConver::MstTableRead(int32_t count) {
+// The units grow with the rows actually read, never by the count the
+// file claims.
+bool clsConver::MstTableRead() {
     units_.clear();
-    units_.reserve(static_cast<size_t>(count > 0 ? count : 0));
     rowsRead_ = 0;
     if (!source_.MstBegin()) return false;
     Ky1Mst row;
@@ -99,7 +122,7 @@ bool clsConver::MstTableRead(int32_t count) {
         const std::optional<ConvUnit> unit = EncodeUnit(row);
         if (!unit) return false;
         units_.push_back(*unit);
-        bar_.PosValue(++rowsRead_);
+        bar_.PosValue(Position(++rowsRead_));
         if (rowsRead_ % kYieldEvery == 0) bar_.Yield();
         if (bar_.Cancel()) return true;
     }
@@ -110,7 +133,7 @@ bool clsConver::ConvFileWrite(const std::string& aName) {
     bool ok = PartOpen(aName);
     for (size_t i = 0; i < units_.size(); ++i) {
         ok = UnitWrite(aName, i) && ok;
-        bar_.PosValue(rowsRead_ + static_cast<int32_t>(i));
+        bar_.PosValue(Position(rowsRead_ + static_cast<int64_t>(i)));
         if (i % kYieldEvery == 0) bar_.Yield();
         if (bar_.Cancel()) break;
     }
@@ -119,11 +142,9 @@ bool clsConver::ConvFileWrite(const std::string& aName) {
 
 bool clsConver::UnitWrite(const std::string& aName, size_t index) {
     const ConvUnit& u = units_[index];
-    // The range code goes out as stored, 6 and 7 included: readers decide
-    // what those mean.
-    const auto range = static_cast<int16_t>((u.Word & 0x1C00) >> 10);
-    line_.Add(pending_, u.Dtime, u.Attr, u.Data, u.Word != 0 ? range : kCharTimeNone,
-              CharTimeValue(u.Word));
+    // The character-time word goes out as stored, every bit of it (range
+    // codes 6 and 7, bit 0x2000): readers decide what those mean.
+    line_.AddWord(pending_, u.Dtime, u.Attr, u.Data, u.Word);
     PendingWrite(false);
     if (++partUnits_ < kPartUnits) return true;
     // The part is full with this unit; the next one starts right away, so

@@ -52,10 +52,10 @@ public:
     static std::string ConvNameGet(const std::string& aName, const std::string& taken = {});
 
 private:
-    bool TablesRead(int32_t count);
+    bool TablesRead();
     bool InfTableRead();
     bool TrgTableRead();
-    bool MstTableRead(int32_t count);
+    bool MstTableRead();
     bool ConvFileWrite(const std::string& aName);
     bool UnitWrite(const std::string& aName, size_t index);
     bool PartOpen(const std::string& aName);
@@ -69,7 +69,7 @@ private:
     Ky1Inf inf_;
     std::array<Ky1Trg, 2> trg_;
     std::vector<ConvUnit> units_;
-    int32_t rowsRead_ = 0;
+    int64_t rowsRead_ = 0;
 
     std::string precedName_;
     std::string currentName_;

@@ -17,12 +17,20 @@ namespace mon {
 
 namespace {
 
-// The file number in a history file name: FileName_NN, then markers.
+bool EndsWith(const std::string& name, const std::string& suffix) {
+    return name.size() >= suffix.size() &&
+           name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0;
+}
+
+// The file number in a history file name: FileName_NN, then markers, then
+// ".ky2"; or FileName_NN.tmp, the records of a file that never became a
+// history (a disk error, a failed append), which a new file must not
+// overwrite.
 bool NumberOfName(const std::string& name, const std::string& fileName, int32_t& number) {
     const std::string prefix = fileName + "_";
-    const std::string suffix = ".ky2";
+    const std::string suffix = EndsWith(name, ".tmp") ? ".tmp" : ".ky2";
     if (name.size() <= prefix.size() + suffix.size() || name.rfind(prefix, 0) != 0 ||
-        name.compare(name.size() - suffix.size(), suffix.size(), suffix) != 0) {
+        !EndsWith(name, suffix)) {
         return false;
     }
     std::string middle = name.substr(prefix.size(), name.size() - prefix.size() - suffix.size());
@@ -119,10 +127,13 @@ bool HistoryWriter::RecordWrite(std::string& recordBytes, int32_t& recordUnits, 
                                 const CaptureTimes& times) {
     if (FileInError == -1) {
         if (FileUnits + recordUnits > kFileUnitLimit) {
+            // Retry with the next number. The broken file is closed while it
+            // is still in error, so its .tmp, the only copy of what reached
+            // the disk, stays.
             FileUnits = FileSdUnits = FileRdUnits = 0;
             recordUnits = 0;
-            FileInError = 0;
             HistoryFileClose(times);
+            FileInError = 0;
             TmpFileOpen();
         }
         return false;

@@ -200,9 +200,17 @@ void SetPcBaud(const std::string& value, int16_t& field) {
     }
 }
 
+// Control characters (a NUL above all, which would cut the name short
+// for the system) name no file or folder a user could have chosen.
+bool HasControlCharacter(const std::string& value) {
+    return std::any_of(value.begin(), value.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; });
+}
+
 // A drive root cannot be looked up without touching the drive, so it is
 // taken as it is; any other folder must be there.
 void SetDataDir(const std::string& value, std::string& field) {
+    if (HasControlCharacter(value)) return;
     if (value.ends_with(":\\")) {
         field = value;
         return;
@@ -214,7 +222,9 @@ void SetDataDir(const std::string& value, std::string& field) {
 // The history files are named after it inside the data folder, so it must
 // name something and must not lead out of that folder.
 void SetFileName(const std::string& value, std::string& field) {
-    if (!value.empty() && value.find('/') == std::string::npos) field = value;
+    if (!value.empty() && value.find('/') == std::string::npos && !HasControlCharacter(value)) {
+        field = value;
+    }
 }
 
 void SetColor(const std::string& value, int32_t& field) {
@@ -461,11 +471,17 @@ bool IsOurFile(const std::vector<std::string_view>& lines) {
     return !lines.empty() && lines.front() == kIniHeader;
 }
 
+// A line with bytes that are no code page 932 text holds no value of
+// ours: it would come back changed ("?" for each bad byte) the next time
+// the file is written. Such bytes decode as U+FFFD, which the code page
+// itself cannot hold.
 void ApplyLines(const std::vector<std::string_view>& lines, PcSettings& pc,
                 MonitorSettings& monitor) {
     for (size_t i = 1; i < lines.size(); ++i) {
+        const std::string text = platform::Cp932ToUtf8(lines[i]);
+        if (text.find("\xEF\xBF\xBD") != std::string::npos) continue;
         std::string value;
-        const int id = IniKeyFind(platform::Cp932ToUtf8(lines[i]), value);
+        const int id = IniKeyFind(text, value);
         IniValueSet(id, value, pc, monitor);
     }
 }

@@ -76,6 +76,17 @@ platform::TwipsRect SubFormPlace(const SubFormContext& where, std::string_view f
     return SubFormPlace(where, SubFormKindOf(formName), width, height);
 }
 
+std::string DriveNotReadyText(const std::string& drive) {
+    std::string name = drive;
+    // The drive's name is followed by its own separator: "D:" + "\\", and
+    // a mount point ending in "/" is not given two.
+    if (!name.empty() && (name.back() == '/' || name.back() == '\\')) name.pop_back();
+    for (char& c : name) {
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    }
+    return name + "\\ にアクセスできません。\r\n\r\nデバイスの準備ができていません。";
+}
+
 std::string CodeFieldCut(std::string& text) {
     std::string field = store::CutCommaField(text);
     return field.empty() ? "  " : field;

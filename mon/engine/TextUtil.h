@@ -50,6 +50,11 @@ using store::PathShorten;
 // it is. An empty field comes back as two blanks, the display of "no text".
 std::string CodeFieldCut(std::string& text);
 
+// The question for a drive that cannot be read: the drive upper-cased and
+// followed by "\", then " にアクセスできません。", an empty line and
+// "デバイスの準備ができていません。"; lines end in CR LF.
+std::string DriveNotReadyText(const std::string& drive);
+
 // Fills store::CodeTable from the compiled-in strings of the 256 byte values.
 void CodeTableBuild();
 

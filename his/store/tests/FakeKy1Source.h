@@ -18,9 +18,9 @@ public:
         return openable;
     }
     void Close() override { opened = false; }
-    std::optional<int32_t> MstCount() override {
+    std::optional<int64_t> MstCount() override {
         if (!mstReadable) return std::nullopt;
-        return Count();
+        return claimedCount >= 0 ? claimedCount : Count();
     }
     std::optional<Ky1Inf> InfRead() override {
         if (!infReadable) return std::nullopt;
@@ -49,6 +49,8 @@ public:
     std::vector<Ky1Mst> rows;
     std::function<Ky1Mst(int32_t)> maker;
     int32_t makerCount = 0;
+    // The row count the table claims, when it is not the true one.
+    int64_t claimedCount = -1;
 
     bool openable = true, infReadable = true, trgReadable = true, mstReadable = true;
     int32_t failAtRow = -1;

@@ -126,14 +126,17 @@ TEST_F(Conversion, EqualTimesShareALineAndEveryChangeStartsOne) {
     EXPECT_EQ(HeaderLine(dir / "cap_01.ky2", 9), stamp + std::string(second, sizeof second - 1));
 }
 
-// Bit 0x2000 of the word means nothing to any reader and is written clear.
-TEST_F(Conversion, CharacterTimeRoundsHalfToEvenAndKeepsItsRangeCode) {
-    Ky1Mst r = PlainRow(0);
-    r.ChrTime = 0x7C02 + 0.5F;  // range code 7, value 2.5 -> 2
-    src.rows = {r};
+// The word is written as the old file stored it, bit 0x2000 included,
+// whatever a reader makes of that bit.
+TEST_F(Conversion, CharacterTimeRoundsHalfToEvenAndIsWrittenAsStored) {
+    Ky1Mst a = PlainRow(0), b = PlainRow(1), c = PlainRow(2);
+    a.ChrTime = 0x7C02 + 0.5F;  // bit 0x2000, range code 7, value 2.5 -> 2
+    b.ChrTime = 0x6123;         // bit 0x2000 over range code 0
+    c.ChrTime = 0x5FFF;
+    src.rows = {a, b, c};
     ASSERT_TRUE(Convert());
     const std::string line = HeaderLine(dir / "cap_01.ky2", 8);
-    EXPECT_EQ(line.substr(22), std::string("\x80\x00\x5C\x02\x00\x01", 6));
+    EXPECT_EQ(line.substr(22), std::string("\x80\x00\x7C\x02\x80\x01\x61\x23\x80\x02\x5F\xFF\x00\x01", 14));
 }
 
 TEST_F(Conversion, AnEmptyMessageTableGivesAHeaderOnlyPart) {
@@ -209,6 +212,17 @@ TEST_F(Conversion, TheProgressCoversReadingAndWriting) {
     EXPECT_EQ(bar.max, 5000);
     EXPECT_EQ(bar.last, 2500 + 2499);
     EXPECT_EQ(bar.yields, 2 + 3);  // every 1000 rows read, from unit 0 written
+}
+
+TEST_F(Conversion, AClaimedRowCountSizesNothingAndOnlyTheProgressIsCut) {
+    UseLongRows(3);
+    for (int64_t claimed : {int64_t{0x7FFFFFFF}, int64_t{1} << 40}) {
+        src.claimedCount = claimed;
+        ASSERT_TRUE(Convert()) << claimed;
+        EXPECT_EQ(bar.max, 0x7FFFFFFF) << claimed;
+        ExpectUnitsMatchRows();
+        for (const std::string& part : parts) std::remove(part.c_str());
+    }
 }
 
 TEST_F(Conversion, TheBusyHookIsPairedOnEveryPath) {

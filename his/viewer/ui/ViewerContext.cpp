@@ -7,14 +7,22 @@
 
 #include "Colors.h"
 #include "his/store/CodeTable.h"
-#include "his/store/MdbKy1Source.h"
+#include "his/store/Ky1ProcessSource.h"
 #include "his/store/clsConver.h"
 
 namespace viewer::ui {
 
 ViewerContext::ViewerContext(std::string programFolder)
-    : Ky1SourceMake([] { return std::make_unique<store::MdbKy1Source>(); }),
+    : Ky1SourceMake([this] { return Ky1ReaderStart(); }),
+      Ky1ReaderPath(programFolder + "/ky1read"),
       programFolder_(std::move(programFolder)) {}
+
+std::unique_ptr<store::Ky1Source> ViewerContext::Ky1ReaderStart() {
+    store::Ky1ProcessSource::Options options;
+    options.command = {Ky1ReaderPath};
+    options.progress = gBar.get();
+    return std::make_unique<store::Ky1ProcessSource>(std::move(options));
+}
 
 void ViewerContext::CommonInit() {
     gCommon = std::make_unique<store::clsCommon>();

@@ -55,13 +55,17 @@ public:
     // The parts of the last conversion, first to last; empty when it wrote
     // none (failed, cancelled, or not run).
     std::vector<std::string> ConvertedParts;
-    // Where KY1 files are read from: libmdb unless a test says otherwise.
+    // Where KY1 files are read from: the reader program beside the viewer
+    // (Ky1ReaderPath), in a process of its own, unless a test says
+    // otherwise.
     std::function<std::unique_ptr<store::Ky1Source>()> Ky1SourceMake;
+    std::string Ky1ReaderPath;
     // The window a conversion disables; set once it exists.
     QPointer<QWidget> MainWindow;
 
 private:
     void ConversionBusy(bool busy);
+    std::unique_ptr<store::Ky1Source> Ky1ReaderStart();
 
     std::string programFolder_;
 };

@@ -4,6 +4,7 @@
 #include "HistoryWriter.h"
 #include "RealPortello.h"
 #include "Records.h"
+#include "platform/file/tests/FileSizeLimit.h"
 #include "platform/file/tests/TempFolder.h"
 
 namespace mon {
@@ -120,9 +121,14 @@ TEST_F(HistoryWriterTest, ReusingANumberReplacesTheOldFileButKeepsThisCapturesLo
     EXPECT_EQ(TempFolder::ReadAll(dir_ / "Ky_00.k21"), "this capture\r\n");
 }
 
-TEST_F(HistoryWriterTest, ALeftoverTemporaryFileIsEmptiedWhenItsNumberOpens) {
+TEST_F(HistoryWriterTest, ALeftoverTemporaryFileIsPassedOverUnlessTheNumbersWrapOntoIt) {
     TempFolder::WriteAll(dir_ / "Ky_00.tmp", std::string(1000, 'X'));
     files_.FileNumberFind();
+    EXPECT_EQ(files_.FileNumber, 1) << "the records of a file that never became a history stay";
+
+    pc_.FileMax = 1;
+    files_.FileNumberFind();
+    ASSERT_EQ(files_.FileNumber, 0);
     files_.TmpFileOpen();
     std::string record = test::SdRecord(1, 1);
     int32_t units = 1;
@@ -131,6 +137,39 @@ TEST_F(HistoryWriterTest, ALeftoverTemporaryFileIsEmptiedWhenItsNumberOpens) {
     files_.HistoryFileClose({});
     const std::string tmp = TempFolder::ReadAll(dir_ / "Ky_00.tmp");
     EXPECT_EQ(tmp, "2025/12/09 12:00:00," + test::SdRecord(1, 1));
+}
+
+TEST_F(HistoryWriterTest, AFileClosedAfterADiskErrorKeepsItsTemporaryFile) {
+    files_.FileNumberFind();
+    files_.TmpFileOpen();
+    std::string record = test::SdRecord(1, 2);
+    int32_t units = 2;
+    ASSERT_TRUE(files_.RecordWrite(record, units, 46000.5, {}));
+    files_.FileUnits = files_.FileSdUnits = 2;
+    const std::string written = TempFolder::ReadAll(dir_ / "Ky_00.tmp");
+    ASSERT_EQ(written, "2025/12/09 12:00:00," + test::SdRecord(1, 2));
+    {
+        const FileSizeLimit diskFull(written.size());
+        std::string more = test::SdRecord(2, 3);
+        int32_t moreUnits = 3;
+        files_.RecordWrite(more, moreUnits, 46000.5, {});
+    }
+    ASSERT_EQ(files_.FileInError, -1);
+
+    // Records keep being counted while nothing is written; once the count
+    // would pass the limit the writer moves on to the next number.
+    files_.FileUnits = kFileUnitLimit - 1;
+    std::string late = test::SdRecord(3, 2);
+    int32_t lateUnits = 2;
+    EXPECT_FALSE(files_.RecordWrite(late, lateUnits, 46000.5, {}));
+    EXPECT_EQ(files_.FileInError, 0);
+    EXPECT_EQ(files_.BasePath, dir_ / "Ky_01");
+    EXPECT_TRUE(api_.appends.empty()) << "a broken file is never handed to the append";
+    EXPECT_EQ(TempFolder::ReadAll(dir_ / "Ky_00.tmp"), written);
+    EXPECT_EQ(dir_.Names(), (std::vector<std::string>{"Ky_00.tmp", "Ky_01.tmp"}));
+
+    files_.FileNumberFind();
+    EXPECT_EQ(files_.FileNumber, 2) << "the next capture leaves the kept records alone";
 }
 
 }  // namespace

@@ -239,6 +239,21 @@ TEST(IniFileRead, LeavesAForeignOrShortFileAloneAndKeepsTheDefaults) {
     }
 }
 
+TEST(IniFileRead, ALineThatIsNoCodePage932TextIsPassedOver) {
+    TempFolder dir;
+    const std::string path = dir / "Capturo.ini";
+    TempFolder::WriteAll(path, "*****   SytemFile.ini   *****\r\nFileName=K\xFF\xFFy\r\n"
+                               "Port=COM5\x80\r\nFileMax=40\r\n");
+    Records r = Defaults();
+    ASSERT_EQ(IniFileRead(path, r.pc, r.monitor, false, kNow), IniReadResult::Read);
+    EXPECT_EQ(r.pc.FileName, "Ky") << "not K??y, which the next write would make of it";
+    EXPECT_EQ(r.pc.PortNumber, 1);
+    EXPECT_EQ(r.pc.FileMax, 40);
+    Records again = Defaults();
+    ASSERT_EQ(IniFileRead(path, again.pc, again.monitor, false, kNow), IniReadResult::Read);
+    EXPECT_EQ(again.pc, r.pc);
+}
+
 TEST(IniFileRead, TheBareHeaderIsLongEnoughAndGetsNormalised) {
     TempFolder dir;
     const std::string path = dir / "Capturo.ini";
@@ -448,6 +463,9 @@ TEST(IniValueSet, DataDirMustExistUnlessItIsADriveRoot) {
     EXPECT_EQ(r.pc.DataDir, dir.path());
     Apply(r, "DataDir=D:\\");
     EXPECT_EQ(r.pc.DataDir, "D:\\");
+    Apply(r, "DataDir=" + dir.path() + std::string("\0later", 6));
+    Apply(r, "DataDir=" + dir.path() + "\t");
+    EXPECT_EQ(r.pc.DataDir, "D:\\") << "a control character cuts or bends the name";
 }
 
 TEST(IniValueSet, FileNameAndColoursRefuseWhatCannotBeUsed) {
@@ -456,6 +474,9 @@ TEST(IniValueSet, FileNameAndColoursRefuseWhatCannotBeUsed) {
     Apply(r, "FileName=../up");
     EXPECT_EQ(r.pc.FileName, "Ky");
     Apply(r, "FileName=夜間");
+    EXPECT_EQ(r.pc.FileName, "夜間");
+    Apply(r, std::string("FileName=K\0y", 12));
+    Apply(r, "FileName=K\x1By");
     EXPECT_EQ(r.pc.FileName, "夜間");
     for (const char* bad : {"01000000", "FFFFFFFF", "FF8000", "zz", ""}) {
         Apply(r, std::string("SdForeColor=") + bad);

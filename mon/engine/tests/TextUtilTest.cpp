@@ -119,6 +119,13 @@ TEST(PathShorten, TooLongWithFewerThanThreePartsGivesNothing) {
 
 // ---- fields and the code table ----
 
+TEST(DriveNotReadyText, TheDriveUpperCasedWithItsBackslashThenTheTwoLines) {
+    const std::string rest = " にアクセスできません。\r\n\r\nデバイスの準備ができていません。";
+    EXPECT_EQ(DriveNotReadyText("d:"), "D:\\" + rest);
+    EXPECT_EQ(DriveNotReadyText("d:\\"), "D:\\" + rest);
+    EXPECT_EQ(DriveNotReadyText("/media/usb-disk/"), "/MEDIA/USB-DISK\\" + rest);
+}
+
 TEST(CodeFieldCut, CutsTrimmedFieldsAndKeepsReturningTheLast) {
     std::string text = "20,SP,,SP";
     EXPECT_EQ(CodeFieldCut(text), "20");

@@ -23,7 +23,9 @@ bool IsFolder(const std::string& path) {
 }
 
 QString DriveQuestion(const QString& drive) {
-    return drive + QStringLiteral(" にアクセスできません。\n\nデバイスの準備ができていません。");
+    QString text = QString::fromStdString(DriveNotReadyText(drive.toStdString()));
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return text;
 }
 
 }  // namespace

@@ -295,10 +295,11 @@ void AppendName(const Format& f, Bytes& b, const std::string& name) {
     b.insert(b.end(), text.begin(), text.end());
 }
 
-void PutTdefCounts(const Format& f, Bytes& b, const JetTable& t, const Layout& l, bool system) {
+void PutTdefCounts(const Format& f, Bytes& b, const JetTable& t, const Layout& l, bool system,
+                   uint32_t rows) {
     const size_t at = f.TdefTypeAt();
     const auto cols = static_cast<uint32_t>(t.columns.size());
-    Put32(b, f.TdefRowsAt(), static_cast<uint32_t>(t.rowCount));
+    Put32(b, f.TdefRowsAt(), rows);
     b[at] = system ? 0x53 : 0x4E;
     Put16(b, at + 1, cols);
     Put16(b, at + 3, static_cast<uint32_t>(l.varCount));
@@ -306,14 +307,15 @@ void PutTdefCounts(const Format& f, Bytes& b, const JetTable& t, const Layout& l
     // no logical and no physical indexes (at + 7, at + 11)
 }
 
-// A table definition page; mapRow points at its usage map row.
-Bytes TableDef(const Format& f, const JetTable& t, uint32_t mapRow, bool system) {
+// A table definition page claiming rows rows; mapRow points at its usage
+// map row.
+Bytes TableDef(const Format& f, const JetTable& t, uint32_t mapRow, bool system, uint32_t rows) {
     const Layout l = LayoutOf(t.columns);
     Bytes b(f.TdefTypeAt() + 23);
     b[0] = 0x02;
     b[1] = 0x01;
     if (!f.jet4) Put16(b, 2, 'V' | ('C' << 8));
-    PutTdefCounts(f, b, t, l, system);
+    PutTdefCounts(f, b, t, l, system, rows);
     Put32(b, f.TdefTypeAt() + 15, mapRow);
     Put32(b, f.TdefTypeAt() + 19, mapRow);  // nothing inserts, so the free map may be the same
     for (size_t i = 0; i < t.columns.size(); ++i) {
@@ -352,13 +354,18 @@ JetTable CatalogTable(const std::vector<std::pair<std::string, uint32_t>>& entri
 }
 
 // Writes a table's definition and rows; returns its usage map.
-Bytes WriteTable(JetFile& file, uint32_t tdefPage, const JetTable& t, uint32_t mapRow, bool system) {
+Bytes WriteTable(JetFile& file, uint32_t tdefPage, const JetTable& t, uint32_t mapRow, bool system,
+                 const JetDamage& damage) {
     const Layout l = LayoutOf(t.columns);
     const PageRun run = file.PackRows(tdefPage, t.rowCount, [&](int32_t i) {
         return EncodeRow(file.Fmt(), t.columns, l, t.row(i));
     });
-    file.Set(tdefPage, TableDef(file.Fmt(), t, mapRow, system));
-    return UsageMap(run);
+    const bool miscounted = !damage.miscountedTable.empty() && damage.miscountedTable == t.name;
+    const auto rows = miscounted ? damage.claimedRows : static_cast<uint32_t>(t.rowCount);
+    file.Set(tdefPage, TableDef(file.Fmt(), t, mapRow, system, rows));
+    const bool emptyMap = system ? damage.emptyCatalogMap
+                                 : !damage.emptyMapTable.empty() && damage.emptyMapTable == t.name;
+    return emptyMap ? Bytes{} : UsageMap(run);
 }
 
 void Rc4(Bytes& b, size_t from, size_t len, const std::array<uint8_t, 4>& key) {
@@ -391,17 +398,17 @@ Bytes HeaderPage(const Format& f) {
     return b;
 }
 
-void Build(JetFile& file, const std::vector<JetTable>& tables) {
+void Build(JetFile& file, const std::vector<JetTable>& tables, const JetDamage& damage) {
     std::vector<Bytes> maps;
     std::vector<std::pair<std::string, uint32_t>> entries;
     for (const JetTable& t : tables) {
         const uint32_t tdef = file.Add(Bytes(file.Fmt().PageSize()));
         const auto mapRow = (kMapPage << 8) | static_cast<uint32_t>(maps.size());
-        maps.push_back(WriteTable(file, tdef, t, mapRow, false));
+        maps.push_back(WriteTable(file, tdef, t, mapRow, false, damage));
         entries.emplace_back(t.name, tdef);
     }
     const auto catalogMap = (kMapPage << 8) | static_cast<uint32_t>(maps.size());
-    maps.push_back(WriteTable(file, kCatalogPage, CatalogTable(entries), catalogMap, true));
+    maps.push_back(WriteTable(file, kCatalogPage, CatalogTable(entries), catalogMap, true, damage));
     DataPage mapPage(file.Fmt(), 0);
     for (const Bytes& m : maps) mapPage.Put(m);
     file.Set(kMapPage, mapPage.Finish());
@@ -411,10 +418,10 @@ void Build(JetFile& file, const std::vector<JetTable>& tables) {
 }  // namespace
 
 bool WriteJetFile(const std::string& path, JetVersion version,
-                  const std::vector<JetTable>& tables) {
+                  const std::vector<JetTable>& tables, const JetDamage& damage) {
     JetFile file(Format{version == JetVersion::Jet4});
     try {
-        Build(file, tables);
+        Build(file, tables, damage);
     } catch (const std::exception&) {
         return false;
     }

@@ -45,9 +45,20 @@ struct JetTable {
     std::function<JetRow(int32_t)> row;
 };
 
+// Damage, for tests of what becomes of broken files.
+struct JetDamage {
+    // The catalog's usage map is a row of no bytes.
+    bool emptyCatalogMap = false;
+    // This table's usage map is a row of no bytes.
+    std::string emptyMapTable;
+    // This table's definition claims claimedRows rows, whatever it holds.
+    std::string miscountedTable;
+    uint32_t claimedRows = 0;
+};
+
 // Writes the tables to path; false when a row does not fit a page or the
 // file cannot be written. Jet3 texts are stored in code page 932.
 bool WriteJetFile(const std::string& path, JetVersion version,
-                  const std::vector<JetTable>& tables);
+                  const std::vector<JetTable>& tables, const JetDamage& damage = {});
 
 }  // namespace store::test

@@ -66,8 +66,9 @@ std::vector<JetTable> Ky1Tables(const Ky1Content& c) {
     return {InfTable(c.inf), TrgTable(c.trg), MstTable(c.mstCount, c.mst)};
 }
 
-bool WriteKy1File(const std::string& path, JetVersion version, const Ky1Content& c) {
-    return WriteJetFile(path, version, Ky1Tables(c));
+bool WriteKy1File(const std::string& path, JetVersion version, const Ky1Content& c,
+                  const JetDamage& damage) {
+    return WriteJetFile(path, version, Ky1Tables(c), damage);
 }
 
 }  // namespace store::test

@@ -20,6 +20,7 @@ struct Ky1Content {
 
 std::vector<JetTable> Ky1Tables(const Ky1Content& c);
 
-bool WriteKy1File(const std::string& path, JetVersion version, const Ky1Content& c);
+bool WriteKy1File(const std::string& path, JetVersion version, const Ky1Content& c,
+                  const JetDamage& damage = {});
 
 }  // namespace store::test

@@ -79,7 +79,8 @@ TEST(Ky1CommandLineRealFile, AnOldDatabaseIsReadThroughTheDatabaseLibraryAndShow
     content.mst = [](int32_t i) { return Row(static_cast<int16_t>(0x61 + i), static_cast<int16_t>(i % 2)); };
     ASSERT_TRUE(store::test::WriteKy1File(dir / "old.ky1", store::test::JetVersion::Jet4, content));
     NoModel library;
-    RewindoApp app{library, dir.path()};  // the database library reads it
+    RewindoApp app{library, dir.path()};
+    app.Context().Ky1ReaderPath = KY1READ_PATH;  // the reader runs the database library
     app.Start(dir / "old.ky1", false);
     ASSERT_EQ(app.Context().ConvertedParts, std::vector<std::string>{dir / "old_01.ky2"});
     ASSERT_TRUE(app.Context().State.FileLoaded);
