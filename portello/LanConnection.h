@@ -56,7 +56,6 @@ public:
     int32_t SendDtr(int32_t on);
     // Lets a reader that holds back for lack of ring room look again.
     void RetryReceive();
-    bool ReceivePending() const { return receivePending_; }
 
 private:
     void Run(std::string host, uint16_t port, uint32_t baud);

@@ -54,13 +54,6 @@ void LanFrameParser::Feed(const uint8_t* data, size_t size, const Sink& sink) {
     }
 }
 
-void LanFrameParser::Reset() {
-    held_ = 0;
-    headerFound_ = false;
-    command_ = 0;
-    length_ = 0;
-}
-
 // Between two receives at most a payload short of one byte, or seven bytes
 // of a possible marker, are held, so a receive always fits.
 void LanFrameParser::Append(const uint8_t* data, size_t size) {

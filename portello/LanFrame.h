@@ -61,7 +61,6 @@ public:
     // Takes bytes of any count, in pieces of at most one receive, and hands
     // every packet they complete to the sink.
     void Feed(const uint8_t* data, size_t size, const Sink& sink);
-    void Reset();
 
     size_t Held() const { return held_; }
     bool HeaderFound() const { return headerFound_; }

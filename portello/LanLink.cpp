@@ -1,6 +1,5 @@
 #include "LanLink.h"
 
-
 namespace portello {
 
 namespace {
@@ -32,9 +31,11 @@ int32_t LanLink::LanCreate() {
 
 int32_t LanLink::LanConnect(const char* address, uint32_t port) {
     if (address == nullptr || address[0] == '\0' || port == 0 || port > kMaxPort) return 0;
-    const auto connection = Current();
-    if (!connection) return 0;
-    return connection->Start(address, static_cast<uint16_t>(port), lineSetupBaud_) ? 1 : 0;
+    // Started under the lock, so that a close on another thread finds the
+    // reader either not yet there or started, never half made.
+    std::lock_guard lock(lanLock_);
+    if (!connection_) return 0;
+    return connection_->Start(address, static_cast<uint16_t>(port), lineSetupBaud_) ? 1 : 0;
 }
 
 // A reader inside a name look-up cannot be cut short; it is stopped now and

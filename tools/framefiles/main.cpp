@@ -9,6 +9,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "FrameComment.h"
@@ -34,15 +35,18 @@ std::string ReadAll(const std::string& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-void WriteAll(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
+bool WriteAll(const std::string& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return static_cast<bool>(out.flush());
+}
 
 // The same file with the previous generation's magic.
-void OlderMagic(const std::string& from, const std::string& to, uint32_t magic) {
+bool OlderMagic(const std::string& from, const std::string& to, uint32_t magic) {
     std::string bytes = ReadAll(from);
-    for (int i = 0; i < 4 && i < static_cast<int>(bytes.size()); ++i) {
-        bytes[static_cast<size_t>(i)] = static_cast<char>((magic >> (8 * i)) & 0xFF);
-    }
-    WriteAll(to, bytes);
+    if (bytes.size() < 4) return false;
+    for (size_t i = 0; i < 4; ++i) bytes[i] = static_cast<char>((magic >> (8 * i)) & 0xFF);
+    return WriteAll(to, bytes);
 }
 
 FrameFileHeader Header(const std::string& frameFile) {
@@ -89,10 +93,10 @@ bool Configs(const std::string& dir) {
         c.ItemSize(i, sizes[i]);
         c.ItemSpan(i, spans[i]);
     }
-    bool ok = c.FrameWrite(dir + "/items.kyf") && c.FramePPPWrite(dir + "/ppp.kyf");
-    OlderMagic(dir + "/items.kyf", dir + "/older.kyf", 0x4E345850);
+    bool ok = c.FrameWrite(dir + "/items.kyf") && c.FramePPPWrite(dir + "/ppp.kyf") &&
+              OlderMagic(dir + "/items.kyf", dir + "/older.kyf", 0x4E345850);
     const std::string whole = ReadAll(dir + "/items.kyf");
-    WriteAll(dir + "/cut.kyf", whole.substr(0, whole.size() - 5));
+    ok = ok && whole.size() > 5 && WriteAll(dir + "/cut.kyf", whole.substr(0, whole.size() - 5));
     clsFrameConfig one;
     one.FrameName("一項目");
     one.ItemMax(1);
@@ -111,8 +115,7 @@ bool Frames(const std::string& dir, const std::string& kyf) {
               WriteFrames(dir + "/ppp.kyp", "C:\\cfg\\ppp.kyf",
                           {{ppp, "PPP"}, {Bytes({0x7E, 0x21, 0x45, 0x00, 0x00, 0x7E}), ""}, {"no flag", ""}}) &&
               WriteFrames(dir + "/header.kyp", kyf, {});
-    OlderMagic(dir + "/items.kyp", dir + "/older.kyp", 0x4E345850);
-    return ok;
+    return ok && OlderMagic(dir + "/items.kyp", dir + "/older.kyp", 0x4E345850);
 }
 
 bool Links(const std::string& dir) {
@@ -132,8 +135,7 @@ bool Links(const std::string& dir) {
         link.Direction(r);
         link.BackColor(0xFF << (8 * r));
     }
-    bool ok = link.LinkWritre(dir + "/table.kyl");
-    OlderMagic(dir + "/table.kyl", dir + "/older.kyl", 0x4E34584C);
+    bool ok = link.LinkWritre(dir + "/table.kyl") && OlderMagic(dir + "/table.kyl", dir + "/older.kyl", 0x4E34584C);
     clsLink one;
     one.LinkMax(1);
     one.ItemMax(1);
@@ -176,14 +178,14 @@ bool Conversions(const std::string& dir) {
     if (!History(dir + "/history.tmp")) return false;
     const std::string history = ReadAll(dir + "/history.tmp");
     std::filesystem::remove(dir + "/history.tmp");
-    WriteAll(dir + "/crlf.bin", Bytes({0x84, 0, 0}) + history);
-    WriteAll(dir + "/ppp.bin", Bytes({0x81, 0, 0}) + history);
-    WriteAll(dir + "/all.bin", Bytes({0x9E, 4, 2, 0x03, 0x04}) + history);
-    WriteAll(dir + "/layout.bin", Bytes({0x12, 0, 2, 0x0D, 0x0A, 0x00, 0x01, 0x00, 0x02, 0x03, 0x00, 0x00, 0xAA, 0x80,
-                                         0x00, 0xBB, 0x00, 0x00, 0x0D, 0x40, 0x00, 0x0A, 0x00, 0x02, 0x41, 0x00}));
-    WriteAll(dir + "/gaps.bin", Bytes({0x0B, 12, 0, 0x00, 0x12, 0x00, 0x01, 0x34, 0x82, 0x00, 0x56, 0x00, 0x02, 0x78,
-                                       0xD1, 0x00, 0x9A, 0x00, 0x00, 0xBC, 0xF0}));
-    return true;
+    return !history.empty() && WriteAll(dir + "/crlf.bin", Bytes({0x84, 0, 0}) + history) &&
+           WriteAll(dir + "/ppp.bin", Bytes({0x81, 0, 0}) + history) &&
+           WriteAll(dir + "/all.bin", Bytes({0x9E, 4, 2, 0x03, 0x04}) + history) &&
+           WriteAll(dir + "/layout.bin", Bytes({0x12, 0, 2, 0x0D, 0x0A, 0x00, 0x01, 0x00, 0x02, 0x03, 0x00, 0x00,
+                                                0xAA, 0x80, 0x00, 0xBB, 0x00, 0x00, 0x0D, 0x40, 0x00, 0x0A, 0x00,
+                                                0x02, 0x41, 0x00})) &&
+           WriteAll(dir + "/gaps.bin", Bytes({0x0B, 12, 0, 0x00, 0x12, 0x00, 0x01, 0x34, 0x82, 0x00, 0x56, 0x00,
+                                              0x02, 0x78, 0xD1, 0x00, 0x9A, 0x00, 0x00, 0xBC, 0xF0}));
 }
 
 }  // namespace
@@ -195,7 +197,12 @@ int main(int argc, char** argv) {
     }
     const std::string root = argv[1];
     for (const char* sub : {"kyp_read", "kyf_read", "kyl_read", "ky2_convert"}) {
-        std::filesystem::create_directories(root + "/" + sub);
+        std::error_code ec;
+        std::filesystem::create_directories(root + "/" + sub, ec);
+        if (ec) {
+            std::fprintf(stderr, "framefiles: %s/%s: %s\n", root.c_str(), sub, ec.message().c_str());
+            return 1;
+        }
     }
     const bool ok = Configs(root + "/kyf_read") && Frames(root + "/kyp_read", "C:\\cfg\\items.kyf") &&
                     Links(root + "/kyl_read") && Conversions(root + "/ky2_convert");

@@ -52,7 +52,6 @@ public:
     bool SendLineStatus(const lan::LineStatus& status);
     std::vector<LanPacket> Packets() const;
     bool WaitForPackets(std::size_t count, std::chrono::milliseconds timeout);
-    bool HasPeer() const { return client_ >= 0; }
 
 private:
     Input Accept(int waitMs);

@@ -1,9 +1,8 @@
 // A simulated KY unit on the master side of a pseudo-terminal, or on a
 // loopback TCP port serving the LAN packet format (options.lanPort). The PC
 // opens SlavePath() as its serial port, or connects to LanPort(); a reader
-// thread cuts what the PC
-// sends into CR LF lines, hands them to a UnitModel and writes the answers
-// back. While the unit monitors, a sender thread takes its records from
+// thread cuts what the PC sends into CR LF lines, hands them to a UnitModel
+// and writes the answers back. While the unit monitors, a sender thread takes its records from
 // the model and writes each whole, at its time or as fast as the PC reads.
 // Every member is safe to call from any thread.
 #pragma once

@@ -132,14 +132,14 @@ TEST(ExtensionControlPaced, AFailedPacedSendGoesOnWithTheRest) {
     test::FakePortello api;
     test::FakeClock clock;
     LineIo io{api, clock};
-    ExtensionControl session{api, io, 1};
-    ASSERT_EQ(session.DownloadStart({"S9030000FC"}, kFlashRom, "FFFFFF", "000000"),
+    ExtensionControl control{api, io, 1};
+    ASSERT_EQ(control.DownloadStart({"S9030000FC"}, kFlashRom, "FFFFFF", "000000"),
               ExtensionControl::StartCheck::Started);
     api.failSendsAfter = 3;
-    EXPECT_FALSE(session.TimerTick(kPageDownload).sent);
+    EXPECT_FALSE(control.TimerTick(kPageDownload).sent);
     api.failSendsAfter = -1;
-    EXPECT_EQ(session.TimerTick(kPageDownload).sent, "d0000\r\n");
-    EXPECT_EQ(session.TimerTick(kPageDownload).sent, "S9030000FC\r\n");
+    EXPECT_EQ(control.TimerTick(kPageDownload).sent, "d0000\r\n");
+    EXPECT_EQ(control.TimerTick(kPageDownload).sent, "S9030000FC\r\n");
     EXPECT_EQ(api.TakeSent(), "d0000\r\nS9030000FC\r\n");
 }
 

@@ -1,8 +1,9 @@
 // Runs the engine's passes from a timer. While lines arrive it runs pass
 // after pass in one tick, draws the live display once for all of them and
 // ticks again at once; when the line is quiet it ticks every few
-// milliseconds, so a connected, idle program hardly uses the processor. A modal window holds the passes back, and once the
-// engine asks to exit the driver stops and says so.
+// milliseconds, so a connected, idle program hardly uses the processor.
+// A modal window holds the passes back, and once the engine asks to exit
+// the driver stops and says so.
 #pragma once
 
 #include <QObject>
