@@ -1,6 +1,8 @@
 #include "HtmlDetail.h"
 
 #include "HtmlText.h"
+#include "Ky2Format.h"
+#include "ListingTexts.h"
 #include "SharedFunctions.h"
 #include "VbDate.h"
 #include "VbFormat.h"
@@ -15,8 +17,6 @@ std::string Word(int16_t value, std::initializer_list<const char*> words) {
 }
 
 std::string Flag(int16_t value) { return value == 1 ? "ON" : "OFF"; }
-
-std::string Line(int16_t line) { return Word(line, {"DUAL", "SD", "RD"}); }
 
 std::string Date(double date) { return platform::FormatDateTime(date); }
 
@@ -37,7 +37,7 @@ std::string MonitorPart(const store::clsCommon& d) {
 std::string StopTriggerPart(const store::clsCommon& d) {
     return "<p>*トリガストップモード*<table border=0><tr>"
            "<td>&nbsp;&nbsp;&nbsp;&nbsp;<td>ライン－" +
-           Line(d.TrigLine(0)) + "<tr><td><td colspan=2>SD－" + Esc(d.SdChar(0)) +
+           LineWord(d.TrigLine(0)) + "<tr><td><td colspan=2>SD－" + Esc(d.SdChar(0)) +
            "<td>&nbsp;&nbsp;<td>イベントカウント－" + std::to_string(d.SdCount(0)) +
            "<tr><td><td colspan=2>RD－" + Esc(d.RdChar(0)) + "<td><td>イベントカウント－" +
            std::to_string(d.RdCount(0)) + "<tr><td><td><td colspan=2><td>アフタレングス－" +
@@ -47,7 +47,7 @@ std::string StopTriggerPart(const store::clsCommon& d) {
 std::string StartTriggerPart(const store::clsCommon& d) {
     return "<p>*トリガスタートモード*<table border=0><tr>"
            "<td>&nbsp;&nbsp;&nbsp;&nbsp;<td>ライン－" +
-           Line(d.TrigLine(1)) + "<tr><td><td colspan=2>SD－" + Esc(d.SdChar(1)) +
+           LineWord(d.TrigLine(1)) + "<tr><td><td colspan=2>SD－" + Esc(d.SdChar(1)) +
            "<td>イベントカウント－" + std::to_string(d.SdCount(1)) +
            "<tr><td><td colspan=2>RD－" + Esc(d.RdChar(1)) + "<td>イベントカウント－" +
            std::to_string(d.RdCount(1)) + "<tr><td><td colspan=2><td>モニタレングス－" +
@@ -64,10 +64,9 @@ std::string RangePart(const store::clsCommon& d) {
 std::string FlagCell(int16_t flag) { return flag == 1 ? "<td align=center>○" : "<td>&nbsp;"; }
 
 std::string TimeCell(int16_t index, int16_t value) {
-    static constexpr int32_t kFactor[] = {1, 10, 100, 1000, 10000};
-    if (index == -1) return "<td>&nbsp;";
-    if (index < 0 || index > 4) return "<td align=right>タイムオーバ";
-    return "<td align=right>" + std::to_string(int32_t{value} * kFactor[index]);
+    if (index == store::kCharTimeNone) return "<td>&nbsp;";
+    if (index < 0 || index >= store::kCharTimeTooLong) return "<td align=right>タイムオーバ";
+    return "<td align=right>" + std::to_string(store::CharTimeScaled(index, static_cast<uint16_t>(value)));
 }
 
 }  // namespace

@@ -109,7 +109,7 @@ void PutTrgPair(std::string& out, const std::array<Ky1Trg, 2>& pair) {
 bool ServeRows(Ky1Source& source, std::string& out,
                const std::function<bool(std::string&)>& flush) {
     Ky1Mst row;
-    for (int n = 1;; ++n) {
+    for (int64_t n = 1;; ++n) {
         const Ky1Source::Step step = source.MstNext(row);
         if (step != Ky1Source::Step::Row) {
             out.push_back(step == Ky1Source::Step::End ? kTagEnd : kTagFailed);
@@ -120,10 +120,6 @@ bool ServeRows(Ky1Source& source, std::string& out,
         if (n % kRowsPerFlush == 0 && !flush(out)) return false;
     }
 }
-
-}  // namespace
-
-namespace {
 
 void ServeReads(Ky1Source& source, const std::string& path, std::string& out,
                 const std::function<bool(std::string&)>& flush) {

@@ -88,8 +88,8 @@ bool clsConver::DBRead(const std::string& aName) {
 }
 
 bool clsConver::TablesRead() {
-    // All three run even after a failure, as the old converter did; only
-    // the outcome of all of them decides.
+    // All three run even after a failure; only the outcome of all of them
+    // decides.
     const bool inf = InfTableRead();
     const bool trg = TrgTableRead();
     const bool mst = MstTableRead();

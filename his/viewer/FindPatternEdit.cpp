@@ -1,12 +1,6 @@
 #include "FindPatternEdit.h"
 
 namespace viewer {
-namespace {
-
-PatternCell ByteCell(uint8_t v) { return PatternCell::Byte(v); }
-PatternCell AnyCell() { return PatternCell::Any(); }
-
-}  // namespace
 
 int16_t FindCodeOf(int16_t dspCode) { return dspCode > 5 ? int16_t{1} : dspCode; }
 
@@ -31,8 +25,8 @@ void FindPatternEdit::Load(std::string_view pattern, std::string_view kinds) {
     entry_.Clear();
     for (size_t i = 0; i < pattern.size() && i < cells_.size(); ++i) {
         PatternCell& cell = cells_[i];
-        cell = ByteCell(static_cast<uint8_t>(pattern[i]));
-        if (i < kinds.size() && kinds[i] == kKindAny) cell = AnyCell();
+        cell = PatternCell::Byte(static_cast<uint8_t>(pattern[i]));
+        if (i < kinds.size() && kinds[i] == kKindAny) cell = PatternCell::Any();
         if (i < kinds.size() && kinds[i] == kKindBlank) cell = {};
     }
 }
@@ -86,7 +80,7 @@ void FindPatternEdit::PickApply(int col, int16_t picked, std::string& pattern, s
         return;
     }
     const bool any = picked == kPickAny;
-    cells_[at] = any ? AnyCell() : ByteCell(static_cast<uint8_t>(picked));
+    cells_[at] = any ? PatternCell::Any() : PatternCell::Byte(static_cast<uint8_t>(picked));
     const char byte = static_cast<char>(any ? kAnyByte : picked);
     if (col == n) {
         pattern.push_back(byte);

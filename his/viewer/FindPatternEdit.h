@@ -19,9 +19,10 @@ inline constexpr char kKindByte = '0';
 inline constexpr char kKindAny = '1';
 inline constexpr char kKindBlank = '2';
 inline constexpr uint8_t kAnyByte = 0x3F;
-inline constexpr int16_t kPickNone = -1;
-inline constexpr int16_t kPickAny = 256;
-inline constexpr int16_t kPickBlank = 257;
+// The code picker's answers.
+inline constexpr int16_t kPickNone = store::kPickedNothing;
+inline constexpr int16_t kPickAny = store::kPickedAny;
+inline constexpr int16_t kPickBlank = store::kPickedEmpty;
 inline constexpr int kKeyDelete = 46;
 
 using store::PatternCell;

@@ -114,10 +114,10 @@ size_t PatternScan::ChunkScan(std::string_view text, size_t first, size_t last) 
     const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
     const size_t part = (last - first + kParts) / kParts;
     // A part reads its starts and the bytes a hit beginning there spans,
-    // never beyond the text's end.
-    auto reads = [&](size_t k) {
-        return std::min(part + stateLength_ - 1, text.size() - (first + k * part));
-    };
+    // never beyond the text's end. In a range of a few starts near the end
+    // the last parts begin past it: they hold no start and read nothing.
+    auto begin = [&](size_t k) { return std::min(first + k * part, text.size()); };
+    auto reads = [&](size_t k) { return std::min(part + stateLength_ - 1, text.size() - begin(k)); };
     std::array<uint64_t, kParts> state{};
     std::array<size_t, kParts> hit{kNone, kNone, kNone, kNone};
     auto check = [&](size_t k, size_t r) {
@@ -126,10 +126,10 @@ size_t PatternScan::ChunkScan(std::string_view text, size_t first, size_t last) 
         if (at > last || at >= first + (k + 1) * part) return;
         if (TailMatchesAt(text.data() + at)) hit[k] = at;
     };
-    const unsigned char* p0 = bytes + first;
-    const unsigned char* p1 = p0 + part;
-    const unsigned char* p2 = p1 + part;
-    const unsigned char* p3 = p2 + part;
+    const unsigned char* p0 = bytes + begin(0);
+    const unsigned char* p1 = bytes + begin(1);
+    const unsigned char* p2 = bytes + begin(2);
+    const unsigned char* p3 = bytes + begin(3);
     const uint64_t top = Top();
     uint64_t s0 = 0, s1 = 0, s2 = 0, s3 = 0;
     const size_t together = reads(kParts - 1);  // the last part is the shortest
@@ -147,7 +147,7 @@ size_t PatternScan::ChunkScan(std::string_view text, size_t first, size_t last) 
     }
     state = {s0, s1, s2, s3};
     for (size_t k = 0; k + 1 < kParts; ++k) {
-        const unsigned char* p = bytes + first + k * part;
+        const unsigned char* p = bytes + begin(k);
         for (size_t rest = r; rest < reads(k); ++rest) {
             state[k] = Step(state[k], p[rest]);
             check(k, rest);

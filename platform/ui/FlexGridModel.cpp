@@ -70,6 +70,14 @@ void FlexGridModel::SetRows(int rows) {
 void FlexGridModel::SetCols(int cols) {
     cols = std::max(cols, 0);
     if (cols == cols_) return;
+    // Views are told before any cell moves: until then they may still read
+    // every cell as it was.
+    const bool growing = cols > cols_;
+    if (growing) {
+        beginInsertColumns({}, cols_, cols - 1);
+    } else {
+        beginRemoveColumns({}, cols, cols_ - 1);
+    }
     std::vector<Cell> moved(static_cast<size_t>(rows_) * static_cast<size_t>(cols));
     const int kept = std::min(cols, cols_);
     for (int r = 0; r < rows_; ++r) {
@@ -78,12 +86,6 @@ void FlexGridModel::SetCols(int cols) {
                 std::move(At(r, c));
         }
     }
-    if (cols > cols_) {
-        beginInsertColumns({}, cols_, cols - 1);
-    } else {
-        beginRemoveColumns({}, cols, cols_ - 1);
-    }
-    const bool growing = cols > cols_;
     cells_ = std::move(moved);
     cols_ = cols;
     colAlign_.resize(static_cast<size_t>(cols_), kDefaultAlignment);

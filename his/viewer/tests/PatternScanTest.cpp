@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <memory>
 #include <random>
 #include <string>
 
@@ -129,6 +131,29 @@ TEST(PatternScanAdversarial, PatternsLongerThanTheBitStateAndBytesAboveAscii) {
     wild[70] = 0x3F;
     ExpectAsPlain(text, wild, kinds);
     ExpectAsPlain(std::string("\x00\xFF\x00\xFF", 4), std::string("\xFF\x00", 2), "00");
+}
+
+TEST(PatternScanAdversarial, FrequentCandidatesJustBeforeTheEndReadNoByteBeyondIt) {
+    // A run of the anchor byte at the end of a line switches to the chunked
+    // reading for the last few starts only. Each line lies in a buffer of
+    // exactly its size, so that a read past its end is caught by the
+    // address checks of the sanitizer build.
+    for (size_t length = 1; length < 40; ++length) {
+        for (size_t run = 1; run <= length; ++run) {
+            const auto bytes = std::make_unique<char[]>(length);
+            for (size_t i = 0; i < length; ++i) bytes[i] = i + run < length ? 'C' : 'A';
+            const std::string_view line(bytes.get(), length);
+            for (const char* p : {"AB", "A", "AAB", "AAAA"}) {
+                const PatternScan scan(p, std::string(std::strlen(p), '0'));
+                const std::string copy(line);
+                const std::string kinds(std::strlen(p), '0');
+                ASSERT_EQ(scan.First(line, 1), PlainMatch(copy, p, kinds, 1)) << length << " " << run << " " << p;
+                ASSERT_EQ(scan.LastChained(line, static_cast<int32_t>(length)),
+                          PlainLastChained(copy, p, kinds, static_cast<int32_t>(length)))
+                    << length << " " << run << " " << p;
+            }
+        }
+    }
 }
 
 }  // namespace

@@ -1,4 +1,6 @@
 // The main window's print and HTML export commands.
+#include <utility>
+
 #include "DialogPlacer.h"
 #include "DisplayModes.h"
 #include "HistoryPrinting.h"
@@ -17,6 +19,20 @@ namespace viewer::ui {
 namespace {
 
 constexpr char kMsgPrinterSettings[] = "プリンタの設定が正しくありません！";
+
+// Undoes what a report run set up when the run ends, also by an exception,
+// so that the main window never stays locked behind a failed run.
+template <typename F>
+class RunEnd {
+public:
+    explicit RunEnd(F undo) : undo_(std::move(undo)) {}
+    ~RunEnd() { undo_(); }
+    RunEnd(const RunEnd&) = delete;
+    RunEnd& operator=(const RunEnd&) = delete;
+
+private:
+    F undo_;
+};
 
 }  // namespace
 
@@ -51,10 +67,12 @@ void frmMain::HtmlWrite(const std::string& path, int form) {
         const platform::WaitCursor hourglass;
         reporting_ = true;
         setEnabled(false);
+        const RunEnd end([this] {
+            setEnabled(true);
+            reporting_ = false;
+        });
         result = reports::HtmlExport(*ctx_.gCommon, path, static_cast<reports::HtmlForm>(form),
                                      reports::OptionsOf(ctx_.State), ctx_.gBar.get());
-        setEnabled(true);
-        reporting_ = false;
     }
     if (result.Error != 0) MsgShow(FileErrorMessage(path, result.Error), kIconStop);
 }
@@ -84,9 +102,12 @@ void frmMain::mnuPrint_Click() {
     job.Owner = this;
     job.Place = [this](platform::frmPrinting* form) { DialogPlaceOn(form, this, "frmPrinting"); };
     job.DialogCancelled = &st.DialogCancelled;
-    reporting_ = true;
-    const reports::ui::PrintOutcome outcome = reports::ui::HistoryPrint(job);
-    reporting_ = false;
+    reports::ui::PrintOutcome outcome;
+    {
+        reporting_ = true;
+        const RunEnd end([this] { reporting_ = false; });
+        outcome = reports::ui::HistoryPrint(job);
+    }
     if (outcome.Error == 0) return;
     MsgShow(outcome.Error > 0 ? FileErrorMessage(job.PdfPath, outcome.Error) : kMsgPrinterSettings,
             kIconStop);

@@ -14,7 +14,6 @@ TEST(frmAbout, ShowsTitleAndVersionAndClosesWithOk) {
     EXPECT_EQ(about.lblTitle->text(), "Capturo");
     EXPECT_EQ(about.lblVersion->text(), "ﾊﾞｰｼﾞｮﾝ 1.0.0");
     EXPECT_EQ(about.lblDescription->text(), "KY-N4 / KY-N5 データラインモニタ");
-    EXPECT_FALSE(about.lblDescription->text().contains('\n')) << "one line";
     ASSERT_FALSE(about.Image1->pixmap().isNull());
     EXPECT_EQ(about.Image1->pixmap().size(), about.Image1->size());
     about.show();

@@ -20,7 +20,7 @@ protected:
     frmMain& w = *f.Main;
     ViewerState& st = f.Ctx->State;
 
-    void Open(const HistorySpec& plan) {
+    void Open(const HistoryPlan& plan) {
         const std::string path = f.Folder / "grid.ky2";
         ASSERT_TRUE(HistoryWrite(path, plan));
         w.HistoryFileOpen(path);
@@ -31,7 +31,7 @@ protected:
 };
 
 TEST_F(Grid, ADualPageShowsSdAndRdRowsWithHexAndText) {
-    HistorySpec plan;
+    HistoryPlan plan;
     plan.sd = Letters(20);
     plan.rdEvery = 5;  // record 5 is RD "5"
     Open(plan);
@@ -49,7 +49,7 @@ TEST_F(Grid, ADualPageShowsSdAndRdRowsWithHexAndText) {
 }
 
 TEST_F(Grid, MarksTriggerAndRowsHaveTheirColours) {
-    HistorySpec plan;
+    HistoryPlan plan;
     plan.sd = Letters(20);
     plan.rdEvery = 5;
     plan.triggerAt = 2;
@@ -61,7 +61,7 @@ TEST_F(Grid, MarksTriggerAndRowsHaveTheirColours) {
 }
 
 TEST_F(Grid, OtherDisplayCodesChangeTheTextColumnAndTheCodePanel) {
-    HistorySpec plan;
+    HistoryPlan plan;
     plan.sd = {0xC1, 0xC2, 0x93, 0xFA, 0x96, 0x7B};
     Open(plan);
     w.mnuDspCodeEbcdic->trigger();
@@ -75,7 +75,7 @@ TEST_F(Grid, OtherDisplayCodesChangeTheTextColumnAndTheCodePanel) {
 }
 
 TEST_F(Grid, PageDownEndAndTopLandWhereThePagingRulesSay) {
-    HistorySpec plan;
+    HistoryPlan plan;
     plan.sd = Letters(3000);
     Open(plan);
     const int p = st.LinesPerPage;
@@ -109,7 +109,7 @@ TEST_F(Grid, PageDownEndAndTopLandWhereThePagingRulesSay) {
 }
 
 TEST_F(Grid, MovingDownFromAnRRowSkipsTheSpacerRow) {
-    HistorySpec plan;
+    HistoryPlan plan;
     plan.sd = Letters(200);
     plan.rdEvery = 2;
     Open(plan);
@@ -120,7 +120,7 @@ TEST_F(Grid, MovingDownFromAnRRowSkipsTheSpacerRow) {
 }
 
 TEST_F(Grid, TheMainWindowScreenshotShowsAHistory) {
-    HistorySpec plan;
+    HistoryPlan plan;
     plan.sd = {0x93, 0xFA, 0x96, 0x7B, 0x8C, 0xEA};  // 日本語 in Shift-JIS
     for (uint8_t b : Letters(300)) plan.sd.push_back(b);
     plan.rdEvery = 7;

@@ -42,7 +42,7 @@ protected:
 };
 
 TEST_F(Ky1CommandLine, ConvertsAndShowsTheFirstNewPartNotAnOlderOne) {
-    HistorySpec older;
+    HistoryPlan older;
     older.sd = Letters(10);
     ASSERT_TRUE(HistoryWrite(dir / "cap_01.ky2", older));
     app.Start(dir / "cap.ky1", false);

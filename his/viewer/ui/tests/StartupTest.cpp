@@ -24,7 +24,7 @@ public:
 
 TEST(Startup, SetsModelOneCreatesRewindoIniAndOpensTheCommandLineFile) {
     TempFolder dir("rewindo-start");
-    HistorySpec plan;
+    HistoryPlan plan;
     plan.sd = Letters(10);
     ASSERT_TRUE(HistoryWrite(dir / "cmd.ky2", plan));
     RecordingModel library;

@@ -9,7 +9,7 @@
 
 namespace viewer::ui::test {
 
-std::unique_ptr<store::clsCommon> HistoryBuild(const HistorySpec& plan) {
+std::unique_ptr<store::clsCommon> HistoryBuild(const HistoryPlan& plan) {
     auto doc = std::make_unique<store::clsCommon>();
     doc->Direction(plan.direction);
     doc->DspMode(plan.dspMode);
@@ -29,7 +29,7 @@ std::unique_ptr<store::clsCommon> HistoryBuild(const HistorySpec& plan) {
     return doc;
 }
 
-bool HistoryWrite(const std::string& path, const HistorySpec& plan) {
+bool HistoryWrite(const std::string& path, const HistoryPlan& plan) {
     // The saver writes stand-alone files; a chain needs the header and data
     // writers by themselves.
     const auto doc = HistoryBuild(plan);

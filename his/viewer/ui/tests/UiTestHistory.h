@@ -21,7 +21,7 @@ inline constexpr uint8_t kSd = 0x80;
 inline constexpr uint8_t kRd = 0x82;
 inline constexpr uint8_t kTrig = 0x08;
 
-struct HistorySpec {
+struct HistoryPlan {
     int16_t direction = 0;  // 0 DUAL, 1 SD, 2 RD
     int16_t dspMode = 1;    // ASCII
     std::vector<uint8_t> sd;  // bytes sent, one record each
@@ -32,9 +32,9 @@ struct HistorySpec {
 };
 
 // Builds the document the plan describes.
-std::unique_ptr<store::clsCommon> HistoryBuild(const HistorySpec& plan);
+std::unique_ptr<store::clsCommon> HistoryBuild(const HistoryPlan& plan);
 // Writes it as a KY2 file with the store's writer; false on failure.
-bool HistoryWrite(const std::string& path, const HistorySpec& plan);
+bool HistoryWrite(const std::string& path, const HistoryPlan& plan);
 // "A".."Z" repeated, n bytes.
 std::vector<uint8_t> Letters(int n);
 

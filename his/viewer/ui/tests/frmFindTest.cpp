@@ -21,7 +21,7 @@ protected:
     // 60 SD letters with "KY" at SD characters 41 and 42, an RD character
     // after every fifth.
     void Open() {
-        HistorySpec history;
+        HistoryPlan history;
         history.sd = Letters(60);
         history.sd[40] = 'K';
         history.sd[41] = 'Y';

@@ -34,7 +34,7 @@ protected:
     void TearDown() override { platform::Printer::SetCurrent(QString()); }
 
     void Open(int count = 30, int16_t direction = 0) {
-        HistorySpec plan;
+        HistoryPlan plan;
         plan.direction = direction;
         plan.sd = Letters(count);
         plan.rdEvery = direction == 0 ? 5 : 0;

@@ -48,13 +48,13 @@ protected:
     frmMain& w = *f.Main;
     ViewerState& st = f.Ctx->State;
 
-    std::string Write(const std::string& name, const HistorySpec& plan) {
+    std::string Write(const std::string& name, const HistoryPlan& plan) {
         const std::string path = f.Folder / name;
         EXPECT_TRUE(HistoryWrite(path, plan));
         return path;
     }
     std::string DualFile(const std::string& name, int count = 30) {
-        HistorySpec plan;
+        HistoryPlan plan;
         plan.sd = Letters(count);
         plan.rdEvery = 5;
         return Write(name, plan);
@@ -90,7 +90,7 @@ TEST_F(MainWindow, AnOpenedDualFileIsMarkedWholeAndShownInCaptionAndPanels) {
 }
 
 TEST_F(MainWindow, AnSdFileLeavesTheMarksUnsetAndOnlyItsLineModeOn) {
-    HistorySpec plan;
+    HistoryPlan plan;
     plan.direction = kLineSd;
     plan.sd = Letters(10);
     w.HistoryFileOpen(Write("sd.ky2", plan));
@@ -188,11 +188,11 @@ TEST_F(MainWindow, PrecedingAndFollowingFilesWalkAChainOfTwo) {
     // the capture wrote it, before the ending was known.
     const std::string first = f.Folder / "Cap_01_b.ky2";
     const std::string second = f.Folder / "Cap_02_e.ky2";
-    HistorySpec b;
+    HistoryPlan b;
     b.sd = Letters(8);
     b.preced = first;
     Write("Cap_02_e.ky2", b);
-    HistorySpec a;
+    HistoryPlan a;
     a.sd = Letters(12);
     a.follow = f.Folder / "Cap_02.ky2";
     Write("Cap_01_b.ky2", a);
