@@ -72,7 +72,10 @@ void BM_DetailWindowOpen(benchmark::State& state) {
     auto hooks = std::make_shared<analyser::ui::DetailHooks>();
     for (auto _ : state) {
         analyser::ui::frmdetails* window = analyser::ui::frmdetails::DataProc(doc, 0, "", "", hooks, nullptr);
-        if (window == nullptr) state.SkipWithError("no window");
+        if (window == nullptr) {
+            state.SkipWithError("no window");
+            break;
+        }
         window->repaint();
         state.PauseTiming();
         delete window;

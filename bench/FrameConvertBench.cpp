@@ -11,6 +11,7 @@
 #include <functional>
 #include <string>
 
+#include "BenchHistory.h"
 #include "FrameFileWriter.h"
 #include "clsAnalysis.h"
 #include "clsFilter.h"
@@ -27,9 +28,8 @@ constexpr int kUnits = 1000000;
 constexpr int kFrames = 1000000;
 constexpr int kLinkRows = 100;
 
-std::string TempPath(const std::string& name) {
-    return (std::filesystem::temp_directory_path() / ("ky-bench-convert-" + name)).string();
-}
+// A file of this run in the temporary folder, removed at exit.
+std::string TempPath(const std::string& name) { return bench::OutputPath("convert-" + name); }
 
 // Costs what the real progress window costs the loop.
 class QuietProgress : public store::ProgressSink {

@@ -7,9 +7,9 @@
 
 #include <chrono>
 #include <cstdlib>
-#include <filesystem>
 #include <string>
 
+#include "BenchHistory.h"
 #include "FrameComment.h"
 #include "FrameFileWriter.h"
 #include "clsFrameConfig.h"
@@ -41,9 +41,8 @@ struct Files {
 const Files& BenchFiles() {
     static Files files;
     if (!files.frames.empty()) return files;
-    const auto dir = std::filesystem::temp_directory_path();
-    files.config = (dir / "ky-bench-frames.kyf").string();
-    files.frames = (dir / "ky-bench-frames.kyp").string();
+    files.config = bench::OutputPath("frames.kyf");
+    files.frames = bench::OutputPath("frames.kyp");
 
     // kind, length, data (what the length leaves), CRC, end mark.
     frames::clsFrameConfig c;

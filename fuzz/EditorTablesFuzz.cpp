@@ -7,7 +7,7 @@
 #include <string>
 
 #include "BitPicture.h"
-#include "FuzzTempFolder.h"
+#include "FuzzSupport.h"
 #include "ItemConvert.h"
 #include "LinkEditTable.h"
 #include "clsFrameConfig.h"
@@ -60,7 +60,7 @@ void LinkCheck(const frames::clsLink& link) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    fuzz::TempFolder& dir = fuzz::TempFolder::Get();
+    const fuzz::Scratch& dir = fuzz::Scratch::Get();
     const std::string path = dir.Write("in.bin", data, size);
     frames::clsFrameConfig config;
     if (config.FrameRead(path)) ConfigCheck(config);

@@ -7,13 +7,13 @@
 #include <string>
 
 #include "FileText.h"
-#include "FuzzTempFolder.h"
+#include "FuzzSupport.h"
 #include "clsFrameConfig.h"
 #include "clsLink.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using fuzz::Check;
-    fuzz::TempFolder& dir = fuzz::TempFolder::Get();
+    const fuzz::Scratch& dir = fuzz::Scratch::Get();
     const std::string folder = dir / "listing";
     std::filesystem::create_directories(folder);
     dir.Write("listing/in.kyf", data, size);

@@ -1,5 +1,5 @@
 // What the fuzz targets share: a scratch folder per process, whole-file
-// reads and writes, and the check that reports a broken property by
+// reads and writes, and the checks that report a broken property by
 // aborting, which the fuzzer and the replay both take as a finding.
 #pragma once
 
@@ -28,7 +28,16 @@ namespace fuzz {
         if (!(condition)) ::fuzz::Broken(#condition, __FILE__, __LINE__); \
     } while (0)
 
-// One folder under /tmp for the life of the process, emptied per input.
+// The same, with the property said in words.
+inline void Check(bool property, const char* what) {
+    if (property) return;
+    std::fprintf(stderr, "property broken: %s\n", what);
+    std::fflush(stderr);
+    std::abort();
+}
+
+// One folder for the life of the process; a target that needs it empty
+// clears it per input.
 class Scratch {
 public:
     static Scratch& Get() {
@@ -37,6 +46,8 @@ public:
     }
     const std::string& path() const { return path_; }
     std::string operator/(const std::string& name) const { return path_ + "/" + name; }
+    // Writes the bytes to name in the folder; the file's path.
+    std::string Write(const std::string& name, const uint8_t* data, size_t size) const;
     void Clear() const {
         std::error_code ec;
         for (const auto& e : std::filesystem::directory_iterator(path_, ec))
@@ -85,6 +96,12 @@ inline void WriteAll(const std::string& file, const std::string& bytes) {
 
 inline std::string Bytes(const uint8_t* data, size_t size) {
     return std::string(reinterpret_cast<const char*>(data), size);
+}
+
+inline std::string Scratch::Write(const std::string& name, const uint8_t* data, size_t size) const {
+    const std::string file = *this / name;
+    WriteAll(file, Bytes(data, size));
+    return file;
 }
 
 }  // namespace fuzz

@@ -15,7 +15,7 @@
 #include <cstdint>
 #include <string>
 
-#include "FuzzTempFolder.h"
+#include "FuzzSupport.h"
 #include "clsAnalysis.h"
 #include "clsProtocol.h"
 #include "his/store/FileSave.h"
@@ -29,7 +29,7 @@ using fuzz::Check;
 struct Layouts {
     std::string path[4];
     Layouts() {
-        fuzz::TempFolder& dir = fuzz::TempFolder::Get();
+        const fuzz::Scratch& dir = fuzz::Scratch::Get();
         for (int i = 0; i < 4; ++i) path[i] = dir / ("layout" + std::to_string(i) + ".kyf");
         Check(Write(path[0], {{frames::kItemData, 0, 0, 1}}), "open layout");
         frames::clsFrameConfig ppp;
@@ -86,7 +86,7 @@ Expected HistoryWrite(const uint8_t* body, size_t size, const std::string& path)
 // shifts the store's header; a stamp of the zero date cannot be told from
 // none) the bytes are not compared.
 Expected FileWrite(const uint8_t* body, size_t size, const std::string& path) {
-    fuzz::TempFolder::Get().Write("in.ky2", body, size);
+    fuzz::Scratch::Get().Write("in.ky2", body, size);
     const std::string text(reinterpret_cast<const char*>(body), size);
     Expected e;
     const size_t lineEnd = text.find_first_of("\r\n");
@@ -118,7 +118,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const uint8_t* body = data + 3 + userLength;
     const size_t bodySize = size - 3 - userLength;
 
-    fuzz::TempFolder& dir = fuzz::TempFolder::Get();
+    const fuzz::Scratch& dir = fuzz::Scratch::Get();
     const std::string ky2 = dir / "in.ky2", kyp = dir / "out.kyp";
     const bool asFile = (flags & 0x80) != 0;
     const Expected expected = asFile ? FileWrite(body, bodySize, ky2) : HistoryWrite(body, bodySize, ky2);
@@ -151,7 +151,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     int32_t end = 0;
     if (doc.FrameMax() > 0) {
         Check(doc.FileWrite(dir / "again.kyp", nullptr, 0, end), "written again");
-        Check(fuzz::TempFolder::Read(dir / "again.kyp") == fuzz::TempFolder::Read(kyp), "frames write back as converted");
+        Check(fuzz::ReadAll(dir / "again.kyp") == fuzz::ReadAll(kyp), "frames write back as converted");
     }
     return 0;
 }

@@ -6,13 +6,13 @@
 #include <string>
 #include <vector>
 
-#include "FuzzTempFolder.h"
+#include "FuzzSupport.h"
 #include "ItemWalk.h"
 #include "clsFrameConfig.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using fuzz::Check;
-    fuzz::TempFolder& dir = fuzz::TempFolder::Get();
+    const fuzz::Scratch& dir = fuzz::Scratch::Get();
     frames::clsFrameConfig config;
     if (!config.FrameRead(dir.Write("in.kyf", data, size))) return 0;
     Check(config.ItemMax() > 0, "a configuration that reads has items");
@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Check(again.FrameRead(dir / "once.kyf"), "written file reads");
     Check(again == config, "same configuration after a round trip");
     Check(again.FrameWrite(dir / "twice.kyf"), "written again");
-    Check(fuzz::TempFolder::Read(dir / "once.kyf") == fuzz::TempFolder::Read(dir / "twice.kyf"),
+    Check(fuzz::ReadAll(dir / "once.kyf") == fuzz::ReadAll(dir / "twice.kyf"),
           "a written file writes back byte for byte");
     return 0;
 }

@@ -3,12 +3,12 @@
 // writes back byte for byte.
 #include <cstdint>
 
-#include "FuzzTempFolder.h"
+#include "FuzzSupport.h"
 #include "clsLink.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using fuzz::Check;
-    fuzz::TempFolder& dir = fuzz::TempFolder::Get();
+    const fuzz::Scratch& dir = fuzz::Scratch::Get();
     frames::clsLink link;
     if (!link.LinkRead(dir.Write("in.kyl", data, size))) return 0;
     const frames::LinkTable& read = link.Table();
@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
               "same rows after a round trip");
     }
     Check(again.LinkWritre(dir / "twice.kyl"), "written again");
-    Check(fuzz::TempFolder::Read(dir / "once.kyl") == fuzz::TempFolder::Read(dir / "twice.kyl"),
+    Check(fuzz::ReadAll(dir / "once.kyl") == fuzz::ReadAll(dir / "twice.kyl"),
           "a written file writes back byte for byte");
     return 0;
 }

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "FuzzTempFolder.h"
+#include "FuzzSupport.h"
 #include "clsFrameConfig.h"
 #include "clsProtocol.h"
 
@@ -17,7 +17,7 @@ struct Configs {
     std::string items;
     std::string ppp;
     Configs() {
-        fuzz::TempFolder& dir = fuzz::TempFolder::Get();
+        const fuzz::Scratch& dir = fuzz::Scratch::Get();
         items = dir / "items.kyf";
         ppp = dir / "ppp.kyf";
         frames::clsFrameConfig c;
@@ -52,7 +52,7 @@ bool SameFrames(const frames::clsProtocol& a, const frames::clsProtocol& b) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const Configs configs;
-    fuzz::TempFolder& dir = fuzz::TempFolder::Get();
+    const fuzz::Scratch& dir = fuzz::Scratch::Get();
     const std::string input = dir.Write("in.kyp", data, size);
     // Half the inputs through an item layout, half as PPP.
     const std::string& config = size % 2 ? configs.ppp : configs.items;
@@ -73,7 +73,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Check(SameFrames(doc, again), "same frames after a round trip");
     end = 0;
     Check(again.FileWrite(dir / "twice.kyp", nullptr, 0, end), "written again");
-    Check(fuzz::TempFolder::Read(dir / "once.kyp") == fuzz::TempFolder::Read(dir / "twice.kyp"),
+    Check(fuzz::ReadAll(dir / "once.kyp") == fuzz::ReadAll(dir / "twice.kyp"),
           "a written file writes back byte for byte");
     return 0;
 }

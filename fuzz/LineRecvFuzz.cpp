@@ -10,19 +10,11 @@
 // noise path is taken and left.
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 
+#include "FuzzSupport.h"
 #include "LineIo.h"
 #include "mon/engine/tests/FakePortello.h"
-
-namespace {
-
-void Check(bool holds) {
-    if (!holds) std::abort();
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size < 2) return 0;
@@ -44,14 +36,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             const std::string& line = io.LineRecv();
             noise += io.TakeNoise();
             if (line.empty()) break;
-            Check(line.size() >= 2 && line.compare(line.size() - 2, 2, "\r\n") == 0);
-            Check(line.find("\r\n") == line.size() - 2);
-            Check(line.size() <= mon::LineIo::kPendingLimit);
+            FUZZ_CHECK(line.size() >= 2 && line.compare(line.size() - 2, 2, "\r\n") == 0);
+            FUZZ_CHECK(line.find("\r\n") == line.size() - 2);
+            FUZZ_CHECK(line.size() <= mon::LineIo::kPendingLimit);
             lines += line;
         }
     }
     noise += io.TakeNoise(true);
-    Check(lines.size() + io.PendingText.size() + noise == sent.size());
-    if (noise == 0) Check(lines + io.PendingText == sent);
+    FUZZ_CHECK(lines.size() + io.PendingText.size() + noise == sent.size());
+    if (noise == 0) FUZZ_CHECK(lines + io.PendingText == sent);
     return 0;
 }

@@ -1,11 +1,17 @@
 // Writes the fuzz targets' seed corpora, made by the project's own writers
 // and tools: KY2 histories by the store's writer and the KY1 converter,
-// settings files by the programs' own writers, unit lines by the simulated
-// unit, KY1 streams by the stream writer and Jet files by the test-only Jet
-// writer. It also writes the made-up damaged Jet files kept among the
-// regressions.
+// settings files by the programs' own writers, unit lines and LAN packets
+// by the simulated unit, KY1 streams by the stream writer and Jet files by
+// the test-only Jet writer; S-record files and trigger patterns as a
+// download file or a hand-edited Capturo.ini holds them. It also writes the
+// made-up damaged Jet files kept among the regressions.
 //
+//   framefiles <fuzz folder>/corpus
 //   fuzz_seed_corpus <fuzz folder>
+//
+// framefiles writes the frame store's corpora (kyp_read, kyf_read,
+// kyl_read, ky2_convert); the editors' and the folder listing's corpora
+// are made here from its configurations and link tables, so it runs first.
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -16,6 +22,7 @@
 #include "Colors.h"
 #include "IniFile.h"
 #include "Ky1JetFile.h"
+#include "LanPackets.h"
 #include "MonitorRecords.h"
 #include "WireTexts.h"
 #include "his/store/FileSave.h"
@@ -245,6 +252,155 @@ void ConnectSeeds() {
     seed("model-2-wrong-read-backs.bin", readBacks);
 }
 
+// The receive pump's input: byte 0 picks the bytes a pass takes (with its
+// top bit the rest is repeated past the pending limit), then the line.
+std::vector<unitsim::ScenarioUnit> TwentyUnits() {
+    std::vector<unitsim::ScenarioUnit> units;
+    for (int i = 0; i < 20; ++i) {
+        const bool timed = i % 4 == 3;
+        units.push_back({static_cast<uint8_t>(0x80 | (i % 3 == 0 ? 0x02 : 0)), static_cast<uint8_t>(i * 13),
+                         timed ? i % 6 : -1, static_cast<uint16_t>(timed ? i * 37 : 0)});
+    }
+    return units;
+}
+
+void LineRecvSeeds() {
+    auto seed = [](const std::string& name, uint8_t pick, const std::string& bytes) {
+        Put("corpus/line_recv", name, std::string(1, static_cast<char>(pick)) + bytes);
+    };
+    const std::string record = unitsim::DataRecord(5, TwentyUnits());
+    const std::string crlf = unitsim::DataRecord(13, {{0x80, '\r'}, {0x82, '\n'}});
+    const std::string end = unitsim::EndRecord("261209100500");
+    const unitsim::LineSettings line;
+    seed("capture-model1", 0x07,
+         unitsim::StartRecord(1, "261209100000", line) + record + crlf + unitsim::RingRestartRecord("261209110000") +
+             record + end);
+    seed("capture-model2", 0x00, unitsim::StartRecord(2, "261209100000", line) + record + end);
+    seed("cr-at-cut", 0x80, std::string(63, 'n') + "\r");
+    seed("noise-then-record", 0xBF, "noise without end " + record.substr(0, record.size() - 2));
+    seed("notices", 0x0C, unitsim::PowerFailureLine() + unitsim::RemoteStopLine() + record);
+    seed("one-byte-passes", 0x00, record + crlf);
+    seed("pending-tail", 0x05, record + record.substr(0, 11));
+    seed("replies", 0x03,
+         unitsim::RemoteBanner(2) + unitsim::ClockReply("261209100000") + "A\r\r\nA\nB\r\n");
+}
+
+// The LAN parser's input: byte 0 picks the size of the receives, then the
+// stream of packets as the unit sends them, with noise where named.
+std::string LanHeader(uint16_t command, uint16_t length) {
+    std::string h("\x00\x00\x01\x00", 4);
+    for (const uint16_t v : {command, length}) {
+        h += static_cast<char>(v & 0xFF);
+        h += static_cast<char>(v >> 8);
+    }
+    return h;
+}
+
+void LanFrameSeeds() {
+    namespace lan = unitsim::lan;
+    auto seed = [](const std::string& name, uint8_t pick, const std::string& bytes) {
+        Put("corpus/lan_frame", name, std::string(1, static_cast<char>(pick)) + bytes);
+    };
+    auto status = [](const lan::LineStatus& s) { return std::string(s.begin(), s.end()); };
+    // The first bytes of a marker, just before a real one.
+    const std::string falseStart("\x00\x00\x01", 3);
+    seed("banner-n4", 3, unitsim::EncodePacket(lan::kDataIn, unitsim::LocalBanner(1, true)));
+    seed("banner-n5-noise", 7,
+         "U" + LanHeader(0x00FF, 0x7FFF) + "\xAA" + falseStart +
+             unitsim::EncodePacket(lan::kDataIn, unitsim::LocalBanner(2, true)));
+    seed("connect", 0,
+         unitsim::EncodePacket(lan::kLineStatus, status(lan::kLinesOn)) + unitsim::EncodePacket(lan::kNotice, "KY"));
+    seed("empty-payload", 1, unitsim::EncodePacket(lan::kDataIn, "") + unitsim::EncodePacket(lan::kDataIn, "\r\n"));
+    seed("full-payload", 0x60, unitsim::EncodePacket(lan::kDataIn, std::string(lan::kMaxPayload, 'Z')));
+    seed("garbage-between", 11,
+         "\x01\x02\x03" + unitsim::EncodePacket(lan::kDataIn, unitsim::RemoteBanner(1)) + falseStart +
+             unitsim::EncodePacket(lan::kLineStatus, status({0, 0, 1, 0, 0, 0})));
+    seed("oversized-header", 4,
+         LanHeader(lan::kDataIn, static_cast<uint16_t>(lan::kMaxPayload + 1)) + unitsim::EncodePacket(lan::kDataIn, unitsim::PowerFailureLine()));
+    seed("short-status", 2,
+         unitsim::EncodePacket(lan::kLineStatus, std::string("\x00\x00\x01", 3)) +
+             unitsim::EncodePacket(lan::kDataIn, unitsim::ClockReply("250131235958")));
+}
+
+// --- download files and trigger patterns ----------------------------------------
+
+std::string HexPair(unsigned v) {
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    return {kDigits[(v >> 4) & 0x0F], kDigits[v & 0x0F]};
+}
+
+// An S-record line of a type: the count, the address and data bytes, and
+// the checksum that makes them add up to 0xFF (plus wrong, to damage it).
+std::string SRecordLine(int type, const std::string& bytes, int wrong = 0) {
+    unsigned sum = static_cast<unsigned>(bytes.size() + 1);
+    std::string line = "S" + std::to_string(type) + HexPair(sum);
+    for (const char b : bytes) {
+        sum += static_cast<uint8_t>(b);
+        line += HexPair(static_cast<uint8_t>(b));
+    }
+    return line + HexPair((~sum + static_cast<unsigned>(wrong)) & 0xFF);
+}
+
+void SRecordSeeds() {
+    auto seed = [](const std::string& name, const std::string& bytes) { Put("corpus/srecord_file", name, bytes); };
+    const std::string none;
+    seed("empty", none);
+    seed("bad-checksum", SRecordLine(1, std::string("\x00\x00\x01\x02", 4), 1) + "\r\n");
+    // The count holds a data byte that is not there.
+    std::string shortLine = SRecordLine(1, std::string("\x00\x00\xAA\xBB", 4));
+    shortLine.erase(10, 2);
+    seed("count-wrong", shortLine + "\r\n");
+    seed("empty-lines", "\r\n" + SRecordLine(1, std::string("\x00\x10\x09", 3)) + "\r\n\r\n\n" +
+                            SRecordLine(9, std::string(2, '\0')) + "\r\n");
+    seed("not-srecord", SRecordLine(1, std::string("\x00\x00\x01", 3)) + "\r\n:10000000\r\n");
+    std::string s1 = SRecordLine(0, std::string("\x00\x00", 2) + "KY") + "\r\n";
+    for (int address = 0; address < 0x40; address += 0x10) {
+        std::string bytes{'\0', static_cast<char>(address)};
+        for (int i = 0; i < 16; ++i) bytes += static_cast<char>(address + i * 7);
+        s1 += SRecordLine(1, bytes) + "\r\n";
+    }
+    seed("s1-crlf", s1 + SRecordLine(9, std::string(2, '\0')) + "\r\n");
+    seed("s2-lf", SRecordLine(2, std::string("\x01\x00\x00\xAA\xBB", 5)) + "\n" +
+                      SRecordLine(8, std::string("\x01\x00\x00", 3)) + "\n");
+    seed("s3-no-last-end", SRecordLine(3, std::string("\x00\x01\x00\x00\x01\x02\x03", 7)) + "\r\n" +
+                               SRecordLine(7, std::string("\x00\x01\x00\x00", 4)));
+}
+
+// A pattern as Capturo.ini keeps it: "S", the stop pattern's attribute
+// digits, a line feed and its data pairs; or "T" and a start pattern.
+void TriggerPatternSeeds() {
+    const std::pair<const char*, const char*> seeds[] = {
+        {"start_any", "T02**03"},
+        {"start_bad_pair", "T41-142"},
+        {"start_full", "T000102030405060708090A0B"},
+        {"stop_empty", "S00000\n"},
+        {"stop_not_any", "S16100\n41**0D0000"},
+        {"stop_not_hex", "S11111\n41ZZ420000"},
+        {"stop_unused_position", "S10000\n4142000000"},
+    };
+    for (const auto& [name, text] : seeds) Put("corpus/trigger_pattern", name, text);
+}
+
+// --- frame configurations and link tables ------------------------------------------
+
+// The editors and the folder listing read the files framefiles wrote for
+// the frame store's readers; the listing also gets link tables cut inside
+// and before their stored name.
+void CopiedFrameSeeds() {
+    const fs::path corpus = fs::path(g_root) / "corpus";
+    auto from = [&](const char* folder, const char* name) { return ReadAll(corpus / folder / name); };
+    for (const char* name : {"cut.kyf", "items.kyf", "older.kyf", "one.kyf", "ppp.kyf"})
+        Put("corpus/editor_tables", name, from("kyf_read", name));
+    for (const char* name : {"older.kyl", "one.kyl", "table.kyl"}) Put("corpus/editor_tables", name, from("kyl_read", name));
+    const std::string table = from("kyl_read", "table.kyl");
+    Put("corpus/folder_listing", "config.kyf", from("kyf_read", "one.kyf"));
+    Put("corpus/folder_listing", "older-config.kyf", from("kyf_read", "older.kyf"));
+    Put("corpus/folder_listing", "older-table.kyl", from("kyl_read", "older.kyl"));
+    Put("corpus/folder_listing", "table.kyl", table);
+    Put("corpus/folder_listing", "name-cut", table.substr(0, 9));
+    Put("corpus/folder_listing", "two-bytes", table.substr(0, 2));
+}
+
 // --- KY1 --------------------------------------------------------------------------
 
 store::Ky1Mst KyRow(int i) {
@@ -353,6 +509,11 @@ int main(int argc, char** argv) {
     ColorSeeds();
     EngineSeeds();
     ConnectSeeds();
+    LineRecvSeeds();
+    LanFrameSeeds();
+    SRecordSeeds();
+    TriggerPatternSeeds();
+    CopiedFrameSeeds();
     ConverterSeeds();
     JetSeeds();
     return 0;

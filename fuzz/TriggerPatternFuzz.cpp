@@ -5,10 +5,10 @@
 // its strings are well formed, and loading those strings again gives them
 // back unchanged.
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 
+#include "FuzzSupport.h"
 #include "TriggerPattern.h"
 
 namespace {
@@ -25,32 +25,28 @@ bool WellFormedData(const std::string& data) {
     return true;
 }
 
-void Check(bool holds) {
-    if (!holds) std::abort();
-}
-
 void StopCheck(std::string_view attributes, std::string_view data) {
     mon::TriggerPattern pattern(mon::PatternKind::Stop);
     pattern.LoadStop(attributes, data);
     const auto strings = pattern.StopPatternGet();
-    Check(strings.has_value());
-    Check(strings->attributes.size() == 5 && strings->data.size() == 10);
-    Check(strings->attributes.find_first_not_of("01256") == std::string::npos);
-    Check(WellFormedData(strings->data));
+    FUZZ_CHECK(strings.has_value());
+    FUZZ_CHECK(strings->attributes.size() == 5 && strings->data.size() == 10);
+    FUZZ_CHECK(strings->attributes.find_first_not_of("01256") == std::string::npos);
+    FUZZ_CHECK(WellFormedData(strings->data));
     mon::TriggerPattern again(mon::PatternKind::Stop);
     again.LoadStop(strings->attributes, strings->data);
-    Check(again.StopPatternGet() == strings);
+    FUZZ_CHECK(again.StopPatternGet() == strings);
 }
 
 void StartCheck(std::string_view data) {
     mon::TriggerPattern pattern(mon::PatternKind::Start);
     pattern.LoadStart(data);
     const auto strings = pattern.StartPatternGet();
-    Check(strings.has_value());
-    Check(strings->size() <= 24 && WellFormedData(*strings));
+    FUZZ_CHECK(strings.has_value());
+    FUZZ_CHECK(strings->size() <= 24 && WellFormedData(*strings));
     mon::TriggerPattern again(mon::PatternKind::Start);
     again.LoadStart(*strings);
-    Check(again.StartPatternGet() == strings);
+    FUZZ_CHECK(again.StartPatternGet() == strings);
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 // rows (gFilter) and the chart's model; its handlers call the chart's
 // paging and layout rules and draw what they decide.
 //
-// Later windows plug in through the public operations below and through
+// The dialogs plug in through the public operations below and through
 // SetCommand, which gives a menu item its handler: an item without one
 // stays disabled.
 #pragma once

@@ -377,7 +377,7 @@ void frmMain::OwnCommands() {
     own(mnuViewWidthS, [this] { mnuViewWidth_Click(ChartSize::Small); });
     own(mnuViewFont, [this] { mnuViewFont_Click(); });
     own(mnuHelpTopic, [this] { mnuHelpTopic_Click(); });
-    // The pop-up's detail item runs the detail command, once it exists.
+    // The pop-up's detail item runs the detail command, when one is plugged in.
     own(mnuRightOpen, [this] {
         if (state_.gFileOpen) RunCommand(mnuViewDetail);
     });

@@ -129,7 +129,7 @@ TEST_F(Dissecto, StartsClosedWithOnlyItsFileFreeCommands) {
     EXPECT_TRUE(w.Buttons.Button("Open")->isEnabled());
     EXPECT_TRUE(w.Buttons.Button("Help")->isEnabled());
     for (const char* key : {"Save", "Print", "Find", "Prop"}) EXPECT_FALSE(w.Buttons.Button(key)->isEnabled()) << key;
-    // Commands whose windows do not exist yet stay off in both states.
+    // Commands the dialogs and the editors plug in stay off without them.
     for (QAction* later : {w.mnuToolConvert, w.mnuToolFrameMake, w.mnuToolLink, w.mnuFileOpenWithKYF}) {
         EXPECT_FALSE(later->isEnabled()) << later->objectName().toStdString();
     }
