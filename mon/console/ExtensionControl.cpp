@@ -38,7 +38,7 @@ bool ExtensionControl::LengthTake(const std::string& text) {
 }
 
 bool ExtensionControl::MemoryRead() {
-    reply_.clear();
+    InputDrop();
     if (!SendNow(MemoryReadLine(readAddress_, readLength_))) return false;
     timerEnabled_ = true;
     return true;
@@ -65,6 +65,7 @@ ExtensionControl::StartCheck ExtensionControl::DownloadStart(std::vector<std::st
     endLine_ = DownloadEndLine(executionAddress);
     pendingLine_ = DownloadStartLine(memory, offset);
     pendingRest_ = pendingLine_;
+    startSent_ = false;
     downloading_ = true;
     timerEnabled_ = true;
     return StartCheck::Started;
@@ -83,6 +84,12 @@ ExtensionControl::Tick ExtensionControl::TimerTick(int page) {
     Tick tick;
     bool endsOnLf = false;
     TakeInput(&endsOnLf);
+    if (downloading_ && !startSent_) {
+        // The unit has not been told of the download yet: what came is a
+        // late reply to an earlier command, not the download's result.
+        reply_.clear();
+        endsOnLf = false;
+    }
     if (endsOnLf) {
         timerEnabled_ = false;
         if (page == kPageMemory) {
@@ -98,8 +105,15 @@ ExtensionControl::Tick ExtensionControl::TimerTick(int page) {
     // A paced send that failed part way goes on with the rest next time.
     if (!io_.LineSend(pendingRest_, waitSend_)) return tick;
     tick.sent = pendingLine_;
+    startSent_ = true;
     PendingNext();
     return tick;
+}
+
+void ExtensionControl::InputDrop() {
+    bool endsOnLf = false;
+    TakeInput(&endsOnLf);
+    reply_.clear();
 }
 
 void ExtensionControl::TakeInput(bool* endsOnLf) {

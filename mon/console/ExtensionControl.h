@@ -46,8 +46,9 @@ public:
     std::string ReadLengthText() const { return HexDigits(static_cast<uint32_t>(readLength_), 2); }
     uint32_t ReadAddress() const { return readAddress_; }
     int16_t ReadLength() const { return readLength_; }
-    // Empties the reply and sends the read; false, with nothing sent, while
-    // CTS is off or the send fails.
+    // Drops what the unit sent before (a late reply to an earlier command is
+    // no reply to this one), empties the reply and sends the read; false,
+    // with nothing sent, while CTS is off or the send fails.
     bool MemoryRead();
 
     // --- buzzer and break ----------------------------------------------------
@@ -56,7 +57,9 @@ public:
 
     // --- download ------------------------------------------------------------
     enum class StartCheck { Started, ExecutionAddressBad, OffsetBad };
-    // lines: the file's S-record lines, checked already.
+    // lines: the file's S-record lines, checked already. What the unit
+    // sends before the download-start line has gone out whole is dropped,
+    // never taken for the download's result.
     StartCheck DownloadStart(std::vector<std::string> lines, int memory,
                              const std::string& executionAddress, const std::string& offset);
     // Nothing goes to the unit.
@@ -75,6 +78,7 @@ public:
 
 private:
     bool SendNow(std::string line);
+    void InputDrop();
     void TakeInput(bool* endsOnLf);
     void PendingNext();
 
@@ -94,6 +98,7 @@ private:
     std::string endLine_;
     std::string pendingLine_;  // the line to go out, whole
     std::string pendingRest_;  // what of it is still to send
+    bool startSent_ = false;   // the download-start line has gone out whole
 };
 
 }  // namespace mon

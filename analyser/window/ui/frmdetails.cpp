@@ -356,7 +356,6 @@ bool frmdetails::GridEvent(QObject* watched, QEvent* event) {
 }
 
 bool frmdetails::SplitterEvent(QEvent* event) {
-    const auto* mouse = static_cast<QMouseEvent*>(event);
     switch (event->type()) {
         case QEvent::MouseButtonPress:
             picSplitter->setGeometry(imgSplitter->geometry());
@@ -366,6 +365,7 @@ bool frmdetails::SplitterEvent(QEvent* event) {
             return true;
         case QEvent::MouseMove: {
             if (!mSplitterMoving_) return true;
+            const auto* mouse = static_cast<QMouseEvent*>(event);
             const int statusH = platform::PixelsToTwips(StatusBar1->height(), this);
             const int pointer = splitterTop_ + platform::PixelsToTwips(qRound(mouse->position().y()), this);
             const int top = std::clamp(pointer, kDragMargin, std::max(kDragMargin, InnerHeightTwips() - kDragMargin - statusH));

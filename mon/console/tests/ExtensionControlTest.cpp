@@ -117,6 +117,47 @@ TEST_F(ExtensionControlTest, TheResultCodesAndALineWithNoDownload) {
     EXPECT_EQ(api_.TakeSent(), "");
 }
 
+// A reply that comes after the tick that ended the last command (a second
+// line from the unit, a read sent twice) is no reply to the next command.
+TEST_F(ExtensionControlTest, ALateReplyIsNotTakenForTheNextCommandsReply) {
+    control_.AddressTake("001000");
+    ASSERT_TRUE(control_.LengthTake("01"));
+    ASSERT_TRUE(control_.MemoryRead());
+    api_.Queue("D0\r\n");
+    EXPECT_TRUE(control_.TimerTick(kPageMemory).dump);
+    EXPECT_FALSE(control_.TimerEnabled());
+    // The read's own reply arrives while the timer is stopped.
+    api_.Queue("MR00100001AB\r\n");
+
+    control_.AddressTake("002000");
+    ASSERT_TRUE(control_.MemoryRead());
+    api_.Queue("MR00200001CD\r\n");
+    auto tick = control_.TimerTick(kPageMemory);
+    ASSERT_TRUE(tick.dump);
+    ASSERT_EQ(tick.dump->size(), 1u);
+    EXPECT_EQ((*tick.dump)[0].address, "002000");
+    EXPECT_EQ((*tick.dump)[0].bytes[0], "CD");
+
+    // A late line waiting when a download starts, and one that comes before
+    // the download-start line could go out (CTS off), end nothing.
+    api_.Queue("MR00200001CD\r\n");
+    ASSERT_EQ(control_.DownloadStart({"S9030000FC"}, kStaticRam, "FFFFFF", "000000"),
+              ExtensionControl::StartCheck::Started);
+    api_.cts = 0;
+    tick = control_.TimerTick(kPageDownload);
+    EXPECT_FALSE(tick.downloadResult);
+    api_.Queue("D1\r\n");
+    EXPECT_FALSE(control_.TimerTick(kPageDownload).downloadResult);
+    EXPECT_TRUE(control_.Downloading());
+    api_.cts = 1;
+    EXPECT_EQ(control_.TimerTick(kPageDownload).sent, "d1000\r\n");
+    EXPECT_EQ(control_.TimerTick(kPageDownload).sent, "S9030000FC\r\n");
+    EXPECT_EQ(control_.TimerTick(kPageDownload).sent, "d9FFF\r\n");
+    api_.Queue("D0\r\n");
+    EXPECT_EQ(control_.TimerTick(kPageDownload).downloadResult, "Ｓ－ＲＡＭへの書込成功");
+    EXPECT_FALSE(control_.Downloading());
+}
+
 TEST_F(ExtensionControlTest, TheReplyBufferIsBounded) {
     for (int i = 0; i < 100; ++i) {
         api_.Queue(std::string(1000, 'n'));

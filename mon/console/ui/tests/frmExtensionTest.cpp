@@ -222,13 +222,24 @@ TEST_F(MaintenanceWindowTest, MemoryReadAndDownloadsAgainstTheUnit) {
         EXPECT_EQ(w.VSFlexGrid1->item(16, 0)->text(), QStringLiteral("0010F0"));
         EXPECT_EQ(w.VSFlexGrid1->item(16, 9)->text(), QStringLiteral("-"));
 
-        // A line on the download page with no download running starts nothing.
+        // A line on the download page with no download running starts
+        // nothing: here the read's reply, the only line on its way, which
+        // stops the timer once it has come whole.
         w.SSTab1->setCurrentIndex(kPageDownload);
-        w.cmdSet->click();  // the timer runs again
-        ASSERT_TRUE(unit_->SendLine("D0"));
-        WaitInWindow([&] { return !w.Timer1->isActive(); }, 2);
+        w.cmdSet->click();
+        ASSERT_TRUE(WaitInWindow([&] { return !w.Timer1->isActive(); }));
         EXPECT_FALSE(w.Downloading());
         EXPECT_TRUE(messages_.empty());
+
+        // A line that comes while the window is not reading is no reply to
+        // the next download. AP_CommRecv is 1 once it has moved the line
+        // from the port into the receive ring, where the window finds it.
+        ASSERT_TRUE(unit_->SendLine("D0"));
+        bool inRing = false;
+        ASSERT_TRUE(WaitInWindow([&] {
+            if (!inRing) inRing = api_.CommRecv() == 1;
+            return inRing;
+        }));
 
         // A file with a line that is no S-record is refused whole.
         w.txtFileName->setText(QString::fromStdString(dir_ / "notes.s"));
@@ -241,7 +252,7 @@ TEST_F(MaintenanceWindowTest, MemoryReadAndDownloadsAgainstTheUnit) {
         Download(w, dir_ / "app.s", kStaticRam);
         ASSERT_EQ(messages_.size(), 1u);
         EXPECT_EQ(messages_[0], "Ｓ－ＲＡＭへの書込成功");
-        EXPECT_EQ(w.lstMsg->count(), 2002);
+        ASSERT_EQ(w.lstMsg->count(), 2002);
         EXPECT_EQ(w.lstMsg->item(0)->text(), QStringLiteral("d1321"));
         EXPECT_EQ(w.lstMsg->item(2001)->text(), QStringLiteral("d9FFF"));
         messages_.clear();
