@@ -1,6 +1,7 @@
 #include "clsProtocol.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "FrameComment.h"
 #include "FrameTestFiles.h"
@@ -92,6 +93,18 @@ TEST_F(clsProtocolTest, ReadResults) {
     EXPECT_EQ(doc_.FileRead(kyp, dir_ / "none.kyf"), 2);
     EXPECT_EQ(doc_.FrameMax(), 3);
     EXPECT_EQ(doc_.FrameFile(), kyf_);
+}
+
+TEST_F(clsProtocolTest, AConfigurationThatIsNoFileFailsAtOnce) {
+    // A FIFO would keep a reader waiting for a writer that never comes.
+    const std::string fifo = dir_ / "fifo.kyf";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::string kyp = dir_ / "f.kyp";
+    test::WriteFile(kyp, test::KypBytes(test::SampleHeader(fifo), Frames()));
+    EXPECT_EQ(doc_.FileRead(kyp), 2);
+    EXPECT_EQ(doc_.FileRead(kyp, dir_.path()), 2) << "a folder";
+    EXPECT_FALSE(clsFrameConfig().FrameRead(fifo));
+    EXPECT_EQ(doc_.FileRead(kyp, kyf_), 0);
 }
 
 TEST_F(clsProtocolTest, FrameProperties) {
