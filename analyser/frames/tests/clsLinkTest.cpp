@@ -91,7 +91,7 @@ TEST(clsLink, ReadWriteRoundTripAndTheOlderMagic) {
 }
 
 // Codes up to 56 bits read back exactly; those that fifteen digits hold
-// are written as before.
+// are written with fifteen.
 TEST(clsLink, WideCodesReadBackExactly) {
     TempFolder dir;
     const double codes[] = {0xC021, 0xFFFFFFFFFFFF, 0x12345678ABCDEF, 72057594037927936.0, 999999999999999};
