@@ -142,6 +142,25 @@ TEST(clsLink, DamagedFilesLeaveTheTableAsItWas) {
     EXPECT_EQ(link.BackColor(), 5);
 }
 
+TEST(clsLink, RowsTooManyForMemoryLeaveTheTableAsItWas) {
+    if (test::kAddressSanitizer) GTEST_SKIP() << "no address space limit under the address sanitizer";
+    TempFolder dir;
+    clsLink link = Example();
+    const LinkTable before = link.Table();
+    // 32767 empty codes a row: 32 KB of file, 256 KB of codes. 256 rows,
+    // read with room for 16 MB.
+    constexpr int16_t kColumns = 32767;
+    std::string bytes = KylHeader(kLinkMagic, "n", 256, kColumns) + std::string(kColumns - 1, '\x01') + "\r\n";
+    for (int r = 0; r < 256; ++r) bytes += std::string(kColumns, '\x01') + "n\x01" "0\x01" "0\r\n";
+    test::WriteFile(dir / "wide.kyl", bytes);
+    const int code = test::ExitCodeWithMemoryHeadroom(16 << 20, [&] {
+        return !link.LinkRead(dir / "wide.kyl") && link.Table() == before ? 0 : 1;
+    });
+    EXPECT_EQ(code, 0) << "1: read, or the table changed; 2: an exception escaped";
+    ASSERT_TRUE(link.LinkRead(dir / "wide.kyl")) << "with memory enough";
+    EXPECT_EQ(link.LinkMax(), 256);
+}
+
 TEST(clsLink, TableModeAccessors) {
     clsLink link;
     EXPECT_EQ(link.Mode(), 1);
