@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "platform/text/Utf16.h"
+
 namespace frames {
 
 namespace {
@@ -34,24 +36,6 @@ char32_t NextCodePoint(std::string_view s, size_t& i) {
     if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return kReplacement;
     i += static_cast<size_t>(extra);
     return cp;
-}
-
-void AppendUtf8(std::string& out, char32_t cp) {
-    if (cp < 0x80) {
-        out.push_back(static_cast<char>(cp));
-    } else if (cp < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    } else if (cp < 0x10000) {
-        out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
-        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    } else {
-        out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
-        out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    }
 }
 
 // The UTF-16LE bytes of one code point; returns their count.
@@ -97,28 +81,6 @@ std::string CommentStore(std::string_view utf8) {
     return stored;
 }
 
-std::string CommentText(std::string_view stored) {
-    std::string text;
-    text.reserve(stored.size());
-    auto unitAt = [&stored](size_t i) {
-        return static_cast<uint16_t>(static_cast<unsigned char>(stored[i]) |
-                                     (static_cast<unsigned char>(stored[i + 1]) << 8));
-    };
-    size_t i = 0;
-    for (; i + 1 < stored.size(); i += 2) {
-        const uint16_t u = unitAt(i);
-        if (u >= 0xD800 && u <= 0xDBFF && i + 3 < stored.size()) {
-            const uint16_t low = unitAt(i + 2);
-            if (low >= 0xDC00 && low <= 0xDFFF) {
-                AppendUtf8(text, 0x10000 + ((static_cast<char32_t>(u - 0xD800) << 10) | (low - 0xDC00)));
-                i += 2;
-                continue;
-            }
-        }
-        AppendUtf8(text, (u >= 0xD800 && u <= 0xDFFF) ? kReplacement : u);
-    }
-    if (i < stored.size()) AppendUtf8(text, kReplacement);
-    return text;
-}
+std::string CommentText(std::string_view stored) { return platform::Utf16LeToUtf8(stored); }
 
 }  // namespace frames

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "StoredPath.h"
 #include "his/store/Ky2Format.h"
 #include "his/store/LooseValue.h"
 #include "platform/text/Cp932.h"
@@ -63,12 +64,6 @@ private:
     std::string empty_;
 };
 
-std::string FolderOf(const std::string& path) {
-    const size_t slash = path.rfind('/');
-    if (slash == std::string::npos) return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
 // The following part: as the history store finds it from the name as
 // written (a Windows path read with "/"), else from the same file name
 // beside the source.
@@ -79,7 +74,7 @@ std::string FollowPartFind(const std::string& written, const std::string& source
     std::string found = store::ProbeFollowFile(asIs);
     if (!found.empty()) return found;
     const size_t slash = asIs.rfind('/');
-    const std::string beside = FolderOf(source) + "/" + (slash == std::string::npos ? asIs : asIs.substr(slash + 1));
+    const std::string beside = JoinPath(FolderOf(source), slash == std::string::npos ? asIs : asIs.substr(slash + 1));
     return beside == asIs ? std::string() : store::ProbeFollowFile(beside);
 }
 

@@ -12,12 +12,6 @@ namespace frames {
 
 namespace {
 
-std::string FolderOf(const std::string& path) {
-    const size_t slash = path.rfind('/');
-    if (slash == std::string::npos) return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
 bool EndsWithNoCase(std::string_view name, std::string_view tail) {
     if (name.size() < tail.size()) return false;
     return std::equal(tail.begin(), tail.end(), name.end() - static_cast<std::ptrdiff_t>(tail.size()),
@@ -28,6 +22,12 @@ bool EndsWithNoCase(std::string_view name, std::string_view tail) {
 }
 
 }  // namespace
+
+std::string FolderOf(const std::string& path) {
+    const size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
 
 bool IsRegularFile(const std::string& path) {
     struct stat st {};

@@ -24,6 +24,9 @@ std::vector<std::string> FolderFiles(const std::string& folder, std::string_view
 // that cannot be opened or ends before the name does: listings skip it.
 bool HeaderNameRead(const std::string& path, uint32_t& magic, std::string& name);
 
+// The folder a path's file is in: "." for a bare name, "/" at the root.
+std::string FolderOf(const std::string& path);
+
 // folder + "/" + name, without doubling a "/" the folder ends in.
 std::string JoinPath(const std::string& folder, const std::string& name);
 

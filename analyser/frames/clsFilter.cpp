@@ -21,8 +21,12 @@ constexpr double kLastDate = 2958465.99999;
 bool IsDate(double date) { return date >= kFirstDate && date <= kLastDate; }
 
 // A date value in whole seconds. Before 1899-12-30 the whole part still
-// counts days and the fraction's absolute value is the time of day.
+// counts days and the fraction's absolute value is the time of day. A
+// range end beyond the valid dates (or no number) counts as the day just
+// beyond them, which orders every valid date alike.
 int64_t WholeSeconds(double date) {
+    if (!(date >= kFirstDate)) date = kFirstDate - 1;
+    if (date > kLastDate) date = kLastDate + 1;
     const double day = std::trunc(date);
     return static_cast<int64_t>(day) * 86400 + std::llround(std::fabs(date - day) * 86400.0);
 }

@@ -80,8 +80,9 @@ public:
     void BackColor(int32_t color);
 
     // Reads a KYL file of either magic. False for an empty path, a missing
-    // file, a wrong magic, or a body that is short or not numbers where
-    // numbers belong; the table is then as it was. Mode and ListIndex stay.
+    // file, a wrong magic, a body that is short or not numbers where
+    // numbers belong, or rows too many to hold in memory; the table is then
+    // as it was. Mode and ListIndex stay.
     bool LinkRead(const std::string& vFileName);
     // Writes the table with the current magic through the atomic writer;
     // false when it could not be written (the old file stays).

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 #include <limits>
+#include <new>
 #include <optional>
 
 #include "ByteReader.h"
@@ -144,7 +145,11 @@ bool LinkTableBytes(const LinkTable& t, std::string& out) {
 bool clsLink::LinkRead(const std::string& vFileName) {
     if (!IsRegularFile(vFileName)) return false;
     LinkTable read;
-    if (!LinkTableRead(vFileName, read)) return false;
+    try {
+        if (!LinkTableRead(vFileName, read)) return false;
+    } catch (const std::bad_alloc&) {
+        return false;  // a code per column and row takes eight bytes for one of the file
+    }
     table_ = std::move(read);
     matchedFrame_ = -1;
     return true;

@@ -30,13 +30,14 @@ public:
     enum : int16_t { kReadDone = 0, kReadNoFrameFile = 1, kReadNoConfig = 2 };
 
     // --- file -------------------------------------------------------------
-    // Reads a KYP file: 1 for an empty name, no such file or a header that
-    // is not a frame file header; 2 when the frame configuration cannot be
-    // read; 0 when the frames were loaded, also when the user cancelled
-    // (the frames before the cancel stay). A non-empty vFrameFile is read
-    // as the configuration in place of the one the header names, and is
-    // stored in the header. On 1 and 2 the document stays as it was.
-    // progress (may be null) shows "ファイルの読込" over the file's length.
+    // Reads a KYP file: 1 for an empty name, no such file, a header that
+    // is not a frame file header or frames too many to hold in memory; 2
+    // when the frame configuration cannot be read; 0 when the frames were
+    // loaded, also when the user cancelled (the frames before the cancel
+    // stay). A non-empty vFrameFile is read as the configuration in place
+    // of the one the header names, and is stored in the header. On 1 and 2
+    // the document stays as it was. progress (may be null) shows
+    // "ファイルの読込" over the file's length.
     int16_t FileRead(const std::string& vFileName, const std::string& vFrameFile = {},
                      store::ProgressSink* progress = nullptr);
     // Writes rows vBegin to vEnd of the list (all frames by number without

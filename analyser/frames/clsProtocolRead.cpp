@@ -1,6 +1,7 @@
 // Loading a KYP file into a clsProtocol.
 #include <algorithm>
 #include <limits>
+#include <new>
 
 #include "ByteReader.h"
 #include "StoredPath.h"
@@ -40,20 +41,27 @@ int16_t clsProtocol::FileRead(const std::string& vFileName, const std::string& v
     clsFrameConfig config;
     if (!config.FrameRead(configPath)) return kReadNoConfig;
 
-    header_ = std::move(header);
-    frameFilePath_ = std::move(configPath);
-    linkFilePath_ = ResolveStoredPath(header_.LinkFile.Text(), vFileName);
-    config_ = std::move(config);
-
-    frames_.clear();
-    data_.clear();
-    comments_.clear();
-    decodedFrame_ = -1;
+    // The frames go into a document of their own, which replaces this one
+    // once it holds them all: a file too large for memory leaves this one
+    // as it was.
+    clsProtocol loaded;
+    loaded.linkFilePath_ = ResolveStoredPath(header.LinkFile.Text(), vFileName);
+    loaded.header_ = std::move(header);
+    loaded.frameFilePath_ = std::move(configPath);
+    loaded.config_ = std::move(config);
     if (progress != nullptr) {
         progress->Show(static_cast<int32_t>(in.Length() >> ProgressShift(in.Length())), "ファイルの読込");
     }
-    FrameRecordsLoad(in, progress);
+    bool held = true;
+    try {
+        loaded.FrameRecordsLoad(in, progress);
+    } catch (const std::bad_alloc&) {
+        held = false;
+    }
     if (progress != nullptr) progress->Clear();
+    if (!held) return kReadNoFrameFile;
+    loaded.sel_ = std::move(sel_);  // the last SelAnalysis is no part of the file
+    *this = std::move(loaded);
     return kReadDone;
 }
 

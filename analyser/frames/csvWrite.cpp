@@ -21,7 +21,8 @@ void HexAppend(std::string& out, std::string_view bytes) {
     }
 }
 
-// A number as Str prints it: a blank where a plus sign would stand.
+// A number with a sign place: a blank before a value of 0 or more, "-"
+// before a negative one.
 void ValueAppend(std::string& out, double value) {
     if (!(value < 0)) out.push_back(' ');
     out += platform::GeneralNumber(value);

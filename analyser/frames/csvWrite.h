@@ -16,7 +16,7 @@ class clsProtocol;
 
 // Writes rows arBegin to arEnd of the list: the frame name, the item names
 // joined by ",", then one line per row, every line ended by CR LF. An
-// item of 1 to 56 bits gives its value as Str prints it (" 65", "-1"),
+// item of 1 to 56 bits gives its value after a sign place (" 65", "-1"),
 // any other its bytes as upper-case hex pairs. A negative begin or end
 // makes both 0; an end of 0 or past the list is its last row; on return
 // arBegin stands after the last row written. An empty list writes nothing.

@@ -23,8 +23,8 @@ void FrameMakeShow(const EditorContext& context);
 void LinkEditShow(const EditorContext& context);
 
 // Gives "フレーム構成ファイルの作成(&F)..." and "関連付けファイルの作成(&L)..."
-// their editors. Until the analyser's own file picker is handed in, files
-// are picked with the common open dialog.
+// their editors. Without a pick, files are picked with the common open
+// dialog.
 void EditorsMenuHookUp(analyser::ui::frmMain& main, std::function<std::string(int16_t kind)> pick = {});
 
 // The common open dialog for frame configurations (0) or link tables (1),

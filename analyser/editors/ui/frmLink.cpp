@@ -88,6 +88,8 @@ void frmLink::GridFill() {
 }
 
 void frmLink::RowFill(int r) {
+    // Row 0 is the heading; a row number typed outside the table fills nothing.
+    if (r < 1 || r > doc_->Table().Rows()) return;
     const LinkEditRow& row = doc_->Table().Row(r);
     fgLink->SetTextMatrix(r, 0, Q(row.name));
     fgLink->SetTextMatrix(r, 1, Q(row.direction));

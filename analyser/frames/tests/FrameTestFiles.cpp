@@ -1,6 +1,9 @@
 #include "FrameTestFiles.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <fstream>
 #include <iterator>
@@ -21,6 +24,27 @@ clsFrameConfig Config(const std::vector<ItemSpec>& items, int32_t mode, const ch
         c.ItemUnit(k, items[i].unit);
     }
     return c;
+}
+
+int ExitCodeWithMemoryHeadroom(size_t headroom, const std::function<int()>& body) {
+    const pid_t child = ::fork();
+    if (child < 0) return -1;
+    if (child == 0) {
+        std::ifstream statm("/proc/self/statm");
+        long pages = 0;
+        statm >> pages;
+        const rlim_t limit = static_cast<rlim_t>(pages) * static_cast<rlim_t>(::sysconf(_SC_PAGESIZE)) + headroom;
+        const rlimit as{limit, limit};
+        if (::setrlimit(RLIMIT_AS, &as) != 0) ::_exit(3);
+        try {
+            ::_exit(body());
+        } catch (...) {
+            ::_exit(2);
+        }
+    }
+    int status = 0;
+    if (::waitpid(child, &status, 0) != child || !WIFEXITED(status)) return -1;
+    return WEXITSTATUS(status);
 }
 
 std::string WriteConfig(const std::string& path, const clsFrameConfig& config) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,26 @@ std::string KypBytes(const FrameFileHeader& header, const std::vector<FrameRecor
 FrameRecord Record(std::string data, double date = 45000.5, uint8_t status = 0x80, int16_t cut = 0);
 
 std::string Bytes(std::initializer_list<int> bytes);
+
+// Whether the address sanitizer is in: it reserves far more address space
+// than a limit for a test leaves.
+#if defined(__SANITIZE_ADDRESS__)
+inline constexpr bool kAddressSanitizer = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+inline constexpr bool kAddressSanitizer = true;
+#else
+inline constexpr bool kAddressSanitizer = false;
+#endif
+#else
+inline constexpr bool kAddressSanitizer = false;
+#endif
+
+// Runs body in a child process whose address space has room for headroom
+// bytes more than it uses at the start; the child's exit code is body's
+// result, 2 for an exception that escaped it, -1 when the child did not
+// end by itself.
+int ExitCodeWithMemoryHeadroom(size_t headroom, const std::function<int()>& body);
 
 void WriteFile(const std::string& path, const std::string& bytes);
 std::string ReadFile(const std::string& path);

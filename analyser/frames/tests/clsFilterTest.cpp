@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "FrameTestFiles.h"
 #include "clsLink.h"
 #include "clsProtocol.h"
@@ -106,6 +108,14 @@ TEST_F(clsFilterTest, TheTimeRangeIncludesBothEnds) {
     filter_.RangeDate(1, kDay + 3.4 * kSecond);
     EXPECT_EQ(Rows(), (Rowset{1, 2, 3})) << "whole seconds";
     filter_.RangeDate(0, kDay + 5 * kSecond);
+    EXPECT_EQ(Rows(), Rowset{});
+    // Ends beyond any date, or no number, still order the frames' dates.
+    filter_.RangeDate(0, -1e300);
+    filter_.RangeDate(1, 1e300);
+    EXPECT_EQ(Rows(), (Rowset{0, 1, 2, 3, 4}));
+    filter_.RangeDate(0, std::nan(""));
+    EXPECT_EQ(Rows(), (Rowset{0, 1, 2, 3, 4}));
+    filter_.RangeDate(1, -1e300);
     EXPECT_EQ(Rows(), Rowset{});
 }
 

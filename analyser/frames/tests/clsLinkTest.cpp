@@ -91,7 +91,7 @@ TEST(clsLink, ReadWriteRoundTripAndTheOlderMagic) {
 }
 
 // Codes up to 56 bits read back exactly; those that fifteen digits hold
-// are written as before.
+// are written with fifteen.
 TEST(clsLink, WideCodesReadBackExactly) {
     TempFolder dir;
     const double codes[] = {0xC021, 0xFFFFFFFFFFFF, 0x12345678ABCDEF, 72057594037927936.0, 999999999999999};
@@ -140,6 +140,25 @@ TEST(clsLink, DamagedFilesLeaveTheTableAsItWas) {
     link.ListIndex(0);
     EXPECT_EQ(link.ItemName(), "end");
     EXPECT_EQ(link.BackColor(), 5);
+}
+
+TEST(clsLink, RowsTooManyForMemoryLeaveTheTableAsItWas) {
+    if (test::kAddressSanitizer) GTEST_SKIP() << "no address space limit under the address sanitizer";
+    TempFolder dir;
+    clsLink link = Example();
+    const LinkTable before = link.Table();
+    // 32767 empty codes a row: 32 KB of file, 256 KB of codes. 256 rows,
+    // read with room for 16 MB.
+    constexpr int16_t kColumns = 32767;
+    std::string bytes = KylHeader(kLinkMagic, "n", 256, kColumns) + std::string(kColumns - 1, '\x01') + "\r\n";
+    for (int r = 0; r < 256; ++r) bytes += std::string(kColumns, '\x01') + "n\x01" "0\x01" "0\r\n";
+    test::WriteFile(dir / "wide.kyl", bytes);
+    const int code = test::ExitCodeWithMemoryHeadroom(16 << 20, [&] {
+        return !link.LinkRead(dir / "wide.kyl") && link.Table() == before ? 0 : 1;
+    });
+    EXPECT_EQ(code, 0) << "1: read, or the table changed; 2: an exception escaped";
+    ASSERT_TRUE(link.LinkRead(dir / "wide.kyl")) << "with memory enough";
+    EXPECT_EQ(link.LinkMax(), 256);
 }
 
 TEST(clsLink, TableModeAccessors) {

@@ -1,6 +1,9 @@
 #include "clsProtocol.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
 
 #include "FrameComment.h"
 #include "FrameTestFiles.h"
@@ -92,6 +95,18 @@ TEST_F(clsProtocolTest, ReadResults) {
     EXPECT_EQ(doc_.FileRead(kyp, dir_ / "none.kyf"), 2);
     EXPECT_EQ(doc_.FrameMax(), 3);
     EXPECT_EQ(doc_.FrameFile(), kyf_);
+}
+
+TEST_F(clsProtocolTest, AConfigurationThatIsNoFileFailsAtOnce) {
+    // A FIFO would keep a reader waiting for a writer that never comes.
+    const std::string fifo = dir_ / "fifo.kyf";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::string kyp = dir_ / "f.kyp";
+    test::WriteFile(kyp, test::KypBytes(test::SampleHeader(fifo), Frames()));
+    EXPECT_EQ(doc_.FileRead(kyp), 2);
+    EXPECT_EQ(doc_.FileRead(kyp, dir_.path()), 2) << "a folder";
+    EXPECT_FALSE(clsFrameConfig().FrameRead(fifo));
+    EXPECT_EQ(doc_.FileRead(kyp, kyf_), 0);
 }
 
 TEST_F(clsProtocolTest, FrameProperties) {
@@ -301,6 +316,20 @@ TEST_F(clsProtocolTest, CancelKeepsTheFramesReadBefore) {
     EXPECT_EQ(bar.clears, 1);
     ASSERT_EQ(doc_.FileRead(kyp), 0);
     EXPECT_EQ(doc_.FrameMax(), 3000);
+}
+
+TEST_F(clsProtocolTest, FramesTooManyForMemoryLeaveTheDocumentAsItWas) {
+    if (test::kAddressSanitizer) GTEST_SKIP() << "no address space limit under the address sanitizer";
+    const std::string kyp = WriteKyp(Frames());
+    ASSERT_EQ(doc_.FileRead(kyp), 0);
+    // One data line of 32 MB, read with room for 16 MB.
+    const std::string big = WriteKyp({Record(std::string(32 << 20, 'x'))}, kFrameMagic, "big.kyp");
+    const int code = test::ExitCodeWithMemoryHeadroom(16 << 20, [&] {
+        const int16_t result = doc_.FileRead(big);
+        return result == 1 && doc_.FrameMax() == 3 && doc_.FrameBytes(2) == Frames()[2].data ? 0 : 1;
+    });
+    EXPECT_EQ(code, 0) << "1: wrong result or document changed; 2: an exception escaped";
+    std::filesystem::remove(big);
 }
 
 TEST_F(clsProtocolTest, StoredWindowsPathsAreFoundAndWrittenBackAsTheyStand) {

@@ -191,6 +191,15 @@ TEST_F(LinkWindow, RowsColoursAndRefusals) {
     w->mnuEditColor->trigger();
     EXPECT_EQ(w->fgLink->CellBackColor(1, 2), QColor(255, 255, 255)) << "one row gets 16777215";
     EXPECT_EQ(Cell(1, 2), "65280") << "only the colour changes";
+
+    // 更新 with a row number outside the table changes no row and keeps
+    // the headings.
+    w->txtItemNo->setText(QStringLiteral("0"));
+    w->txtItemName->setText(QStringLiteral("nowhere"));
+    w->cmdUpdate_Click();
+    EXPECT_EQ(Cell(0, 0), "名称");
+    EXPECT_EQ(Cell(0, 2), "色");
+    EXPECT_EQ(Cell(1, 0), "");
 }
 
 }  // namespace
