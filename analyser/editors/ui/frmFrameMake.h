@@ -24,7 +24,7 @@
 #include "BitPictureView.h"
 #include "EditorContext.h"
 #include "FrameMakeDoc.h"
-#include "platform/ui/FlexGrid.h"
+#include "platform/ui/GridAdapter.h"
 #include "platform/ui/UpDown.h"
 
 namespace analyser::editors::ui {
@@ -108,7 +108,7 @@ public:
     QLineEdit* txtItemNo = nullptr;
     QPushButton* cmdNext = nullptr;
     QPushButton* cmdEnd = nullptr;
-    platform::FlexGrid* fgFrameCreate = nullptr;
+    platform::GridAdapter* fgFrameCreate = nullptr;
     QWidget* imgSplitter = nullptr;
     BitPictureView* fgFrameFormat = nullptr;
 

@@ -46,7 +46,7 @@ void frmFrameMake::Design() {
     picInput = new QWidget(this);
     DesignPanel();
 
-    fgFrameCreate = new platform::FlexGrid(this);
+    fgFrameCreate = new platform::GridAdapter(this);
     fgFrameCreate->setObjectName(QStringLiteral("fgFrameCreate"));
     imgSplitter = new QWidget(this);
     imgSplitter->setObjectName(QStringLiteral("imgSplitter"));
@@ -232,7 +232,7 @@ void frmFrameMake::Connect() {
 }
 
 void frmFrameMake::ConnectGrid() {
-    platform::FlexGrid* g = fgFrameCreate;
+    platform::GridAdapter* g = fgFrameCreate;
     g->SetCols(kItemColumns);
     g->SetRows(1);
     g->SetFixedRows(1);
@@ -255,15 +255,15 @@ void frmFrameMake::ConnectGrid() {
         CellRefused(row, col, text, *refusal);
         return false;
     };
-    connect(g, &platform::FlexGrid::AfterEdit, this, [this](int row, int col) {
+    connect(g, &platform::GridAdapter::AfterEdit, this, [this](int row, int col) {
         doc_->CellEdit(row, col, fgFrameCreate->TextMatrix(row, col).toStdString());
         GridFill();
         BitLayoutDraw();
     });
-    connect(g, &platform::FlexGrid::CurrentCellChanged, this, [this](int row, int) {
+    connect(g, &platform::GridAdapter::CurrentCellChanged, this, [this](int row, int) {
         if (!showing_) fItemShow(row);
     });
-    connect(g, &platform::FlexGrid::RightButtonReleased, this,
+    connect(g, &platform::GridAdapter::RightButtonReleased, this,
             [this](const QPoint& globalPos) { GridRightClicked(globalPos); });
     g->viewport()->installEventFilter(this);
 }

@@ -258,7 +258,7 @@ void frmLink::mnuEditColor_Click() {
 
 // Hex digits shift into a code cell, "*" makes it any value; no key edits
 // the cell in place. Other keys go on to the grid (moving the cell).
-bool frmLink::CodeKey(platform::FlexGrid* grid, int row, int col, QKeyEvent* key) {
+bool frmLink::CodeKey(platform::GridAdapter* grid, int row, int col, QKeyEvent* key) {
     if (row < 1 || col < 1) return false;
     const int k = grid == fgLink ? col - kCodeCol : row - 1;
     if (k < 0 || k >= doc_->Table().CodeColumns()) return false;

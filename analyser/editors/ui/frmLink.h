@@ -23,7 +23,7 @@
 
 #include "EditorContext.h"
 #include "LinkEditDoc.h"
-#include "platform/ui/FlexGrid.h"
+#include "platform/ui/GridAdapter.h"
 
 namespace analyser::editors::ui {
 
@@ -79,7 +79,7 @@ public:
     QComboBox* cmbAttr = nullptr;
     QPushButton* cmdColor = nullptr;
     QGroupBox* frameCode = nullptr;
-    platform::FlexGrid* fgCode = nullptr;
+    platform::GridAdapter* fgCode = nullptr;
     QPushButton* cmdUpdate = nullptr;
     QPushButton* cmdInsert = nullptr;
     QPushButton* cmdDelete = nullptr;
@@ -88,7 +88,7 @@ public:
     QLineEdit* txtItemNo = nullptr;
     QPushButton* cmdNext = nullptr;
     QPushButton* cmdEnd = nullptr;
-    platform::FlexGrid* fgLink = nullptr;
+    platform::GridAdapter* fgLink = nullptr;
 
     QAction* mnuFileOpenKYF = nullptr;
     QAction* mnuFileOpenKYL = nullptr;
@@ -132,7 +132,7 @@ private:
     void RowFill(int r);
     void PanelColorSet(int32_t color);
     int NumberOr(int fallback) const;
-    bool CodeKey(platform::FlexGrid* grid, int row, int col, QKeyEvent* key);
+    bool CodeKey(platform::GridAdapter* grid, int row, int col, QKeyEvent* key);
     bool ColorKey(QKeyEvent* key);
 
     EditorContext context_;

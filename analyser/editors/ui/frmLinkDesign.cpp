@@ -38,7 +38,7 @@ void frmLink::Design() {
     picInput = new QWidget(this);
     DesignPanel();
 
-    fgLink = new platform::FlexGrid(this);
+    fgLink = new platform::GridAdapter(this);
     fgLink->setObjectName(QStringLiteral("fgLink"));
     fgLink->SetEditable(true);
     fgLink->BeforeEdit = [](int, int col) { return col <= 1; };
@@ -62,7 +62,7 @@ void frmLink::DesignPanel() {
     cmdColor = PanelButton(frameAttr, "cmdColor", "色(&C)", 1800, 300, 855, 420);
 
     frameCode = PanelFrame(picInput, "frameCode", "関連付け対象コード(&C)", 1920, 1455);
-    fgCode = new platform::FlexGrid(frameCode);
+    fgCode = new platform::GridAdapter(frameCode);
     fgCode->setObjectName(QStringLiteral("fgCode"));
     PlaceTwips(fgCode, 120, 240, 2535, 1095);
     fgCode->installEventFilter(this);
@@ -162,19 +162,19 @@ void frmLink::Connect() {
     connect(txtLinkName, &QLineEdit::textChanged, this,
             [this](const QString& text) { doc_->LinkName(text.toStdString()); });
 
-    connect(fgLink, &platform::FlexGrid::CurrentCellChanged, this, [this](int row, int) {
+    connect(fgLink, &platform::GridAdapter::CurrentCellChanged, this, [this](int row, int) {
         if (!showing_) fLinkRowShow(row);
     });
-    connect(fgLink, &platform::FlexGrid::AfterEdit, this, [this](int row, int col) {
+    connect(fgLink, &platform::GridAdapter::AfterEdit, this, [this](int row, int col) {
         const std::string text = fgLink->TextMatrix(row, col).toStdString();
         if (col == 0) doc_->Table().SetName(row, text);
         if (col == 1) doc_->Table().SetDirection(row, text);
         fLinkRowShow(row);
     });
-    connect(fgLink, &platform::FlexGrid::CellDoubleClicked, this, [this](int, int col) {
+    connect(fgLink, &platform::GridAdapter::CellDoubleClicked, this, [this](int, int col) {
         if (col == 2) fColorSelect();
     });
-    connect(fgLink, &platform::FlexGrid::RightButtonReleased, this,
+    connect(fgLink, &platform::GridAdapter::RightButtonReleased, this,
             [this](const QPoint& globalPos) { PopupRun(mnuRight, globalPos); });
 }
 

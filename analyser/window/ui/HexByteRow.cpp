@@ -24,7 +24,7 @@ char KeyDigit(int key) {
 }  // namespace
 
 HexByteRow::HexByteRow(int cols, QWidget* parent)
-    : QWidget(parent), Grid(new platform::FlexGrid(this)), cols_(std::max(cols, 1)) {
+    : QWidget(parent), Grid(new platform::GridAdapter(this)), cols_(std::max(cols, 1)) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(Grid);

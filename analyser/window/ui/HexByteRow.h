@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/ui/FlexGrid.h"
+#include "platform/ui/GridAdapter.h"
 
 namespace analyser::ui {
 
@@ -24,7 +24,7 @@ public:
     // A grid of one row of cols cells.
     HexByteRow(int cols, QWidget* parent = nullptr);
 
-    platform::FlexGrid* const Grid;
+    platform::GridAdapter* const Grid;
 
     // Each column this many twips wide; 0 shares the grid's width out.
     void SetColumnTwips(int twips);

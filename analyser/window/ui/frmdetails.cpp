@@ -146,12 +146,12 @@ void frmdetails::DesignGrid() {
     VSFlexGrid1->SetRows(1);
     VSFlexGrid1->installEventFilter(this);
     VSFlexGrid1->viewport()->installEventFilter(this);
-    connect(VSFlexGrid1, &platform::FlexGrid::CellDoubleClicked, this, [this] {
+    connect(VSFlexGrid1, &platform::GridAdapter::CellDoubleClicked, this, [this] {
         platform::NoThrow("VSFlexGrid1", [&] {
             if (mLastButton_ == 1 && CurrentCellIsByte()) ChangeOpen();
         });
     });
-    connect(VSFlexGrid1, &platform::FlexGrid::RightButtonReleased, this, [this](const QPoint& at) {
+    connect(VSFlexGrid1, &platform::GridAdapter::RightButtonReleased, this, [this](const QPoint& at) {
         platform::NoThrow("VSFlexGrid1", [&] {
             if (CurrentCellIsByte()) Popup(at);
         });

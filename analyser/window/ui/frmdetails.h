@@ -24,7 +24,7 @@
 #include <vector>
 
 #include "DetailView.h"
-#include "platform/ui/FlexGrid.h"
+#include "platform/ui/GridAdapter.h"
 #include "platform/ui/KeyedPanels.h"
 
 namespace frames {
@@ -88,7 +88,7 @@ public:
     void mnuRightChange_Click();
 
     QTreeWidget* const ListView1 = new QTreeWidget(this);
-    platform::FlexGrid* const VSFlexGrid1 = new platform::FlexGrid(this);
+    platform::GridAdapter* const VSFlexGrid1 = new platform::GridAdapter(this);
     QWidget* const imgSplitter = new QWidget(this);
     QWidget* const picSplitter = new QWidget(this);
     QStatusBar* const StatusBar1 = new QStatusBar(this);

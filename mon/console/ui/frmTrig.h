@@ -19,7 +19,7 @@
 
 #include "Settings.h"
 #include "TriggerEdit.h"
-#include "platform/ui/FlexGrid.h"
+#include "platform/ui/GridAdapter.h"
 #include "platform/ui/UpDown.h"
 
 namespace mon {
@@ -63,7 +63,7 @@ public:
     std::array<QLabel*, 2> lblRd{};
     std::array<QLabel*, 5> lblSdTitle{};
     std::array<QLabel*, 5> lblRdTitle{};
-    std::array<platform::FlexGrid*, kTriggerGrids> VSFlexGrid{};
+    std::array<platform::GridAdapter*, kTriggerGrids> VSFlexGrid{};
     QPushButton* const cmdSet = new QPushButton(QStringLiteral("設定"), this);
     QPushButton* const cmdCancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
     QMenu* const mnuRight = new QMenu(QStringLiteral("右クリック"), this);
@@ -93,7 +93,7 @@ private:
     void Refuse(const TriggerRefusal& refusal);
 
     // frmTrigGrids.cpp: the pattern grids.
-    platform::FlexGrid* DesignGrid(int grid);
+    platform::GridAdapter* DesignGrid(int grid);
     QLabel* RowTitle(const QString& text);
     void GridShow(int grid);
     void GridKeyTyped(int grid, const QString& text);

@@ -25,8 +25,8 @@ auto Guarded(const char* where, F f) {
 
 }  // namespace
 
-platform::FlexGrid* frmTrig::DesignGrid(int grid) {
-    auto* g = new platform::FlexGrid;
+platform::GridAdapter* frmTrig::DesignGrid(int grid) {
+    auto* g = new platform::GridAdapter;
     VSFlexGrid[static_cast<size_t>(grid)] = g;
     g->setObjectName(QStringLiteral("VSFlexGrid%1").arg(grid));
     const TriggerPattern& pattern = edit_.Grid(grid);
@@ -38,17 +38,17 @@ platform::FlexGrid* frmTrig::DesignGrid(int grid) {
         g->SetColAlignment(c, Qt::AlignCenter);
     }
     g->FitToCells();
-    connect(g, &platform::FlexGrid::KeyTyped, this,
+    connect(g, &platform::GridAdapter::KeyTyped, this,
             Guarded("pattern grid", [this, grid](const QString& text) { GridKeyTyped(grid, text); }));
-    connect(g, &platform::FlexGrid::KeyReleased, this,
+    connect(g, &platform::GridAdapter::KeyReleased, this,
             Guarded("pattern grid", [this, grid](int key, Qt::KeyboardModifiers) { GridKeyReleased(grid, key); }));
-    connect(g, &platform::FlexGrid::CurrentCellChanged, this,
+    connect(g, &platform::GridAdapter::CurrentCellChanged, this,
             Guarded("pattern grid", [this, grid](int, int) { edit_.Grid(grid).CurrentCellChanged(); }));
-    connect(g, &platform::FlexGrid::CellDoubleClicked, this,
+    connect(g, &platform::GridAdapter::CellDoubleClicked, this,
             Guarded("pattern grid", [this, grid](int row, int col) { GridDoubleClick(grid, row, col); }));
-    connect(g, &platform::FlexGrid::MouseMoved, this,
+    connect(g, &platform::GridAdapter::MouseMoved, this,
             Guarded("pattern grid", [this, grid](const QPoint& pos) { GridMouseMoved(grid, pos); }));
-    connect(g, &platform::FlexGrid::RightButtonReleased, this,
+    connect(g, &platform::GridAdapter::RightButtonReleased, this,
             Guarded("pattern grid", [this, grid](const QPoint& at) { GridRightReleased(grid, at); }));
     return g;
 }
@@ -61,7 +61,7 @@ QLabel* frmTrig::RowTitle(const QString& text) {
 }
 
 void frmTrig::GridShow(int grid) {
-    platform::FlexGrid* g = VSFlexGrid[static_cast<size_t>(grid)];
+    platform::GridAdapter* g = VSFlexGrid[static_cast<size_t>(grid)];
     const TriggerPattern& pattern = edit_.Grid(grid);
     for (int row = 0; row < pattern.GridRows(); ++row) {
         for (int col = 0; col < pattern.Columns(); ++col) {
@@ -72,13 +72,13 @@ void frmTrig::GridShow(int grid) {
 
 void frmTrig::GridKeyTyped(int grid, const QString& text) {
     if (text.size() != 1 || text[0].unicode() > 0x7F) return;
-    platform::FlexGrid* g = VSFlexGrid[static_cast<size_t>(grid)];
+    platform::GridAdapter* g = VSFlexGrid[static_cast<size_t>(grid)];
     if (edit_.Grid(grid).KeyTyped(text[0].toLatin1(), g->Row(), g->Col())) GridShow(grid);
 }
 
 void frmTrig::GridKeyReleased(int grid, int key) {
     if (key != Qt::Key_Delete) return;
-    platform::FlexGrid* g = VSFlexGrid[static_cast<size_t>(grid)];
+    platform::GridAdapter* g = VSFlexGrid[static_cast<size_t>(grid)];
     if (edit_.Grid(grid).DeleteReleased(g->Row(), g->Col())) GridShow(grid);
 }
 

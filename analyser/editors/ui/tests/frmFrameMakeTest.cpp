@@ -170,7 +170,7 @@ TEST_F(FrameMakeWindow, TheBitPictureAtEachWidth) {
 }
 
 TEST_F(FrameMakeWindow, InCellEditsAndTheirRefusals) {
-    platform::FlexGrid* g = w->fgFrameCreate;
+    platform::GridAdapter* g = w->fgFrameCreate;
     w->txtItemName->setText(QStringLiteral("len"));
     w->cmbItemType->setCurrentText(QStringLiteral("レングス"));
     w->txtItemSize->setText(QStringLiteral("1"));

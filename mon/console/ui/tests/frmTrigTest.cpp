@@ -29,12 +29,12 @@ protected:
         return t.VSFlexGrid[static_cast<size_t>(grid)]->TextMatrix(row, col);
     }
     static void Type(frmTrig& t, int grid, int row, int col, const char* keys) {
-        platform::FlexGrid* g = t.VSFlexGrid[static_cast<size_t>(grid)];
+        platform::GridAdapter* g = t.VSFlexGrid[static_cast<size_t>(grid)];
         g->SetCurrentCell(row, col);
         QTest::keyClicks(g, keys);
     }
     static void DoubleClick(frmTrig& t, int grid, int row, int col) {
-        platform::FlexGrid* g = t.VSFlexGrid[static_cast<size_t>(grid)];
+        platform::GridAdapter* g = t.VSFlexGrid[static_cast<size_t>(grid)];
         QTest::mouseDClick(g->viewport(), Qt::LeftButton, {}, g->visualRect(g->Model().index(row, col)).center());
     }
 
@@ -162,7 +162,7 @@ TEST_F(TriggerEditor, ThePickerAndTheStringEntryFillTheGrids) {
     };
     t->chkTrigFlg[1]->setChecked(true);
     t->SSTab1->setCurrentIndex(1);
-    platform::FlexGrid* g = t->VSFlexGrid[3];
+    platform::GridAdapter* g = t->VSFlexGrid[3];
     const QPoint at = g->visualRect(g->Model().index(0, 5)).center();
     QTest::mouseMove(g->viewport(), at);
     QTest::mouseRelease(g->viewport(), Qt::RightButton, {}, at);

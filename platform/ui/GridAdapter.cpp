@@ -1,4 +1,4 @@
-#include "FlexGrid.h"
+#include "GridAdapter.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -7,14 +7,14 @@
 
 #include <algorithm>
 
-#include "FlexGridEditor.h"
+#include "GridAdapterEditor.h"
 #include "Twips.h"
 
 namespace platform {
 
-FlexGrid::FlexGrid(QWidget* parent) : QTableView(parent) {
+GridAdapter::GridAdapter(QWidget* parent) : QTableView(parent) {
     setModel(&model_);
-    setItemDelegate(new FlexGridEditor(*this));
+    setItemDelegate(new GridAdapterEditor(*this));
     model_.SetFixedBrush(palette().color(QPalette::Button));
     horizontalHeader()->hide();
     verticalHeader()->hide();
@@ -30,51 +30,51 @@ FlexGrid::FlexGrid(QWidget* parent) : QTableView(parent) {
 
 // --- size ---------------------------------------------------------------
 
-void FlexGrid::SetRows(int rows) {
+void GridAdapter::SetRows(int rows) {
     model_.SetRows(rows);
     SizesApply();
     Remerge();
 }
 
-void FlexGrid::SetCols(int cols) {
+void GridAdapter::SetCols(int cols) {
     model_.SetCols(cols);
     SizesApply();
     Remerge();
 }
 
-void FlexGrid::SetFixedRows(int rows) { model_.SetFixed(rows, model_.FixedCols()); }
+void GridAdapter::SetFixedRows(int rows) { model_.SetFixed(rows, model_.FixedCols()); }
 
-void FlexGrid::SetFixedCols(int cols) { model_.SetFixed(model_.FixedRows(), cols); }
+void GridAdapter::SetFixedCols(int cols) { model_.SetFixed(model_.FixedRows(), cols); }
 
 // --- geometry ---------------------------------------------------------------
 
-int FlexGrid::ColWidth(int col) const {
+int GridAdapter::ColWidth(int col) const {
     if (col < 0 || col >= Cols()) return 0;
     if (isColumnHidden(col)) return 0;
     const auto it = colWidths_.find(col);
     return it != colWidths_.end() ? it->second : PixelsToTwips(columnWidth(col), this);
 }
 
-void FlexGrid::SetColWidth(int col, int twips) {
+void GridAdapter::SetColWidth(int col, int twips) {
     if (col < 0 || col >= Cols()) return;
     colWidths_[col] = std::max(twips, 0);
     ColApply(col);
 }
 
-int FlexGrid::RowHeight(int row) const {
+int GridAdapter::RowHeight(int row) const {
     if (row < 0 || row >= Rows()) return 0;
     if (isRowHidden(row)) return 0;
     const auto it = rowHeights_.find(row);
     return it != rowHeights_.end() ? it->second : PixelsToTwips(rowHeight(row), this);
 }
 
-void FlexGrid::SetRowHeight(int row, int twips) {
+void GridAdapter::SetRowHeight(int row, int twips) {
     if (row < 0 || row >= Rows()) return;
     rowHeights_[row] = std::max(twips, 0);
     RowApply(row);
 }
 
-void FlexGrid::SetDefaultRowHeight(int twips) {
+void GridAdapter::SetDefaultRowHeight(int twips) {
     defaultRowHeight_ = std::max(twips, 0);
     if (defaultRowHeight_ > 0) {
         verticalHeader()->setDefaultSectionSize(TwipsToPixels(defaultRowHeight_, this));
@@ -84,19 +84,19 @@ void FlexGrid::SetDefaultRowHeight(int twips) {
 
 // Widths and heights live here by index, not in the header, so that they
 // survive a grid that shrinks and grows again, and a zero hides.
-void FlexGrid::SizesApply() {
+void GridAdapter::SizesApply() {
     for (int c = 0; c < Cols(); ++c) ColApply(c);
     for (int r = 0; r < Rows(); ++r) RowApply(r);
 }
 
-void FlexGrid::ColApply(int col) {
+void GridAdapter::ColApply(int col) {
     const auto it = colWidths_.find(col);
     if (it == colWidths_.end()) return;
     setColumnHidden(col, it->second == 0);
     if (it->second > 0) setColumnWidth(col, TwipsToPixels(it->second, this));
 }
 
-void FlexGrid::RowApply(int row) {
+void GridAdapter::RowApply(int row) {
     const auto it = rowHeights_.find(row);
     const bool own = it != rowHeights_.end();
     const int twips = own ? it->second : defaultRowHeight_;
@@ -104,12 +104,12 @@ void FlexGrid::RowApply(int row) {
     if (twips > 0) setRowHeight(row, TwipsToPixels(twips, this));
 }
 
-int FlexGrid::TopRow() const {
+int GridAdapter::TopRow() const {
     const int row = rowAt(0);
     return row < 0 ? 0 : row;
 }
 
-void FlexGrid::SetTopRow(int row) {
+void GridAdapter::SetTopRow(int row) {
     if (Rows() == 0) return;
     row = std::clamp(row, 0, Rows() - 1);
     const int cols = std::max(Cols(), 1);
@@ -117,7 +117,7 @@ void FlexGrid::SetTopRow(int row) {
              QAbstractItemView::PositionAtTop);
 }
 
-void FlexGrid::FitToCells() {
+void GridAdapter::FitToCells() {
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     int width = 2 * frameWidth();
@@ -129,11 +129,11 @@ void FlexGrid::FitToCells() {
 
 // --- the current cell -----------------------------------------------------------
 
-int FlexGrid::Row() const { return currentIndex().isValid() ? currentIndex().row() : -1; }
+int GridAdapter::Row() const { return currentIndex().isValid() ? currentIndex().row() : -1; }
 
-int FlexGrid::Col() const { return currentIndex().isValid() ? currentIndex().column() : -1; }
+int GridAdapter::Col() const { return currentIndex().isValid() ? currentIndex().column() : -1; }
 
-bool FlexGrid::SetCurrentCell(int row, int col) {
+bool GridAdapter::SetCurrentCell(int row, int col) {
     if (row < 0 || col < 0 || row >= Rows() || col >= Cols() || model_.IsFixed(row, col)) {
         return false;
     }
@@ -141,7 +141,7 @@ bool FlexGrid::SetCurrentCell(int row, int col) {
     return true;
 }
 
-std::pair<int, int> FlexGrid::CellAt(const QPoint& pos) const {
+std::pair<int, int> GridAdapter::CellAt(const QPoint& pos) const {
     const QModelIndex at = indexAt(viewport()->mapFrom(this, pos));
     if (!at.isValid()) return {-1, -1};
     return {at.row(), at.column()};
@@ -149,7 +149,7 @@ std::pair<int, int> FlexGrid::CellAt(const QPoint& pos) const {
 
 // A fixed cell cannot be current: a click or a key that lands there puts
 // the current cell back where it was.
-void FlexGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+void GridAdapter::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
     QTableView::currentChanged(current, previous);
     if (redirecting_) return;
     if (current.isValid() && model_.IsFixed(current.row(), current.column())) {
@@ -163,7 +163,7 @@ void FlexGrid::currentChanged(const QModelIndex& current, const QModelIndex& pre
 
 // --- merging --------------------------------------------------------------------
 
-void FlexGrid::SetMergeRow(int row, bool merge) {
+void GridAdapter::SetMergeRow(int row, bool merge) {
     if (merge) {
         mergeRows_.insert(row);
     } else {
@@ -172,7 +172,7 @@ void FlexGrid::SetMergeRow(int row, bool merge) {
     Remerge();
 }
 
-void FlexGrid::SetMergeCol(int col, bool merge) {
+void GridAdapter::SetMergeCol(int col, bool merge) {
     if (merge) {
         mergeCols_.insert(col);
     } else {
@@ -181,7 +181,7 @@ void FlexGrid::SetMergeCol(int col, bool merge) {
     Remerge();
 }
 
-void FlexGrid::CellsChanged(const QModelIndex& from, const QModelIndex& to) {
+void GridAdapter::CellsChanged(const QModelIndex& from, const QModelIndex& to) {
     if (mergeRows_.empty() && mergeCols_.empty()) return;
     for (int r = from.row(); r <= to.row(); ++r) {
         if (mergeRows_.count(r) != 0) return Remerge();
@@ -191,14 +191,14 @@ void FlexGrid::CellsChanged(const QModelIndex& from, const QModelIndex& to) {
     }
 }
 
-void FlexGrid::Remerge() {
+void GridAdapter::Remerge() {
     clearSpans();
     std::set<std::pair<int, int>> taken;
     for (int r : mergeRows_) RemergeRow(r, taken);
     for (int c : mergeCols_) RemergeCol(c, taken);
 }
 
-void FlexGrid::RemergeRow(int row, std::set<std::pair<int, int>>& taken) {
+void GridAdapter::RemergeRow(int row, std::set<std::pair<int, int>>& taken) {
     if (row < 0 || row >= Rows()) return;
     for (int c = 0; c < Cols();) {
         const QString text = TextMatrix(row, c);
@@ -212,7 +212,7 @@ void FlexGrid::RemergeRow(int row, std::set<std::pair<int, int>>& taken) {
     }
 }
 
-void FlexGrid::RemergeCol(int col, std::set<std::pair<int, int>>& taken) {
+void GridAdapter::RemergeCol(int col, std::set<std::pair<int, int>>& taken) {
     if (col < 0 || col >= Cols()) return;
     for (int r = 0; r < Rows();) {
         const QString text = TextMatrix(r, col);
@@ -228,14 +228,14 @@ void FlexGrid::RemergeCol(int col, std::set<std::pair<int, int>>& taken) {
 
 // --- editing ----------------------------------------------------------------------
 
-void FlexGrid::SetEditable(bool editable) {
+void GridAdapter::SetEditable(bool editable) {
     model_.SetEditable(editable);
     setEditTriggers(editable ? (QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                                 QAbstractItemView::AnyKeyPressed)
                              : QAbstractItemView::NoEditTriggers);
 }
 
-void FlexGrid::SetColComboList(int col, const QStringList& items) {
+void GridAdapter::SetColComboList(int col, const QStringList& items) {
     if (items.isEmpty()) {
         comboLists_.erase(col);
     } else {
@@ -243,12 +243,12 @@ void FlexGrid::SetColComboList(int col, const QStringList& items) {
     }
 }
 
-QStringList FlexGrid::ColComboList(int col) const {
+QStringList GridAdapter::ColComboList(int col) const {
     const auto it = comboLists_.find(col);
     return it != comboLists_.end() ? it->second : QStringList();
 }
 
-bool FlexGrid::EditCell(int row, int col) {
+bool GridAdapter::EditCell(int row, int col) {
     if (!Editable() || !SetCurrentCell(row, col)) return false;
     edit(model_.index(row, col));
     return Editing();
@@ -256,7 +256,7 @@ bool FlexGrid::EditCell(int row, int col) {
 
 // --- events -------------------------------------------------------------------------
 
-void FlexGrid::keyPressEvent(QKeyEvent* event) {
+void GridAdapter::keyPressEvent(QKeyEvent* event) {
     const QString text = event->text();
     const bool typed = !text.isEmpty() && text.front().isPrint();
     if (!Editable() && typed) {
@@ -267,29 +267,29 @@ void FlexGrid::keyPressEvent(QKeyEvent* event) {
     QTableView::keyPressEvent(event);
 }
 
-void FlexGrid::keyReleaseEvent(QKeyEvent* event) {
+void GridAdapter::keyReleaseEvent(QKeyEvent* event) {
     QTableView::keyReleaseEvent(event);
     if (!event->isAutoRepeat()) emit KeyReleased(event->key(), event->modifiers());
 }
 
-void FlexGrid::mouseMoveEvent(QMouseEvent* event) {
+void GridAdapter::mouseMoveEvent(QMouseEvent* event) {
     QTableView::mouseMoveEvent(event);
     emit MouseMoved(viewport()->mapTo(this, event->position().toPoint()));
 }
 
-void FlexGrid::mouseReleaseEvent(QMouseEvent* event) {
+void GridAdapter::mouseReleaseEvent(QMouseEvent* event) {
     QTableView::mouseReleaseEvent(event);
     if (event->button() == Qt::RightButton) {
         emit RightButtonReleased(event->globalPosition().toPoint());
     }
 }
 
-void FlexGrid::mouseDoubleClickEvent(QMouseEvent* event) {
+void GridAdapter::mouseDoubleClickEvent(QMouseEvent* event) {
     QTableView::mouseDoubleClickEvent(event);
     const QModelIndex at = indexAt(event->position().toPoint());
     emit CellDoubleClicked(at.isValid() ? at.row() : -1, at.isValid() ? at.column() : -1);
 }
 
-void FlexGrid::keyboardSearch(const QString&) {}
+void GridAdapter::keyboardSearch(const QString&) {}
 
 }  // namespace platform

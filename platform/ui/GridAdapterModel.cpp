@@ -1,4 +1,4 @@
-#include "FlexGridModel.h"
+#include "GridAdapterModel.h"
 
 #include <algorithm>
 
@@ -10,18 +10,18 @@ constexpr Qt::Alignment kDefaultAlignment = Qt::AlignLeft | Qt::AlignVCenter;
 
 }  // namespace
 
-FlexGridModel::FlexGridModel(QObject* parent)
+GridAdapterModel::GridAdapterModel(QObject* parent)
     : QAbstractTableModel(parent), fixedBrush_(QColor(0xF0, 0xF0, 0xF0)) {}
 
-int FlexGridModel::rowCount(const QModelIndex& parent) const {
+int GridAdapterModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : rows_;
 }
 
-int FlexGridModel::columnCount(const QModelIndex& parent) const {
+int GridAdapterModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : cols_;
 }
 
-QVariant FlexGridModel::data(const QModelIndex& index, int role) const {
+QVariant GridAdapterModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || !Inside(index.row(), index.column())) return {};
     const Cell& cell = At(index.row(), index.column());
     switch (role) {
@@ -36,13 +36,13 @@ QVariant FlexGridModel::data(const QModelIndex& index, int role) const {
     }
 }
 
-bool FlexGridModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+bool GridAdapterModel::setData(const QModelIndex& index, const QVariant& value, int role) {
     if (role != Qt::EditRole || !index.isValid() || !Inside(index.row(), index.column())) return false;
     SetText(index.row(), index.column(), value.toString());
     return true;
 }
 
-Qt::ItemFlags FlexGridModel::flags(const QModelIndex& index) const {
+Qt::ItemFlags GridAdapterModel::flags(const QModelIndex& index) const {
     if (!index.isValid() || !Inside(index.row(), index.column())) return Qt::NoItemFlags;
     if (IsFixed(index.row(), index.column())) return Qt::ItemIsEnabled;
     Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
@@ -50,7 +50,7 @@ Qt::ItemFlags FlexGridModel::flags(const QModelIndex& index) const {
     return f;
 }
 
-void FlexGridModel::SetRows(int rows) {
+void GridAdapterModel::SetRows(int rows) {
     rows = std::max(rows, 0);
     if (rows == rows_) return;
     if (rows > rows_) {
@@ -67,7 +67,7 @@ void FlexGridModel::SetRows(int rows) {
     SetFixed(fixedRows_, fixedCols_);
 }
 
-void FlexGridModel::SetCols(int cols) {
+void GridAdapterModel::SetCols(int cols) {
     cols = std::max(cols, 0);
     if (cols == cols_) return;
     // Views are told before any cell moves: until then they may still read
@@ -97,7 +97,7 @@ void FlexGridModel::SetCols(int cols) {
     SetFixed(fixedRows_, fixedCols_);
 }
 
-void FlexGridModel::SetFixed(int rows, int cols) {
+void GridAdapterModel::SetFixed(int rows, int cols) {
     rows = std::clamp(rows, 0, rows_);
     cols = std::clamp(cols, 0, cols_);
     if (rows == fixedRows_ && cols == fixedCols_) return;
@@ -106,71 +106,71 @@ void FlexGridModel::SetFixed(int rows, int cols) {
     if (rows_ > 0 && cols_ > 0) emit dataChanged(index(0, 0), index(rows_ - 1, cols_ - 1));
 }
 
-bool FlexGridModel::IsFixed(int row, int col) const { return row < fixedRows_ || col < fixedCols_; }
+bool GridAdapterModel::IsFixed(int row, int col) const { return row < fixedRows_ || col < fixedCols_; }
 
-QString FlexGridModel::Text(int row, int col) const {
+QString GridAdapterModel::Text(int row, int col) const {
     return Inside(row, col) ? At(row, col).text : QString();
 }
 
-void FlexGridModel::SetText(int row, int col, const QString& text) {
+void GridAdapterModel::SetText(int row, int col, const QString& text) {
     if (!Inside(row, col) || At(row, col).text == text) return;
     At(row, col).text = text;
     CellChanged(row, col, Qt::DisplayRole);
 }
 
-QColor FlexGridModel::ForeColor(int row, int col) const {
+QColor GridAdapterModel::ForeColor(int row, int col) const {
     return Inside(row, col) ? At(row, col).fore : QColor();
 }
 
-void FlexGridModel::SetForeColor(int row, int col, const QColor& color) {
+void GridAdapterModel::SetForeColor(int row, int col, const QColor& color) {
     if (!Inside(row, col) || At(row, col).fore == color) return;
     At(row, col).fore = color;
     CellChanged(row, col, Qt::ForegroundRole);
 }
 
-QColor FlexGridModel::BackColor(int row, int col) const {
+QColor GridAdapterModel::BackColor(int row, int col) const {
     return Inside(row, col) ? At(row, col).back : QColor();
 }
 
-void FlexGridModel::SetBackColor(int row, int col, const QColor& color) {
+void GridAdapterModel::SetBackColor(int row, int col, const QColor& color) {
     if (!Inside(row, col) || At(row, col).back == color) return;
     At(row, col).back = color;
     CellChanged(row, col, Qt::BackgroundRole);
 }
 
-void FlexGridModel::ClearCells() {
+void GridAdapterModel::ClearCells() {
     for (Cell& cell : cells_) cell = Cell{};
     if (rows_ > 0 && cols_ > 0) emit dataChanged(index(0, 0), index(rows_ - 1, cols_ - 1));
 }
 
-void FlexGridModel::SetColAlignment(int col, Qt::Alignment alignment) {
+void GridAdapterModel::SetColAlignment(int col, Qt::Alignment alignment) {
     if (col < 0 || col >= cols_) return;
     colAlign_[static_cast<size_t>(col)] = alignment;
     if (rows_ > 0) emit dataChanged(index(0, col), index(rows_ - 1, col), {Qt::TextAlignmentRole});
 }
 
-Qt::Alignment FlexGridModel::ColAlignment(int col) const {
+Qt::Alignment GridAdapterModel::ColAlignment(int col) const {
     if (col < 0 || col >= cols_) return kDefaultAlignment;
     return colAlign_[static_cast<size_t>(col)];
 }
 
-void FlexGridModel::SetEditable(bool editable) { editable_ = editable; }
+void GridAdapterModel::SetEditable(bool editable) { editable_ = editable; }
 
-void FlexGridModel::SetFixedBrush(const QColor& color) { fixedBrush_ = color; }
+void GridAdapterModel::SetFixedBrush(const QColor& color) { fixedBrush_ = color; }
 
-bool FlexGridModel::Inside(int row, int col) const {
+bool GridAdapterModel::Inside(int row, int col) const {
     return row >= 0 && col >= 0 && row < rows_ && col < cols_;
 }
 
-FlexGridModel::Cell& FlexGridModel::At(int row, int col) {
+GridAdapterModel::Cell& GridAdapterModel::At(int row, int col) {
     return cells_[static_cast<size_t>(row) * static_cast<size_t>(cols_) + static_cast<size_t>(col)];
 }
 
-const FlexGridModel::Cell& FlexGridModel::At(int row, int col) const {
+const GridAdapterModel::Cell& GridAdapterModel::At(int row, int col) const {
     return cells_[static_cast<size_t>(row) * static_cast<size_t>(cols_) + static_cast<size_t>(col)];
 }
 
-void FlexGridModel::CellChanged(int row, int col, int role) {
+void GridAdapterModel::CellChanged(int row, int col, int role) {
     const QModelIndex at = index(row, col);
     emit dataChanged(at, at, {role});
 }

@@ -1,21 +1,21 @@
-// The in-cell editor of a FlexGrid: a drop-down list for a column that has
+// The in-cell editor of a GridAdapter: a drop-down list for a column that has
 // a combo list, a text box otherwise. The grid's edit check decides
 // whether a text may go into the cell; a refused text keeps the editor
 // open on Enter and is dropped when the editor loses the focus.
-#ifndef PLATFORM_UI_FLEX_GRID_EDITOR_H
-#define PLATFORM_UI_FLEX_GRID_EDITOR_H
+#ifndef PLATFORM_UI_GRID_ADAPTER_EDITOR_H
+#define PLATFORM_UI_GRID_ADAPTER_EDITOR_H
 
 #include <QStyledItemDelegate>
 
 namespace platform {
 
-class FlexGrid;
+class GridAdapter;
 
-class FlexGridEditor : public QStyledItemDelegate {
+class GridAdapterEditor : public QStyledItemDelegate {
     Q_OBJECT
 
 public:
-    explicit FlexGridEditor(FlexGrid& grid);
+    explicit GridAdapterEditor(GridAdapter& grid);
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                           const QModelIndex& index) const override;
@@ -30,7 +30,7 @@ private:
     static QString EditorText(const QWidget* editor);
     bool Accepts(const QWidget* editor) const;
 
-    FlexGrid& grid_;
+    GridAdapter& grid_;
 };
 
 }  // namespace platform

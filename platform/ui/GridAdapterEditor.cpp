@@ -1,17 +1,17 @@
-#include "FlexGridEditor.h"
+#include "GridAdapterEditor.h"
 
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 
-#include "FlexGrid.h"
+#include "GridAdapter.h"
 
 namespace platform {
 
 namespace {
 
-constexpr char kRowProperty[] = "flexGridRow";
-constexpr char kColProperty[] = "flexGridCol";
+constexpr char kRowProperty[] = "gridAdapterRow";
+constexpr char kColProperty[] = "gridAdapterCol";
 
 bool IsCommitKey(const QEvent* event) {
     if (event->type() != QEvent::KeyPress) return false;
@@ -22,9 +22,9 @@ bool IsCommitKey(const QEvent* event) {
 
 }  // namespace
 
-FlexGridEditor::FlexGridEditor(FlexGrid& grid) : QStyledItemDelegate(&grid), grid_(grid) {}
+GridAdapterEditor::GridAdapterEditor(GridAdapter& grid) : QStyledItemDelegate(&grid), grid_(grid) {}
 
-QWidget* FlexGridEditor::createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+QWidget* GridAdapterEditor::createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                                       const QModelIndex& index) const {
     if (grid_.BeforeEdit && !grid_.BeforeEdit(index.row(), index.column())) return nullptr;
     QWidget* editor = nullptr;
@@ -35,8 +35,8 @@ QWidget* FlexGridEditor::createEditor(QWidget* parent, const QStyleOptionViewIte
         // A choice from the list is the whole edit.
         connect(combo, &QComboBox::activated, this, [this, combo] {
             if (!Accepts(combo)) return;
-            emit const_cast<FlexGridEditor*>(this)->commitData(combo);
-            emit const_cast<FlexGridEditor*>(this)->closeEditor(combo);
+            emit const_cast<GridAdapterEditor*>(this)->commitData(combo);
+            emit const_cast<GridAdapterEditor*>(this)->closeEditor(combo);
         });
         editor = combo;
     } else {
@@ -49,7 +49,7 @@ QWidget* FlexGridEditor::createEditor(QWidget* parent, const QStyleOptionViewIte
     return editor;
 }
 
-void FlexGridEditor::setEditorData(QWidget* editor, const QModelIndex& index) const {
+void GridAdapterEditor::setEditorData(QWidget* editor, const QModelIndex& index) const {
     if (auto* combo = qobject_cast<QComboBox*>(editor)) {
         combo->setCurrentIndex(combo->findText(index.data(Qt::EditRole).toString()));
         return;
@@ -57,7 +57,7 @@ void FlexGridEditor::setEditorData(QWidget* editor, const QModelIndex& index) co
     QStyledItemDelegate::setEditorData(editor, index);
 }
 
-void FlexGridEditor::setModelData(QWidget* editor, QAbstractItemModel* model,
+void GridAdapterEditor::setModelData(QWidget* editor, QAbstractItemModel* model,
                                   const QModelIndex& index) const {
     if (!Accepts(editor)) return;
     const QString text = EditorText(editor);
@@ -66,19 +66,19 @@ void FlexGridEditor::setModelData(QWidget* editor, QAbstractItemModel* model,
     emit grid_.AfterEdit(index.row(), index.column());
 }
 
-bool FlexGridEditor::eventFilter(QObject* watched, QEvent* event) {
+bool GridAdapterEditor::eventFilter(QObject* watched, QEvent* event) {
     auto* editor = qobject_cast<QWidget*>(watched);
     if (editor != nullptr && IsCommitKey(event) && !Accepts(editor)) return true;
     return QStyledItemDelegate::eventFilter(watched, event);
 }
 
-QString FlexGridEditor::EditorText(const QWidget* editor) {
+QString GridAdapterEditor::EditorText(const QWidget* editor) {
     if (const auto* combo = qobject_cast<const QComboBox*>(editor)) return combo->currentText();
     if (const auto* edit = qobject_cast<const QLineEdit*>(editor)) return edit->text();
     return {};
 }
 
-bool FlexGridEditor::Accepts(const QWidget* editor) const {
+bool GridAdapterEditor::Accepts(const QWidget* editor) const {
     if (!grid_.ValidateEdit) return true;
     const int row = editor->property(kRowProperty).toInt();
     const int col = editor->property(kColProperty).toInt();

@@ -1,4 +1,4 @@
-// The grid the forms are built with: a table view over a FlexGridModel
+// The grid the forms are built with: a table view over a GridAdapterModel
 // that offers what the forms ask of their grid control. Rows and columns
 // are counted from 0 and include the fixed ones; sizes are in twips, as
 // the forms give them; the grid reports its events as signals.
@@ -20,8 +20,8 @@
 // - Keys: with editing off, a typed character is reported by KeyTyped and
 //   does nothing else (no jump to a cell by its first letter); the arrow
 //   keys move the current cell.
-#ifndef PLATFORM_UI_FLEX_GRID_H
-#define PLATFORM_UI_FLEX_GRID_H
+#ifndef PLATFORM_UI_GRID_ADAPTER_H
+#define PLATFORM_UI_GRID_ADAPTER_H
 
 #include <QStringList>
 #include <QTableView>
@@ -31,18 +31,18 @@
 #include <set>
 #include <utility>
 
-#include "FlexGridModel.h"
+#include "GridAdapterModel.h"
 
 namespace platform {
 
-class FlexGrid : public QTableView {
+class GridAdapter : public QTableView {
     Q_OBJECT
 
 public:
-    explicit FlexGrid(QWidget* parent = nullptr);
+    explicit GridAdapter(QWidget* parent = nullptr);
 
-    FlexGridModel& Model() { return model_; }
-    const FlexGridModel& Model() const { return model_; }
+    GridAdapterModel& Model() { return model_; }
+    const GridAdapterModel& Model() const { return model_; }
 
     // --- size ---------------------------------------------------------
     int Rows() const { return model_.Rows(); }
@@ -136,7 +136,7 @@ private:
     void ColApply(int col);
     void RowApply(int row);
 
-    FlexGridModel model_;
+    GridAdapterModel model_;
     std::set<int> mergeRows_;
     std::set<int> mergeCols_;
     std::map<int, QStringList> comboLists_;

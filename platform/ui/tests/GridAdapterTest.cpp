@@ -6,14 +6,14 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "FlexGrid.h"
+#include "GridAdapter.h"
 #include "Twips.h"
 
 namespace platform {
 namespace {
 
 // A grid shown on the offscreen screen, wide and high enough for its cells.
-class FlexGridTest : public ::testing::Test {
+class GridAdapterTest : public ::testing::Test {
 protected:
     void SetUp() override {
         grid.resize(400, 200);
@@ -25,10 +25,10 @@ protected:
         return r.center();
     }
 
-    FlexGrid grid;
+    GridAdapter grid;
 };
 
-TEST_F(FlexGridTest, CellsKeepTheirTextWhenTheGridGrowsOrShrinks) {
+TEST_F(GridAdapterTest, CellsKeepTheirTextWhenTheGridGrowsOrShrinks) {
     grid.SetRows(3);
     grid.SetCols(3);
     for (int r = 0; r < 3; ++r) {
@@ -58,7 +58,7 @@ TEST_F(FlexGridTest, CellsKeepTheirTextWhenTheGridGrowsOrShrinks) {
     EXPECT_EQ(grid.Rows(), 2) << "clearing keeps the size";
 }
 
-TEST_F(FlexGridTest, FixedCellsLookLikeHeadingsAndCannotBecomeCurrent) {
+TEST_F(GridAdapterTest, FixedCellsLookLikeHeadingsAndCannotBecomeCurrent) {
     grid.SetRows(4);
     grid.SetCols(3);
     grid.SetFixedRows(1);
@@ -83,7 +83,7 @@ TEST_F(FlexGridTest, FixedCellsLookLikeHeadingsAndCannotBecomeCurrent) {
     EXPECT_TRUE(grid.Model().flags(grid.Model().index(1, 1)) & Qt::ItemIsEditable);
 }
 
-TEST_F(FlexGridTest, WidthsAndHeightsAreTwipsAndZeroHides) {
+TEST_F(GridAdapterTest, WidthsAndHeightsAreTwipsAndZeroHides) {
     grid.SetRows(3);
     grid.SetCols(3);
     grid.SetColWidth(1, 600);
@@ -112,7 +112,7 @@ TEST_F(FlexGridTest, WidthsAndHeightsAreTwipsAndZeroHides) {
                                  TwipsToPixels(300, &grid));
 }
 
-TEST_F(FlexGridTest, TopRowScrollsTheRowToTheTop) {
+TEST_F(GridAdapterTest, TopRowScrollsTheRowToTheTop) {
     grid.SetRows(100);
     grid.SetCols(2);
     grid.SetDefaultRowHeight(240);
@@ -126,7 +126,7 @@ TEST_F(FlexGridTest, TopRowScrollsTheRowToTheTop) {
     EXPECT_LT(grid.TopRow(), 100);
 }
 
-TEST_F(FlexGridTest, MarkedRowsAndColumnsMergeEqualNeighbours) {
+TEST_F(GridAdapterTest, MarkedRowsAndColumnsMergeEqualNeighbours) {
     grid.SetRows(3);
     grid.SetCols(4);
     for (int c = 0; c < 4; ++c) grid.SetTextMatrix(0, c, c < 3 ? "A" : "B");
@@ -148,13 +148,13 @@ TEST_F(FlexGridTest, MarkedRowsAndColumnsMergeEqualNeighbours) {
     EXPECT_EQ(grid.rowSpan(0, 3), 1);
 }
 
-TEST_F(FlexGridTest, AComboColumnEditsByItsListAndReportsTheEdit) {
+TEST_F(GridAdapterTest, AComboColumnEditsByItsListAndReportsTheEdit) {
     grid.SetRows(2);
     grid.SetCols(2);
     grid.SetEditable(true);
     grid.SetColComboList(1, {"DUAL", "SD", "RD"});
     grid.SetTextMatrix(1, 1, "SD");
-    QSignalSpy edits(&grid, &FlexGrid::AfterEdit);
+    QSignalSpy edits(&grid, &GridAdapter::AfterEdit);
     ASSERT_TRUE(grid.EditCell(1, 1));
     auto* combo = grid.findChild<QComboBox*>();
     ASSERT_NE(combo, nullptr);
@@ -172,7 +172,7 @@ TEST_F(FlexGridTest, AComboColumnEditsByItsListAndReportsTheEdit) {
     EXPECT_FALSE(grid.EditCell(1, 0)) << "the grid's owner refused the editor";
 }
 
-TEST_F(FlexGridTest, ARefusedTextKeepsTheEditorOpenAndTheCellUnchanged) {
+TEST_F(GridAdapterTest, ARefusedTextKeepsTheEditorOpenAndTheCellUnchanged) {
     grid.SetRows(2);
     grid.SetCols(2);
     grid.SetEditable(true);
@@ -192,16 +192,16 @@ TEST_F(FlexGridTest, ARefusedTextKeepsTheEditorOpenAndTheCellUnchanged) {
     EXPECT_EQ(grid.TextMatrix(0, 0), "9");
 }
 
-TEST_F(FlexGridTest, KeysAndMouseAreReportedWithTheirCells) {
+TEST_F(GridAdapterTest, KeysAndMouseAreReportedWithTheirCells) {
     grid.SetRows(2);
     grid.SetCols(3);
     for (int c = 0; c < 3; ++c) grid.SetTextMatrix(0, c, QString(QChar('a' + c)));
     ASSERT_TRUE(grid.SetCurrentCell(0, 0));
-    QSignalSpy typed(&grid, &FlexGrid::KeyTyped);
-    QSignalSpy released(&grid, &FlexGrid::KeyReleased);
-    QSignalSpy moved(&grid, &FlexGrid::CurrentCellChanged);
-    QSignalSpy doubled(&grid, &FlexGrid::CellDoubleClicked);
-    QSignalSpy right(&grid, &FlexGrid::RightButtonReleased);
+    QSignalSpy typed(&grid, &GridAdapter::KeyTyped);
+    QSignalSpy released(&grid, &GridAdapter::KeyReleased);
+    QSignalSpy moved(&grid, &GridAdapter::CurrentCellChanged);
+    QSignalSpy doubled(&grid, &GridAdapter::CellDoubleClicked);
+    QSignalSpy right(&grid, &GridAdapter::RightButtonReleased);
 
     QTest::keyClick(&grid, Qt::Key_C, Qt::NoModifier);
     ASSERT_EQ(typed.count(), 1);

@@ -1,9 +1,9 @@
-// The cells behind a FlexGrid: a rows x cols matrix of texts with their
+// The cells behind a GridAdapter: a rows x cols matrix of texts with their
 // own fore and back colours, the fixed rows and columns that look like
 // headings, and one alignment per column. A plain table model, so a grid
 // of any size costs one small record per cell and no widget item.
-#ifndef PLATFORM_UI_FLEX_GRID_MODEL_H
-#define PLATFORM_UI_FLEX_GRID_MODEL_H
+#ifndef PLATFORM_UI_GRID_ADAPTER_MODEL_H
+#define PLATFORM_UI_GRID_ADAPTER_MODEL_H
 
 #include <QAbstractTableModel>
 #include <QColor>
@@ -13,11 +13,11 @@
 
 namespace platform {
 
-class FlexGridModel : public QAbstractTableModel {
+class GridAdapterModel : public QAbstractTableModel {
     Q_OBJECT
 
 public:
-    explicit FlexGridModel(QObject* parent = nullptr);
+    explicit GridAdapterModel(QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
