@@ -216,6 +216,9 @@ private:
 
     // frmMainGrid.cpp
     GridLayoutResult GridLayoutApply();
+    // The cell sizes the grid's font needs for the current history; every
+    // layout takes them first, the one after an open as much as a resize.
+    void GridMetricsSet();
     void ScrollBarApply();
     void GridPlace();
     void PageRedraw();

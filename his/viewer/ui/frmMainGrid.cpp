@@ -39,9 +39,11 @@ void frmMain::GridPlace() {
     VScroll1->raise();
 }
 
+void frmMain::GridMetricsSet() { ctx_.State.Metrics = VSFlexGrid1->MetricsFor(ctx_.State.RecordCount); }
+
 GridLayoutResult frmMain::GridLayoutApply() {
     const QSize inner = VSFlexGrid1->viewport()->size();
-    ctx_.State.Metrics = VSFlexGrid1->MetricsFor(ctx_.State.RecordCount);
+    GridMetricsSet();
     layout_ = GridLayout(ctx_.State, *ctx_.gCommon, platform::PixelsToTwips(inner.width(), this),
                          platform::PixelsToTwips(inner.height(), this),
                          platform::PixelsToTwips(VScroll1->width(), this));
@@ -70,6 +72,9 @@ void frmMain::PageRedraw() {
         const QSignalBlocker quiet(VSFlexGrid1->selectionModel());
         VSFlexGrid1->CursorSet(row, col);
     }
+    // Every refill leaves the keys with the grid, also when a read has
+    // disabled the window meanwhile and taken the focus from it.
+    VSFlexGrid1->setFocus();
 }
 
 void frmMain::GridColorSet() {
@@ -126,6 +131,7 @@ void frmMain::DspCodeApply() {
 
 void frmMain::DspLineApply() {
     const QSize inner = VSFlexGrid1->viewport()->size();
+    GridMetricsSet();
     const LineModeView view = viewer::DspLineSet(
         ctx_.State, *ctx_.gCommon, platform::PixelsToTwips(inner.width(), this),
         platform::PixelsToTwips(inner.height(), this),
