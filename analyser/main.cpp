@@ -7,8 +7,10 @@
 
 #include "DissectoApp.h"
 #include "EditorsMenu.h"
+#include "platform/ui/QtTranslation.h"
 
 int main(int argc, char** argv) {
+    platform::JapaneseLocaleSet();
     QApplication qt(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(analyser::ui::DissectoApp::kAppTitle));
     try {

@@ -20,7 +20,6 @@
 #include "Records.h"
 #include "frmSetKyPc.h"
 #include "platform/file/tests/TempFolder.h"
-#include "platform/ui/QtTranslation.h"
 
 namespace firstpaint {
 namespace {
@@ -47,7 +46,7 @@ class CapturoFirstPaint : public ::testing::Test {
 protected:
     void SetUp() override {
         QApplication::setApplicationName(QString::fromLatin1(mon::CapturoApp::kAppTitle));
-        platform::QtJapaneseLoad(*QCoreApplication::instance());
+        ProgramLanguageSet();
         app_ = std::make_unique<mon::CapturoApp>(api_, clock_, dir_.path(), mon::CapturoApp::kAppTitle,
                                                  mon::CapturoConsole::Make);
         app_->Start(false);

@@ -24,7 +24,6 @@
 #include "his/store/FileSave.h"
 #include "his/store/clsCommon.h"
 #include "platform/file/tests/TempFolder.h"
-#include "platform/ui/QtTranslation.h"
 
 namespace firstpaint {
 namespace {
@@ -48,13 +47,10 @@ std::string HistoryWithEveryErrorFlag(const TempFolder& dir, int16_t displayCode
     return path;
 }
 
-// What main() does before the viewer starts, once per test program.
+// What main() does before the viewer starts.
 void ProgramSetUp() {
-    static bool done = false;
-    if (done) return;
-    done = true;
     QApplication::setApplicationName(QString::fromLatin1(RewindoApp::kAppTitle));
-    platform::QtJapaneseLoad(*QCoreApplication::instance());
+    ProgramLanguageSet();
 }
 
 class RewindoFirstPaint : public ::testing::Test {

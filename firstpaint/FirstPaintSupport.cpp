@@ -8,6 +8,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include "platform/ui/QtTranslation.h"
+
 namespace firstpaint {
 
 namespace {
@@ -23,7 +25,16 @@ protected:
     }
 };
 
+[[maybe_unused]] const bool kLocaleSet = (platform::JapaneseLocaleSet(), true);
+
 }  // namespace
+
+void ProgramLanguageSet() {
+    static bool done = false;
+    if (done) return;
+    done = true;
+    platform::QtJapaneseLoad(*QCoreApplication::instance());
+}
 
 bool WaitForFirstPaint(QWidget* widget, int seconds) {
     PaintSpy spy;

@@ -9,6 +9,11 @@
 
 namespace firstpaint {
 
+// What every program's main() does about language before its windows: the
+// Japanese locale and Qt's translation, once per test program. The locale
+// part runs at start-up, before the application object exists, as in main().
+void ProgramLanguageSet();
+
 // Runs the event loop until widget has painted at least once (at most
 // seconds); false when it never did.
 bool WaitForFirstPaint(QWidget* widget, int seconds = 10);

@@ -32,6 +32,7 @@ int RunRewindo(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    platform::JapaneseLocaleSet();
     QApplication qt(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(viewer::ui::RewindoApp::kAppTitle));
     platform::QtJapaneseLoad(qt);

@@ -46,6 +46,7 @@ int RunCapturo() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    platform::JapaneseLocaleSet();
     QApplication qt(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(mon::CapturoApp::kAppTitle));
     platform::QtJapaneseLoad(qt);
