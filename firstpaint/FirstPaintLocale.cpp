@@ -24,6 +24,7 @@
 #include "FirstPaintSupport.h"
 #include "PortelloModel.h"
 #include "RealPortello.h"
+#include "HistorySaving.h"
 #include "RewindoApp.h"
 #include "frmSetMonitor.h"
 #include "platform/file/tests/TempFolder.h"
@@ -133,6 +134,22 @@ TEST(QtDialogsInJapanese, RewindosOpenDialogAndCapturosCalendarReadJapanese) {
     EXPECT_TRUE(buttons.contains(QStringLiteral("12月"))) << buttons.join(u'|').toStdString();
     settings->close();
     capturo.Finish();
+}
+
+}  // namespace
+}  // namespace firstpaint
+
+namespace firstpaint {
+namespace {
+
+// The system's reason at the end of a failed save reads Japanese too.
+TEST(QtDialogsInJapanese, ASaveIntoAMissingFolderEndsInAJapaneseReason) {
+    store::clsCommon doc;
+    doc.Direction(1);
+    doc.RecordAdd(45000.0, 0x80, 'A');
+    const std::string path = "/no/such/folder/x.ky2";
+    EXPECT_EQ(viewer::ui::HistorySaveAs(doc, path, viewer::ui::kSaveFilterKy2, {}),
+              path + "\nファイルの保存に失敗しました（指定されたファイルまたはフォルダーが見つかりません）");
 }
 
 }  // namespace

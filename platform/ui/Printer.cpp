@@ -16,6 +16,7 @@
 
 #include "FontMap.h"
 #include "platform/file/AtomicFile.h"
+#include "platform/file/SystemErrorText.h"
 
 namespace platform {
 
@@ -126,7 +127,7 @@ struct Printer::Impl {
 
     void FileFailed() {
         const int err = file && file->Error() != 0 ? file->Error() : EIO;
-        Fail(err, FileErrorText(err));
+        Fail(err, SystemErrorText(err));
     }
 
     void StartFailed() {
@@ -147,12 +148,12 @@ struct Printer::Impl {
 
     bool PdfStart(const std::string& path) {
         if (path.empty()) {
-            Fail(ENOENT, FileErrorText(ENOENT));
+            Fail(ENOENT, SystemErrorText(ENOENT));
             return false;
         }
         file = std::make_unique<AtomicFileDevice>(path);
         if (file->Error() != 0) {
-            Fail(file->Error(), FileErrorText(file->Error()));
+            Fail(file->Error(), SystemErrorText(file->Error()));
             return false;
         }
         pdf = std::make_unique<QPdfWriter>(file.get());

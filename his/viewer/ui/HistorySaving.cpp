@@ -1,6 +1,6 @@
 #include "HistorySaving.h"
 
-#include "platform/file/AtomicFile.h"
+#include "platform/file/SystemErrorText.h"
 
 namespace viewer::ui {
 
@@ -12,7 +12,7 @@ std::string HistorySaveAs(const store::clsCommon& doc, const std::string& path, 
 }
 
 std::string FileErrorMessage(const std::string& path, int err) {
-    return path + "\n" + "ファイルの保存に失敗しました（" + platform::FileErrorText(err) + "）";
+    return path + "\n" + "ファイルの保存に失敗しました（" + platform::SystemErrorText(err) + "）";
 }
 
 }  // namespace viewer::ui
