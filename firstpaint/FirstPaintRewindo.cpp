@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QImage>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
@@ -19,6 +21,7 @@
 #include "ElisionCheck.h"
 #include "FirstPaintSupport.h"
 #include "HistoryGrid.h"
+#include "MarkPictures.h"
 #include "PortelloModel.h"
 #include "RewindoApp.h"
 #include "his/store/FileSave.h"
@@ -155,6 +158,20 @@ TEST_F(RewindoFirstPaint, AHistoryDroppedOnTheGridShowsWholeAndTakesTheKeys) {
     EXPECT_EQ(focus, Main().VSFlexGrid1) << WidgetName(focus);
     QTest::keyClick(focus, Qt::Key_PageDown);
     EXPECT_GT(Main().VScroll1->value(), 0);
+}
+
+// The Print button shows the printer the analyser's Print button shows,
+// not the style's blank page.
+TEST_F(RewindoFirstPaint, ThePrintButtonShowsAPrinterLikeTheAnalysersOne) {
+    Start("");
+    const QAction* print = Main().Buttons.Button("Print");
+    ASSERT_NE(print, nullptr);
+    const QImage shown = print->icon().pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32);
+    const QImage blank = Main().style()->standardIcon(QStyle::SP_FileIcon).pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32);
+    const QImage analyser = analyser::ui::ToolbarIcon(3).pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32);
+    EXPECT_FALSE(shown.isNull());
+    EXPECT_NE(shown, blank);
+    EXPECT_EQ(shown, analyser);
 }
 
 TEST_F(RewindoFirstPaint, TheSmallestAndALargeWindowShowEveryCodeWhole) {

@@ -19,7 +19,11 @@ FontColorDialog::FontColorDialog(const FontChoice& start, QWidget* parent)
     fonts_->setCurrentFont(start.Font);
 
     auto* colorRow = new QHBoxLayout;
-    colorRow->addWidget(new QLabel(QStringLiteral("色(&C):"), this));
+    // The label's mnemonic takes the keys to the colour button.
+    auto* colorLabel = new QLabel(QStringLiteral("色(&C):"), this);
+    colorLabel->setObjectName(QStringLiteral("lblColor"));
+    colorLabel->setBuddy(color_);
+    colorRow->addWidget(colorLabel);
     colorRow->addWidget(color_);
     colorRow->addStretch();
     color_->setObjectName(QStringLiteral("cmdColor"));

@@ -16,6 +16,7 @@
 #include "frmMain.h"
 #include "platform/ui/NoThrow.h"
 #include "platform/ui/Printer.h"
+#include "platform/ui/PrinterIcon.h"
 #include "platform/ui/TextFit.h"
 #include "platform/ui/TextIcon.h"
 #include "platform/ui/Twips.h"
@@ -51,7 +52,7 @@ void frmMain::DesignToolbar() {
                 QStringLiteral("ﾌｧｲﾙを開く"));
     Buttons.Add(Toolbar1, "Save", s->standardIcon(QStyle::SP_DialogSaveButton),
                 QStringLiteral("ﾌｧｲﾙの保存"));
-    Buttons.Add(Toolbar1, "Print", s->standardIcon(QStyle::SP_FileIcon), QStringLiteral("印刷"));
+    Buttons.Add(Toolbar1, "Print", platform::PrinterIcon(), QStringLiteral("印刷"));
     Toolbar1->addSeparator();
     // The style's magnifier finds; the display code shows what it switches.
     Buttons.Add(Toolbar1, "Find", s->standardIcon(QStyle::SP_FileDialogContentsView),
