@@ -19,7 +19,7 @@ namespace {
 
 class PtyConnectTest : public ::testing::Test {
 protected:
-    void Connect(int16_t model) {
+    void Connect(int16_t model, int seconds = 15) {
         ::setenv("PORTELLO_COM1", unit_->SlavePath().c_str(), 1);
         engine_.Startup("Capturo", false);
         engine_.Pc.ModelNumber = model;
@@ -30,7 +30,7 @@ protected:
         }
         engine_.EngineState = kStateConnecting;
         engine_.ConnectStart();
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(15);
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
         while (engine_.EngineState != kStateIdle && std::chrono::steady_clock::now() < deadline) {
             engine_.Pass();
             std::this_thread::sleep_for(std::chrono::microseconds(500));
@@ -76,6 +76,39 @@ TEST_F(PtyConnectTest, AHangUpDuringTheConnectEndsWithACode) {
     EXPECT_EQ(engine_.Connect.ConnectError, kConnectUnexpectedReply);
     EXPECT_EQ(view_.message, "ＫＹ－Ｎ５との接続に失敗しました(3)");
     EXPECT_EQ(view_.lamp, 0x0000FFu);
+}
+
+// The model setting that does not match the unit. A KY-N4 setting never
+// sees a banner long enough from a KY-N5 and waits until the user cancels.
+TEST_F(PtyConnectTest, AKyN4SettingAgainstAKyN5WaitsUntilCancelled) {
+    TempFolder::WriteAll(dir_ / "kypcn4x._ky", "S0030000FC\nS9030000FC\n");
+    unit_ = std::make_unique<unitsim::UnitSim>(unitsim::UnitOptions{.model = 2});
+    Connect(1, 2);  // 20 s of the engine's time
+    EXPECT_EQ(engine_.EngineState, kStateConnecting);
+    EXPECT_EQ(view_.message, "ＫＹ－Ｎ４接続中");
+    // The step window's ｷｬﾝｾﾙ.
+    engine_.StepMessageButton();
+    engine_.StepMessageClosed();
+    EXPECT_EQ(engine_.EngineState, kStateIdle);
+}
+
+// A KY-N5 setting reads a KY-N4's banner line, which names the other
+// model, and fails with code 3.
+TEST_F(PtyConnectTest, AKyN5SettingAgainstAKyN4FailsWithCode3) {
+    unit_ = std::make_unique<unitsim::UnitSim>(unitsim::UnitOptions{.model = 1});
+    Connect(2);
+    EXPECT_EQ(engine_.EngineState, kStateIdle);
+    EXPECT_EQ(view_.message, "ＫＹ－Ｎ５との接続に失敗しました(3)");
+    EXPECT_EQ(view_.lamp, 0x0000FFu);
+}
+
+// ... unless the KY-N4 sends its banner without a line end: then the KY-N5
+// setting waits for a line that never comes.
+TEST_F(PtyConnectTest, AKyN5SettingAgainstAKyN4WithoutLineEndWaits) {
+    unit_ = std::make_unique<unitsim::UnitSim>(unitsim::UnitOptions{.model = 1, .bannerWithoutCrLf = true});
+    Connect(2, 2);
+    EXPECT_EQ(engine_.EngineState, kStateConnecting);
+    EXPECT_EQ(view_.message, "ＫＹ－Ｎ５接続中");
 }
 
 // A record far longer than the ring and the receive pump's first buffers,
