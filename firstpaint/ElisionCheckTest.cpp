@@ -1,0 +1,87 @@
+// The checker itself: each kind of cut text it looks for is found, and a
+// control with room enough passes.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStandardItemModel>
+#include <QTableView>
+
+#include "ElisionCheck.h"
+
+namespace firstpaint {
+namespace {
+
+std::string Joined(const std::vector<std::string>& lines) {
+    std::string all;
+    for (const std::string& l : lines) all += l + "\n";
+    return all;
+}
+
+TEST(ElisionCheck, FindsCutCellsHeadersLabelsAndEntriesAndPassesRoomyOnes) {
+    QWidget window;
+    window.setObjectName(QStringLiteral("window"));
+    window.resize(600, 300);
+    auto* layout = new QHBoxLayout(&window);
+    auto* table = new QTableView(&window);
+    table->setObjectName(QStringLiteral("table"));
+    QStandardItemModel model(2, 2);
+    model.setItem(0, 0, new QStandardItem(QStringLiteral("p1A")));
+    model.setItem(1, 1, new QStandardItem(QStringLiteral("x")));
+    model.setHorizontalHeaderLabels({QStringLiteral("一番目の列の見出し"), QStringLiteral("B")});
+    table->setModel(&model);
+    layout->addWidget(table);
+    auto* label = new QLabel(QStringLiteral("ファイルの保存に失敗しました"), &window);
+    label->setObjectName(QStringLiteral("label"));
+    layout->addWidget(label);
+    auto* edit = new QLineEdit(QStringLiteral("0A 5A 0A 5A 0A 5A"), &window);
+    edit->setObjectName(QStringLiteral("edit"));
+    layout->addWidget(edit);
+    auto* colour = new QLabel(QStringLiteral("色(&C):"), &window);
+    colour->setObjectName(QStringLiteral("colour"));
+    layout->addWidget(colour);
+    window.show();
+    QApplication::processEvents();
+
+    // Everything with room first.
+    table->setColumnWidth(0, 200);
+    table->setColumnWidth(1, 60);
+    label->setMinimumWidth(label->sizeHint().width());
+    edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(edit->text()) + 30);
+    colour->setBuddy(edit);
+    QApplication::processEvents();
+    const auto roomy = ElidedTexts(&window);
+    EXPECT_TRUE(roomy.empty()) << Joined(roomy);
+
+    // Then each one too small.
+    table->setColumnWidth(0, 12);
+    label->setMinimumWidth(0);
+    label->setFixedWidth(20);
+    edit->setMinimumWidth(0);
+    edit->setFixedWidth(30);
+    colour->setBuddy(nullptr);
+    QApplication::processEvents();
+    const std::string found = Joined(ElidedTexts(&window));
+    EXPECT_NE(found.find("window/table cell (0,0) \"p1A\": elided"), std::string::npos) << found;
+    EXPECT_EQ(found.find("cell (1,1)"), std::string::npos) << found;
+    EXPECT_NE(found.find("\"一番目の列の見出し\": elided"), std::string::npos) << found;
+    EXPECT_NE(found.find("window/label \"ファイルの保存に失敗しました\": cut"), std::string::npos) << found;
+    EXPECT_NE(found.find("window/edit \"0A 5A 0A 5A 0A 5A\": cut"), std::string::npos) << found;
+    EXPECT_NE(found.find("window/colour \"色(&C):\": shows its mnemonic ampersand"), std::string::npos) << found;
+
+    // A row too low cuts its text, and hidden windows show nothing.
+    table->setColumnWidth(0, 200);
+    table->verticalHeader()->setMinimumSectionSize(0);
+    table->setRowHeight(1, 4);
+    QApplication::processEvents();
+    const std::string low = Joined(ElidedTexts(table));
+    EXPECT_NE(low.find("cell (1,1) \"x\": cut at top and bottom"), std::string::npos) << low;
+    window.hide();
+    EXPECT_TRUE(ElidedTexts(&window).empty());
+}
+
+}  // namespace
+}  // namespace firstpaint
