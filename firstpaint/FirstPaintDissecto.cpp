@@ -18,19 +18,20 @@
 #include <string>
 #include <vector>
 
-#include "ChartTestFiles.h"
-#include "DissectoApp.h"
-#include "EditorsMenu.h"
 #include "ElisionCheck.h"
-#include "FrameChart.h"
-#include "HexByteRow.h"
 #include "TempFolder.h"
-#include "clsFrameConfig.h"
-#include "frmFileConvert.h"
-#include "frmFilter.h"
-#include "frmFind.h"
-#include "frmdetails.h"
-#include "frmMain.h"
+// By their paths: the other programs' windows have files of the same names.
+#include "analyser/editors/ui/EditorsMenu.h"
+#include "analyser/frames/clsFrameConfig.h"
+#include "analyser/window/ui/DissectoApp.h"
+#include "analyser/window/ui/FrameChart.h"
+#include "analyser/window/ui/HexByteRow.h"
+#include "analyser/window/ui/frmFileConvert.h"
+#include "analyser/window/ui/frmFilter.h"
+#include "analyser/window/ui/frmFind.h"
+#include "analyser/window/ui/frmMain.h"
+#include "analyser/window/ui/frmdetails.h"
+#include "analyser/window/ui/tests/ChartTestFiles.h"
 
 namespace {
 
