@@ -1,5 +1,8 @@
 #include "ChartLayout.h"
 
+#include <optional>
+#include <vector>
+
 namespace analyser {
 
 int LineWidth(ChartSize size) {
@@ -94,6 +97,46 @@ RowGeometry RowPlace(int boxWidth, int captionWidth, int16_t direction, int inse
             break;
     }
     return g;
+}
+
+namespace {
+
+bool IsBlank(char16_t c) { return c == u' ' || c == u'\t' || c == u'\u3000'; }
+
+// The largest of the ascending candidates whose prefix fits, or none.
+std::optional<size_t> LastFitting(const std::vector<size_t>& candidates, int width,
+                                  const std::function<int(size_t)>& prefixWidth) {
+    std::optional<size_t> best;
+    size_t lo = 0;
+    size_t hi = candidates.size();
+    while (lo < hi) {
+        const size_t mid = lo + (hi - lo) / 2;
+        if (prefixWidth(candidates[mid]) <= width) {
+            best = candidates[mid];
+            lo = mid + 1;
+        } else {
+            hi = mid;
+        }
+    }
+    return best;
+}
+
+}  // namespace
+
+size_t CaptionFitLength(std::u16string_view text, int width, const std::function<int(size_t)>& prefixWidth) {
+    if (prefixWidth(text.size()) <= width) return text.size();
+    std::vector<size_t> wordEnds;
+    for (size_t i = 1; i < text.size(); ++i) {
+        if (IsBlank(text[i]) && !IsBlank(text[i - 1])) wordEnds.push_back(i);
+    }
+    if (const auto fit = LastFitting(wordEnds, width, prefixWidth)) return *fit;
+    // Never half a character: a surrogate pair stays whole.
+    std::vector<size_t> charEnds;
+    for (size_t i = 1; i < text.size(); ++i) {
+        const bool insidePair = text[i - 1] >= 0xD800 && text[i - 1] <= 0xDBFF && text[i] >= 0xDC00 && text[i] <= 0xDFFF;
+        if (!insidePair) charEnds.push_back(i);
+    }
+    return LastFitting(charEnds, width, prefixWidth).value_or(0);
 }
 
 }  // namespace analyser

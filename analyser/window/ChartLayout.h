@@ -5,7 +5,10 @@
 // line widths, which are pixels.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <functional>
+#include <string_view>
 
 #include "platform/ui/Placement.h"
 
@@ -97,5 +100,12 @@ struct RowGeometry {
 // right of the image and as wide as the row less two images; the arrow's
 // ends by direction (1 right, 2 left, 0 a point at the right end).
 RowGeometry RowPlace(int boxWidth, int captionWidth, int16_t direction, int inset);
+
+// How much of a caption too wide for its place shows there, from its
+// start: the longest part that fits and ends at a blank, so a hex caption
+// shows whole bytes and a text whole words; when not even the first word
+// fits, as many whole characters as fit. Blanks at the cut are left out.
+// prefixWidth(n) measures the first n UTF-16 units and grows with n.
+size_t CaptionFitLength(std::u16string_view text, int width, const std::function<int(size_t)>& prefixWidth);
 
 }  // namespace analyser

@@ -1,5 +1,6 @@
 #include "DetailView.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "VbDate.h"
@@ -155,5 +156,15 @@ DetailPanels ConvertedPanels(const DetailPanels& source) {
 }
 
 std::string OrNone(const std::string& text) { return text.empty() ? " ---" : text; }
+
+ListColumns DetailListColumns(int listWidth) {
+    const int w = std::max(listWidth, 0);
+    return {w / 4, w / 3, w / 3};
+}
+
+int DetailListWidthFor(int nameWidth, int dataWidth, int sizeWidth) {
+    // The smallest w with w / 4 >= name and w / 3 >= data and size.
+    return std::max({4 * std::max(nameWidth, 0), 3 * std::max(dataWidth, 0), 3 * std::max(sizeWidth, 0)});
+}
 
 }  // namespace analyser

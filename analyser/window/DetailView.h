@@ -108,4 +108,16 @@ DetailPanels ConvertedPanels(const DetailPanels& source);
 // " ---" for an empty caption or link table name.
 std::string OrNone(const std::string& text);
 
+// The item list's columns: a quarter, a third and a third of the list's
+// width, whatever width the list has.
+struct ListColumns {
+    int Name = 0;
+    int Data = 0;
+    int Size = 0;
+};
+ListColumns DetailListColumns(int listWidth);
+// The least list width at which those fractions hold texts needing
+// nameWidth, dataWidth and sizeWidth.
+int DetailListWidthFor(int nameWidth, int dataWidth, int sizeWidth);
+
 }  // namespace analyser

@@ -129,5 +129,42 @@ TEST(ChartLayout, RowCaptionAndArrow) {
     EXPECT_EQ(wide.CaptionWidth, 6000 - 750);
 }
 
+// Every character four units wide but the ideographic ones, eight.
+int Measured(std::u16string_view text, size_t n) {
+    int w = 0;
+    for (size_t i = 0; i < n; ++i) w += text[i] >= 0x3000 ? 8 : 4;
+    return w;
+}
+
+size_t Fit(std::u16string_view text, int width) {
+    return CaptionFitLength(text, width, [text](size_t n) { return Measured(text, n); });
+}
+
+TEST(ChartLayout, ACaptionTooWideShowsItsStartInWholeBytesOrWords) {
+    const std::u16string hex = u"10 FE FD FC FB";
+    EXPECT_EQ(Fit(hex, 1000), hex.size()) << "a caption that fits shows whole";
+    EXPECT_EQ(Fit(hex, 4 * 14), hex.size());
+    // Room for 10 characters: "10 FE FD F" would end in half a byte.
+    EXPECT_EQ(hex.substr(0, Fit(hex, 40)), u"10 FE FD");
+    EXPECT_EQ(hex.substr(0, Fit(hex, 4 * 8)), u"10 FE FD") << "a byte that just fits stays";
+    EXPECT_EQ(hex.substr(0, Fit(hex, 4 * 7)), u"10 FE") << "the blank before the cut goes";
+    EXPECT_EQ(hex.substr(0, Fit(hex, 4 * 2)), u"10");
+    EXPECT_EQ(Fit(hex, 4), 1u) << "not even one byte: whole characters";
+    EXPECT_EQ(Fit(hex, 3), 0u);
+    EXPECT_EQ(Fit(hex, -5), 0u);
+
+    // A name without blanks is cut after its last whole character.
+    const std::u16string name = u"応答コマンド";
+    EXPECT_EQ(Fit(name, 8 * 3 + 7), 3u);
+    // Several blanks together make one cut.
+    const std::u16string spaced = u"AB   CD EF";
+    EXPECT_EQ(spaced.substr(0, Fit(spaced, 4 * 9)), u"AB   CD");
+    EXPECT_EQ(spaced.substr(0, Fit(spaced, 4 * 5)), u"AB");
+    // A character outside the basic plane is never split.
+    const std::u16string wide = u"\U0001F600\U0001F600";
+    EXPECT_EQ(CaptionFitLength(wide, 5, [](size_t n) { return static_cast<int>(n) * 2; }), 2u);
+    EXPECT_EQ(CaptionFitLength(wide, 3, [](size_t n) { return static_cast<int>(n) * 2; }), 0u);
+}
+
 }  // namespace
 }  // namespace analyser

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "DetailView.h"
 #include "HexByteCells.h"
 #include "PppDecode.h"
@@ -216,6 +218,31 @@ TEST(HexByteCells, TypingKeepsTheLastTwoDigitsAndCellsReadUpToTheFirstEmpty) {
     EXPECT_EQ(HexCellsBytes({"", "02"}), "");
     EXPECT_EQ(HexCellsBytes({"ff", "zz", "01"}), "\xFF") << "a cell that is no hex ends the bytes";
     EXPECT_EQ(HexCellsOf(std::string("\x00\xAB\x0A", 3)), (std::vector<std::string>{"00", "AB", "0A"}));
+}
+
+TEST(DetailView, ListColumnsAreAQuarterAndTwoThirdsOfAnyWidth) {
+    const ListColumns at480 = DetailListColumns(480);
+    EXPECT_EQ(at480.Name, 120);
+    EXPECT_EQ(at480.Data, 160);
+    EXPECT_EQ(at480.Size, 160);
+    const ListColumns at1200 = DetailListColumns(1200);
+    EXPECT_EQ(at1200.Name, 300) << "a wider list, wider columns";
+    EXPECT_EQ(at1200.Data, 400);
+    EXPECT_EQ(DetailListColumns(-10).Name, 0);
+
+    // The least width at which the fractions hold the texts.
+    EXPECT_EQ(DetailListWidthFor(100, 90, 60), 400) << "the name decides";
+    EXPECT_EQ(DetailListWidthFor(50, 240, 60), 720) << "the value decides";
+    EXPECT_EQ(DetailListWidthFor(50, 60, 100), 300) << "the size decides";
+    for (const auto& [n, d, z] : {std::array{101, 77, 13}, std::array{7, 233, 5}, std::array{1, 2, 97}}) {
+        const int w = DetailListWidthFor(n, d, z);
+        const ListColumns c = DetailListColumns(w);
+        EXPECT_GE(c.Name, n);
+        EXPECT_GE(c.Data, d);
+        EXPECT_GE(c.Size, z);
+        const ListColumns less = DetailListColumns(w - 1);
+        EXPECT_TRUE(less.Name < n || less.Data < d || less.Size < z) << "and not one pixel more than needed";
+    }
 }
 
 }  // namespace

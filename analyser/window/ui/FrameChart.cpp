@@ -53,16 +53,51 @@ QString FrameChart::ShownCaption(int slot) const {
     return QString::fromStdString(model_.SlotEntry(slot).Caption).left(kCaptionShownLength);
 }
 
-QRect FrameChart::CaptionRect(int slot) const {
+QFont FrameChart::CaptionFontOf(int slot) const {
     QFont font = model_.CaptionFont;
     font.setBold(slot == model_.Paging.CurrentSlot());
-    const QFontMetrics fm(font);
-    const int width = platform::PixelsToTwips(fm.horizontalAdvance(ShownCaption(slot)), this);
-    const RowGeometry g =
-        RowPlace(ScaleWidthTwips(), width, model_.SlotEntry(slot).Direction, model_.Inset);
-    const QRect box = SlotRect(slot);
-    return {box.left() + Px(g.CaptionLeft), box.top(), Px(g.CaptionWidth), fm.height()};
+    return font;
 }
+
+QColor FrameChart::CaptionPenOf(int slot) const {
+    const bool current = slot == model_.Paging.CurrentSlot();
+    return platform::StoredColor(current ? platform::kSysHighlightText : platform::kSysWindowText, this);
+}
+
+FrameChart::CaptionPlace FrameChart::CaptionPlaced(int slot) const {
+    const QFontMetrics fm(CaptionFontOf(slot));
+    const QString shown = ShownCaption(slot);
+    const int textWidth = fm.horizontalAdvance(shown);
+    const RowGeometry g =
+        RowPlace(ScaleWidthTwips(), platform::PixelsToTwips(textWidth, this), model_.SlotEntry(slot).Direction, model_.Inset);
+    const QRect box = SlotRect(slot);
+    CaptionPlace place;
+    place.Label = {box.left() + Px(g.CaptionLeft), box.top(), Px(g.CaptionWidth), fm.height()};
+    if (!g.CaptionClipped) {
+        place.Visible = shown;
+        place.Text = {place.Label.left() + (place.Label.width() - textWidth) / 2, place.Label.top(), textWidth,
+                      place.Label.height()};
+        return place;
+    }
+    // Too wide for the row: the caption's start shows, whole bytes or words.
+    const std::u16string_view text(reinterpret_cast<const char16_t*>(shown.utf16()), static_cast<size_t>(shown.size()));
+    const size_t n = CaptionFitLength(text, place.Label.width(), [&](size_t k) {
+        return fm.horizontalAdvance(shown.left(static_cast<qsizetype>(k)));
+    });
+    place.Visible = shown.left(static_cast<qsizetype>(n));
+    place.Text = {place.Label.left(), place.Label.top(), fm.horizontalAdvance(place.Visible), place.Label.height()};
+    return place;
+}
+
+QRect FrameChart::CaptionRect(int slot) const { return CaptionPlaced(slot).Label; }
+
+QRect FrameChart::CaptionTextRect(int slot) const { return CaptionPlaced(slot).Text; }
+
+QString FrameChart::VisibleCaption(int slot) const { return CaptionPlaced(slot).Visible; }
+
+int FrameChart::ShownSlots() const { return model_.Paging.Shown(); }
+
+int32_t FrameChart::SlotFrame(int slot) const { return model_.SlotFrame(slot); }
 
 QRect FrameChart::MarkRect(int slot) const {
     const QRect box = SlotRect(slot);
@@ -84,13 +119,11 @@ void FrameChart::PaintSlot(QPainter& p, int slot) {
     const QRect box = SlotRect(slot);
 
     // The caption behind, the lines and the mark in front of it.
-    QFont font = model_.CaptionFont;
-    font.setBold(current);
-    p.setFont(font);
-    const QRect caption = CaptionRect(slot);
-    p.fillRect(caption, platform::StoredColor(current ? platform::kSysHighlight : platform::kSysWindow, this));
-    p.setPen(platform::StoredColor(current ? platform::kSysHighlightText : platform::kSysWindowText, this));
-    p.drawText(caption, Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextSingleLine, ShownCaption(slot));
+    const CaptionPlace caption = CaptionPlaced(slot);
+    p.fillRect(caption.Label, platform::StoredColor(current ? platform::kSysHighlight : platform::kSysWindow, this));
+    p.setFont(CaptionFontOf(slot));
+    p.setPen(CaptionPenOf(slot));
+    p.drawText(caption.Text, kCaptionFlags, caption.Visible);
 
     QPen pen(platform::StoredColor(entry.Colour, this));
     pen.setWidth(model_.LineWidth);

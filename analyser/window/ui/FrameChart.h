@@ -4,10 +4,14 @@
 // no state of its own beyond the press it is tracking.
 #pragma once
 
+#include <QColor>
+#include <QFont>
 #include <QFrame>
 #include <QPoint>
 #include <QRect>
 #include <QString>
+
+#include <cstdint>
 
 #include "ChartModel.h"
 
@@ -28,8 +32,21 @@ public:
     QRect SlotRect(int slot) const;
     QRect CaptionRect(int slot) const;
     QRect MarkRect(int slot) const;
-    // The caption as drawn: cut to its first 255 characters.
+    // The caption's text: cut to its first 255 characters.
     QString ShownCaption(int slot) const;
+    // What of it the row shows: all of it, centred, when it fits; else its
+    // start, right after the mark image, up to the last whole byte or word
+    // that fits. CaptionTextRect is where that text is drawn.
+    QString VisibleCaption(int slot) const;
+    QRect CaptionTextRect(int slot) const;
+    // The font and colour the caption is drawn in (bold on the current row).
+    QFont CaptionFontOf(int slot) const;
+    QColor CaptionPenOf(int slot) const;
+    static constexpr int kCaptionFlags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine;
+
+    // The slots that show a row, and the frame each shows.
+    int ShownSlots() const;
+    int32_t SlotFrame(int slot) const;
 
     // Mouse buttons as the chart reports them: 1 left, 2 right, 4 middle.
     static int ButtonCode(Qt::MouseButton button);
@@ -58,6 +75,13 @@ protected:
 
 private:
     int SlotAtPixel(const QPoint& at) const;
+    // The caption's geometry and the part of it that shows.
+    struct CaptionPlace {
+        QRect Label;
+        QRect Text;
+        QString Visible;
+    };
+    CaptionPlace CaptionPlaced(int slot) const;
     int Px(int twips) const;
     void PaintSlot(QPainter& p, int slot);
 

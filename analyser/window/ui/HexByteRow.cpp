@@ -5,9 +5,11 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <string_view>
 
 #include "HexByteCells.h"
 #include "platform/ui/NoThrow.h"
+#include "platform/ui/TextFit.h"
 #include "platform/ui/Twips.h"
 
 namespace analyser::ui {
@@ -47,13 +49,26 @@ void HexByteRow::resizeEvent(QResizeEvent* event) {
     WidthsApply();
 }
 
+// Every cell at least as wide as two hex digits in the grid's font; the
+// row never narrower than all its cells, so none is ever cut.
 void HexByteRow::WidthsApply() {
-    int twips = columnTwips_;
-    if (twips == 0) {
-        const int inner = Grid->viewport()->width() > 0 ? Grid->viewport()->width() : Grid->width();
-        twips = platform::PixelsToTwips(inner, this) / cols_;
+    QStringList pairs;
+    for (const char d : std::string_view("0123456789ABCDEF")) pairs << QString(2, QChar::fromLatin1(d));
+    const int least = platform::CellWidthFor(Grid, pairs);
+    const int frame = 2 * Grid->frameWidth();
+    setMinimumWidth(least * cols_ + frame);
+    int px = 0;
+    if (columnTwips_ > 0) {
+        px = std::max(platform::TwipsToPixels(columnTwips_, this), least);
+        setMinimumWidth(px * cols_ + frame);
+    } else {
+        // From the grid's own width: its viewport follows only later, and
+        // not at all before the grid is first shown.
+        const QScrollBar* bar = Grid->verticalScrollBar();
+        const int inner = Grid->width() - frame - (bar->isVisible() ? bar->width() : 0);
+        px = std::max(inner / cols_, least);
     }
-    for (int c = 0; c < cols_; ++c) Grid->SetColWidth(c, twips);
+    for (int c = 0; c < cols_; ++c) Grid->SetColWidth(c, platform::PixelsToTwips(px, this));
 }
 
 std::vector<std::string> HexByteRow::Cells() const {
@@ -82,6 +97,10 @@ void HexByteRow::Clear() {
 }
 
 bool HexByteRow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Grid && event->type() == QEvent::Resize) {
+        platform::NoThrow("HexByteRow", [&] { WidthsApply(); });
+        return QWidget::eventFilter(watched, event);
+    }
     if (watched != Grid || event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
     const auto* key = static_cast<QKeyEvent*>(event);
     bool handled = true;

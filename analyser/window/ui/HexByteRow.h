@@ -27,6 +27,7 @@ public:
     platform::GridAdapter* const Grid;
 
     // Each column this many twips wide; 0 shares the grid's width out.
+    // Either way a cell is never narrower than two hex digits.
     void SetColumnTwips(int twips);
     // Enter moves on and adds rows.
     void SetEnterAdvances(bool on) { enterAdvances_ = on; }

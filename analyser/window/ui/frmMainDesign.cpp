@@ -7,6 +7,8 @@
 #include <QShortcut>
 #include <QStyle>
 
+#include <algorithm>
+
 #include "ChartSplitter.h"
 #include "CommentColumn.h"
 #include "FrameChart.h"
@@ -17,6 +19,7 @@
 #include "platform/ui/Printer.h"
 #include "platform/ui/SelectAllOnFocus.h"
 #include "platform/ui/SystemColor.h"
+#include "platform/ui/TextFit.h"
 #include "platform/ui/Twips.h"
 #include "platform/ui/FontMap.h"
 
@@ -89,15 +92,21 @@ void frmMain::DesignStatusBars() {
         const char* key;
         const char* toolTip;
         int width;  // also the least width; the panel grows with its text
+        QStringList texts;  // the widest texts it shows, digits as 0
     };
     const PanelDesign panels[] = {
-        {"FrameTime", "フレーム計測時刻", 1680}, {"FrameInterval", "フレーム間時間", 915},
-        {"MonitorLine", "モニタライン", 360},    {"Same", "同着", 525},
-        {"Trigger", "トリガ", 200},              {"Error", "エラー情報", 200},
-        {"CutKind", "フレーム作成種別", 200}};
+        {"FrameTime", "フレーム計測時刻", 1680, {U("0000/00/00 00:00:00")}},
+        {"FrameInterval", "フレーム間時間", 915, {U("000ms"), U("000.000s"), U("00,000s"), U("****")}},
+        {"MonitorLine", "モニタライン", 360, {U("SD"), U("RD")}},
+        {"Same", "同着", 525, {U("同着")}},
+        {"Trigger", "トリガ", 200, {U("トリガ")}},
+        {"Error", "エラー情報", 200, {U("p"), U("o"), U("q"), U("f"), U("j"), U("i"), U("x")}},
+        {"CutKind", "フレーム作成種別", 200, {U("フレーム"), U("CRLF"), U("文字間時間"), U("任意文字列")}}};
     for (const PanelDesign& d : panels) {
         QLabel* panel = Panels.Add(StatusBar1, QString::fromLatin1(d.key), QString(), U(d.toolTip), d.width);
-        panel->setMinimumWidth(platform::TwipsToPixels(d.width, this));
+        // Never narrower than the widest text it can show.
+        panel->setMinimumWidth(std::max(platform::TwipsToPixels(d.width, this),
+                                        platform::LabelWidthFor(panel, platform::WithEveryDigit(d.texts))));
         panel->setMaximumWidth(QWIDGETSIZE_MAX);
     }
     QLabel* message = Panels.Add(StatusBar1, QStringLiteral("Message"), QString(), QString(), 0);

@@ -5,6 +5,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QResizeEvent>
+#include <QScreen>
+#include <QStyle>
 
 #include <algorithm>
 #include <utility>
@@ -18,6 +20,7 @@
 #include "platform/ui/MsgBoxRules.h"
 #include "platform/ui/NoThrow.h"
 #include "platform/ui/SystemColor.h"
+#include "platform/ui/TextFit.h"
 #include "platform/ui/Twips.h"
 
 namespace analyser::ui {
@@ -187,6 +190,10 @@ void frmdetails::Fill(const std::string& caption, std::vector<DetailItem> items,
     DetailPanelsShow();
     ItemListShow();
     HexDumpShow();
+    // Opens, and stays, wide enough to show its items and dump whole.
+    const int whole = WholeWidth();
+    setMinimumWidth(whole);
+    if (width() < whole) resize(whole, height());
     SizeControls(splitterTop_);
     show();
     if (ListView1->topLevelItemCount() > 0) ItemSelect(0);
@@ -199,10 +206,34 @@ void frmdetails::ItemListShow() {
         auto* row = new QTreeWidgetItem({Q(item.Name), Q(item.Data), Q(item.Size)});
         ListView1->addTopLevelItem(row);
     }
-    const int width = ListView1->viewport()->width() > 0 ? ListView1->width() : platform::TwipsToPixels(kWindowWidth, this);
-    ListView1->setColumnWidth(0, width / 4);
-    ListView1->setColumnWidth(1, width / 3);
-    ListView1->setColumnWidth(2, width / 3);
+    ListColumnsFit();
+}
+
+void frmdetails::ListColumnsFit() {
+    const ListColumns c = DetailListColumns(ListView1->width());
+    ListView1->setColumnWidth(0, c.Name);
+    ListView1->setColumnWidth(1, c.Data);
+    ListView1->setColumnWidth(2, c.Size);
+}
+
+int frmdetails::WholeWidth() const {
+    QStringList texts[3];
+    for (int c = 0; c < 3; ++c) texts[c] << ListView1->headerItem()->text(c);
+    for (const DetailItem& item : items_) {
+        texts[0] << Q(item.Name);
+        texts[1] << Q(item.Data);
+        texts[2] << Q(item.Size);
+    }
+    // A heading needs the room of a cell and its section's own margins.
+    const int heading = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, ListView1);
+    const auto need = [&](int c) { return platform::CellWidthFor(ListView1, texts[c]) + heading; };
+    const int list = DetailListWidthFor(need(0), need(1), need(2)) + 2 * ListView1->frameWidth() +
+                     style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, ListView1);
+    int dump = 2 * VSFlexGrid1->frameWidth() + style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, VSFlexGrid1);
+    for (int c = 0; c < kDumpCols; ++c) dump += VSFlexGrid1->columnWidth(c);
+    int whole = std::max({platform::TwipsToPixels(kWindowWidth, this), list, dump});
+    if (const QScreen* s = screen()) whole = std::min(whole, s->availableGeometry().width());
+    return whole;
 }
 
 void frmdetails::HexDumpShow() {
@@ -402,6 +433,10 @@ void frmdetails::SizeControls(int x) {
         w->setGeometry(platform::TwipsToPixels(QRect(left, top, std::max(wd, 0), std::max(ht, 0)), this));
     };
     place(ListView1, 0, 0, width, x);
+    if (ListView1->width() != listWidth_) {
+        listWidth_ = ListView1->width();
+        ListColumnsFit();
+    }
     place(imgSplitter, 0, x, width, kSplitterHeight);
     if (!mSplitterMoving_) place(picSplitter, 0, x, width, kSplitterHeight);
     place(VSFlexGrid1, 0, x + kSplitterHeight, width, inner - x - statusH - kSplitterHeight);

@@ -112,6 +112,10 @@ private:
     void Fill(const std::string& caption, std::vector<DetailItem> items, const DetailPanels& panels,
               std::string bytes);
     void ItemListShow();
+    // The list's columns as fractions of its width as it stands.
+    void ListColumnsFit();
+    // The width that shows the dump and the filled list whole.
+    int WholeWidth() const;
     void HexDumpShow();
     void DetailPanelsShow();
     void Highlight();
@@ -133,6 +137,7 @@ private:
     int mLastButton_ = 0;
     bool mSplitterMoving_ = false;
     int splitterTop_ = 0;  // twips
+    int listWidth_ = 0;    // the list width its columns were fitted to, pixels
 };
 
 }  // namespace analyser::ui
