@@ -11,6 +11,7 @@
 #include "CommentColumn.h"
 #include "FrameChart.h"
 #include "MarkPictures.h"
+#include "SaveQuestionBox.h"
 #include "frmMain.h"
 #include "platform/ui/MsgBoxRules.h"
 #include "platform/ui/NoThrow.h"
@@ -358,6 +359,7 @@ void frmMain::DefaultSeams() {
     MessageShow = [this](const std::string& text, int16_t icon) {
         msgBox_.Show(text, platform::kMsgTypeOk, this, icon, std::string(), true);
     };
+    SaveQuestion = [this](const std::string& text) { return SaveQuestionBox(this, text); };
 }
 
 void frmMain::OwnCommands() {

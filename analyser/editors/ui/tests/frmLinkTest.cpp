@@ -36,7 +36,7 @@ protected:
             return test::NextAnswer(picks);
         };
         w = std::make_unique<frmLink>(context);
-        w->MessageAsk = [this](const std::string& text, QMessageBox::Icon) {
+        w->MessageAsk = [this](const std::string& text, QMessageBox::Icon, QMessageBox::StandardButtons) {
             messages.push_back(text);
             return QMessageBox::Ok;
         };
