@@ -41,8 +41,8 @@ public:
     explicit frmFrameMake(EditorContext context);
     ~frmFrameMake() override;
 
-    // Every way of closing the window (its close box, Esc,
-    // "フレーム作成画面の終了(&X)") comes here: unsaved changes are asked
+    // Both ways of closing the window (its close box and
+    // "フレーム作成画面の終了(&X)") come here: unsaved changes are asked
     // about first, and Cancel keeps the window open.
     void reject() override;
 

@@ -39,8 +39,8 @@ public:
     explicit frmLink(EditorContext context);
     ~frmLink() override;
 
-    // Every way of closing the window (its close box, Esc, "終了(&X)")
-    // comes here: unsaved changes are asked about first, and Cancel keeps
+    // Both ways of closing the window (its close box and "終了(&X)")
+    // come here: unsaved changes are asked about first, and Cancel keeps
     // the window open.
     void reject() override;
 

@@ -10,6 +10,7 @@
 #include <fstream>
 
 #include "DialogsFixture.h"
+#include "CommentEditor.h"
 #include "HexByteRow.h"
 #include "Ky2History.h"
 #include "clsProtocol.h"
@@ -229,6 +230,42 @@ TEST_F(Convert, ThePickersRememberTheirFolderEvenWhenCancelled) {
     d->cmdKY2file->click();
     EXPECT_EQ(d->txtKY2file->text().toStdString(), history);
     EXPECT_EQ(w.State().gHistoryFileFolder, folder.path());
+}
+
+// The result would replace the open document: changed comments are asked
+// about before anything is converted.
+TEST_F(Convert, ConvertingIntoAWindowWithChangedCommentsAsksFirst) {
+    std::vector<std::string> questions;
+    std::deque<SaveAnswer> answers;
+    w.SaveQuestion = [&](const std::string& text) {
+        questions.push_back(text);
+        const SaveAnswer answer = answers.empty() ? SaveAnswer::Cancel : answers.front();
+        if (!answers.empty()) answers.pop_front();
+        return answer;
+    };
+    const std::string open = WriteFrames(folder / "open.kyp", config, "", Numbered(6));
+    ASSERT_TRUE(w.fFileOpenKYP(open));
+    w.lblComments_Click(0, 1);
+    w.txtEditComments[0]->setPlainText(QString::fromUtf8("変換前の注記"));  // the box is still open
+    Fill(history, config);
+    d->chkFrameCondition[0]->setChecked(true);
+    d->chkAndOpen->setChecked(true);
+
+    answers = {SaveAnswer::Cancel};
+    Ok(folder / "out.kyp");
+    EXPECT_EQ(questions, std::vector<std::string>{"\"" + open + "\"は変更されています。保存しますか?"});
+    EXPECT_FALSE(Gone()) << "Cancel leaves the dialog as it is";
+    EXPECT_FALSE(std::filesystem::exists(folder / "out.kyp"));
+    EXPECT_EQ(w.State().gFrameFile, open);
+
+    answers = {SaveAnswer::Yes};
+    Ok(folder / "out.kyp");
+    ASSERT_TRUE(Gone()) << LastMessage();
+    EXPECT_EQ(questions.size(), 2u);
+    EXPECT_EQ(w.State().gFrameFile, folder / "out.kyp");
+    frames::clsProtocol saved;
+    ASSERT_EQ(saved.FileRead(open), frames::clsProtocol::kReadDone);
+    EXPECT_EQ(saved.FramePostit(0, 1), "変換前の注記");
 }
 
 }  // namespace
