@@ -190,5 +190,21 @@ TEST(AtomicFile, AFolderAtTheTargetIsRefusedAndKept) {
     EXPECT_EQ(dir.Names(), std::vector<std::string>{"sub.kyp"});
 }
 
+// The window tests' way to meet a read-only file: the thread that saves
+// is refused as a plain user would be, and gets its permissions back.
+TEST(AtomicFile, PlainPermissionsRefuseAReadOnlyFileInThisThreadOnly) {
+    TempFolder dir;
+    const std::string target = dir / "locked.csv";
+    protected_targets::WriteReadOnly(target, "locked");
+    {
+        const protected_targets::PlainPermissions plain;
+        AtomicFile file(target);
+        EXPECT_EQ(file.error(), EACCES);
+        EXPECT_TRUE(SaveSomething(dir / "other.csv")) << "the folder is still the test's own";
+    }
+    EXPECT_EQ(TempFolder::ReadAll(target), "locked");
+    if (protected_targets::RunningAsRoot()) EXPECT_TRUE(SaveSomething(target)) << "root again";
+}
+
 }  // namespace
 }  // namespace platform

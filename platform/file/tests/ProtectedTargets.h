@@ -11,7 +11,9 @@
 
 #include <gtest/gtest.h>
 #include <grp.h>
+#include <linux/capability.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -46,6 +48,39 @@ inline int RunAsPlainUser(const std::function<int()>& work) {
     int status = 0;
     if (::waitpid(pid, &status, 0) != pid || !WIFEXITED(status)) return -1;
     return WEXITSTATUS(status);
+}
+
+// While it lives, the calling thread meets file permissions as a plain
+// user does: as root it sets aside, for this thread only, the capabilities
+// that override them. Window tests use it to meet a read-only file in
+// their own process, where a child could not run the window.
+class PlainPermissions {
+public:
+    PlainPermissions() {
+        if (!RunningAsRoot()) return;
+        if (::syscall(SYS_capget, &header_, saved_) != 0) return;
+        __user_cap_data_struct lowered[2] = {saved_[0], saved_[1]};
+        for (const int cap : {CAP_DAC_OVERRIDE, CAP_DAC_READ_SEARCH, CAP_FOWNER}) {
+            lowered[cap / 32].effective &= ~(1u << (cap % 32));
+        }
+        lowered_ = ::syscall(SYS_capset, &header_, lowered) == 0;
+    }
+    ~PlainPermissions() {
+        if (lowered_) ::syscall(SYS_capset, &header_, saved_);
+    }
+    PlainPermissions(const PlainPermissions&) = delete;
+    PlainPermissions& operator=(const PlainPermissions&) = delete;
+
+private:
+    __user_cap_header_struct header_{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct saved_[2] = {};
+    bool lowered_ = false;
+};
+
+// A read-only file with bytes: mode 0444, owned by whoever runs the test.
+inline void WriteReadOnly(const std::string& path, const std::string& bytes) {
+    TempFolder::WriteAll(path, bytes);
+    ::chmod(path.c_str(), 0444);
 }
 
 // Gives a file or folder to the plain user, so that it is that user's own.

@@ -11,6 +11,7 @@
 
 #include "FrameTestFiles.h"
 #include "frmItemScope.h"
+#include "platform/file/tests/ProtectedTargets.h"
 #include "platform/file/tests/TempFolder.h"
 
 namespace analyser::editors::ui {
@@ -304,6 +305,22 @@ TEST_F(FrameMakeWindow, ClosingWithChangesAsksAndEachAnswerDoesWhatItSays) {
     const size_t asked = messages.size();
     EXPECT_TRUE(w->close());
     EXPECT_EQ(messages.size(), asked);
+}
+
+TEST_F(FrameMakeWindow, AReadOnlyFileRefusesTheSaveWithItsMessage) {
+    const std::string locked = dir / "locked.kyf";
+    protected_targets::WriteReadOnly(locked, "protected");
+    QTest::keyClicks(w->txtProtocolName, "cmd");
+    Enter(QStringLiteral("種別"), QStringLiteral("コード"), "1", QStringLiteral("byte"));
+    saves = {locked};
+    {
+        const protected_targets::PlainPermissions plain;
+        w->mnuFileSaveAs->trigger();
+    }
+    EXPECT_EQ(messages.back(), locked + "\nファイルの保存に失敗しました");
+    EXPECT_EQ(TempFolder::ReadAll(locked), "protected");
+    EXPECT_TRUE(w->Doc().Dirty());
+    EXPECT_EQ(w->windowTitle().toStdString(), "フレーム構成作成 - 無題");
 }
 
 }  // namespace

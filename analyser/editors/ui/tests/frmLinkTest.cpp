@@ -10,6 +10,7 @@
 #include "AnswerQueue.h"
 
 #include "FrameTestFiles.h"
+#include "platform/file/tests/ProtectedTargets.h"
 #include "platform/file/tests/TempFolder.h"
 
 namespace analyser::editors::ui {
@@ -262,6 +263,22 @@ TEST_F(LinkWindow, ClosingWithAnEditedTableAsksAndEachAnswerDoesWhatItSays) {
     answers = {QMessageBox::Cancel};
     EXPECT_FALSE(w->close());
     EXPECT_EQ(messages.back(), "\"" + dir / "closed.kyl" + "\"は変更されています。保存しますか?");
+}
+
+TEST_F(LinkWindow, AReadOnlyFileRefusesTheSaveWithItsMessage) {
+    const std::string locked = dir / "locked.kyl";
+    protected_targets::WriteReadOnly(locked, "protected");
+    picks = {ppp};
+    w->mnuFileOpenKYF->trigger();
+    w->txtLinkName->setText(QStringLiteral("表"));
+    saves = {locked};
+    {
+        const protected_targets::PlainPermissions plain;
+        w->mnuFileSave->trigger();
+    }
+    EXPECT_EQ(messages, std::vector<std::string>{locked + "\nファイルの保存に失敗しました"});
+    EXPECT_EQ(TempFolder::ReadAll(locked), "protected");
+    EXPECT_TRUE(w->Doc().Dirty()) << "the table is still to be saved";
 }
 
 }  // namespace

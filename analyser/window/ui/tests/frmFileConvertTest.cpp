@@ -13,6 +13,7 @@
 #include "CommentEditor.h"
 #include "HexByteRow.h"
 #include "Ky2History.h"
+#include "ProtectedTargets.h"
 #include "clsProtocol.h"
 #include "frmFileConvert.h"
 #include "his/store/ui/frmBar.h"
@@ -266,6 +267,22 @@ TEST_F(Convert, ConvertingIntoAWindowWithChangedCommentsAsksFirst) {
     frames::clsProtocol saved;
     ASSERT_EQ(saved.FileRead(open), frames::clsProtocol::kReadDone);
     EXPECT_EQ(saved.FramePostit(0, 1), "変換前の注記");
+}
+
+TEST_F(Convert, AReadOnlyDestinationRefusesTheConversionAndStaysAsItWas) {
+    const std::string locked = folder / "locked.kyp";
+    protected_targets::WriteReadOnly(locked, "protected");
+    Fill(history, config);
+    d->chkFrameCondition[0]->setChecked(true);
+    d->chkAndOpen->setChecked(true);
+    {
+        const protected_targets::PlainPermissions plain;
+        Ok(locked);
+    }
+    EXPECT_EQ(LastMessage(), history + "の変換に失敗しました。");
+    EXPECT_FALSE(w.State().gFileOpen) << "nothing is opened";
+    std::ifstream in(locked, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "protected");
 }
 
 }  // namespace
