@@ -37,17 +37,17 @@ constexpr int kMaxLinks = 40;  // as many as the system follows in one path
 // Follows symbolic links from path to the name that writing into path
 // would reach. Sets exists, and st to that file's status, when a file
 // stands there. Returns 0 or an errno.
-int FollowLinks(const std::string& path, std::string& final, struct stat& st, bool& exists) {
+int FollowLinks(const std::string& path, std::string& resolved, struct stat& st, bool& exists) {
     std::string at = path;
     for (int hops = 0; hops <= kMaxLinks; ++hops) {
         if (::lstat(at.c_str(), &st) != 0) {
             if (errno != ENOENT) return errno;
-            final = at;  // a new file, or what a dangling link names
+            resolved = at;  // a new file, or what a dangling link names
             exists = false;
             return 0;
         }
         if (!S_ISLNK(st.st_mode)) {
-            final = at;
+            resolved = at;
             exists = true;
             return 0;
         }
