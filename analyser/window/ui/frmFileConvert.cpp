@@ -303,8 +303,9 @@ void frmFileConvert::cmdOK_Click() {
                        : std::string();
     if (destination.empty()) return;  // the dialog stays as it is
     // The result replaces the open document: its changed comments are
-    // asked about first, and Cancel leaves the dialog as it is.
-    if (chkAndOpen->isChecked() && !main_.CommentChangesResolved()) return;
+    // asked about first, over this dialog (the main window is disabled
+    // while it is up), and Cancel leaves the dialog as it is.
+    if (chkAndOpen->isChecked() && !main_.CommentChangesResolved(this)) return;
     st.gFrameFileFolder = FolderOf(destination);
 
     bool converted = false;

@@ -83,8 +83,9 @@ public:
     // file is opened or converted into the window): asks whether to save
     // them, and saves over the open file on Yes as "保存(&S)..." does. True
     // when the caller may go on; false keeps the document (Cancel, or a
-    // save that failed and has said so).
-    bool CommentChangesResolved();
+    // save that failed and has said so). The question shows over owner,
+    // or over this window when none is given.
+    bool CommentChangesResolved(QWidget* owner = nullptr);
     // A comment edit changed the document since it was opened or saved
     // over.
     bool CommentsChanged() const { return commentsChanged_; }
@@ -192,9 +193,9 @@ public:
     std::function<bool()> PrinterSetupAsk;
     // Every message box goes through here; tests record them.
     std::function<void(const std::string& text, int16_t icon)> MessageShow;
-    // The question about unsaved comments (SaveQuestionBox); tests answer
-    // it.
-    std::function<SaveAnswer(const std::string& text)> SaveQuestion;
+    // The question about unsaved comments over a window (SaveQuestionBox);
+    // tests answer it.
+    std::function<SaveAnswer(QWidget* owner, const std::string& text)> SaveQuestion;
     // Called for every row a page draws; tests make it fail.
     std::function<void(int32_t row)> RowDrawProbe;
     // The save dialog: title, filter, start folder; "" is a Cancel.

@@ -359,7 +359,7 @@ void frmMain::DefaultSeams() {
     MessageShow = [this](const std::string& text, int16_t icon) {
         msgBox_.Show(text, platform::kMsgTypeOk, this, icon, std::string(), true);
     };
-    SaveQuestion = [this](const std::string& text) { return SaveQuestionBox(this, text); };
+    SaveQuestion = [](QWidget* owner, const std::string& text) { return SaveQuestionBox(owner, text); };
 }
 
 void frmMain::OwnCommands() {

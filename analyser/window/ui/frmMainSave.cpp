@@ -83,9 +83,12 @@ bool frmMain::SaveOver() {
     return true;
 }
 
-bool frmMain::CommentChangesResolved() {
+bool frmMain::CommentChangesResolved(QWidget* owner) {
     CommentEditFinish();  // an open edit counts as typed
-    return ChangesResolved(state_.gFileOpen && commentsChanged_, state_.gFrameFile, SaveQuestion,
+    const auto ask = [&](const std::string& text) {
+        return SaveQuestion ? SaveQuestion(owner != nullptr ? owner : this, text) : SaveAnswer::Cancel;
+    };
+    return ChangesResolved(state_.gFileOpen && commentsChanged_, state_.gFrameFile, ask,
                            [this] { return SaveOver(); });
 }
 

@@ -47,7 +47,7 @@ protected:
             saveTitles.push_back(title.toStdString());
             return Next(saves);
         };
-        w.SaveQuestion = [this](const std::string& text) {
+        w.SaveQuestion = [this](QWidget*, const std::string& text) {
             questions.push_back(text);
             if (answers.empty()) {
                 ADD_FAILURE() << "unexpected question: " << text;

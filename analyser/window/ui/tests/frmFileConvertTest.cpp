@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QTest>
 #include <QTimer>
 
@@ -13,6 +14,7 @@
 #include "CommentEditor.h"
 #include "HexByteRow.h"
 #include "Ky2History.h"
+#include "WindowAnswer.h"
 #include "ProtectedTargets.h"
 #include "clsProtocol.h"
 #include "frmFileConvert.h"
@@ -234,16 +236,9 @@ TEST_F(Convert, ThePickersRememberTheirFolderEvenWhenCancelled) {
 }
 
 // The result would replace the open document: changed comments are asked
-// about before anything is converted.
+// about before anything is converted, in a box that can be answered
+// although the main window is disabled.
 TEST_F(Convert, ConvertingIntoAWindowWithChangedCommentsAsksFirst) {
-    std::vector<std::string> questions;
-    std::deque<SaveAnswer> answers;
-    w.SaveQuestion = [&](const std::string& text) {
-        questions.push_back(text);
-        const SaveAnswer answer = answers.empty() ? SaveAnswer::Cancel : answers.front();
-        if (!answers.empty()) answers.pop_front();
-        return answer;
-    };
     const std::string open = WriteFrames(folder / "open.kyp", config, "", Numbered(6));
     ASSERT_TRUE(w.fFileOpenKYP(open));
     w.lblComments_Click(0, 1);
@@ -252,17 +247,26 @@ TEST_F(Convert, ConvertingIntoAWindowWithChangedCommentsAsksFirst) {
     d->chkFrameCondition[0]->setChecked(true);
     d->chkAndOpen->setChecked(true);
 
-    answers = {SaveAnswer::Cancel};
+    std::vector<std::string> asked;
+    bool usable = true;
+    QMessageBox::StandardButton press = QMessageBox::Cancel;
+    const platform::test::WindowAnswer<QMessageBox> answer([&](QMessageBox& box) {
+        asked.push_back(box.text().toStdString());
+        usable = usable && box.isEnabled() && box.windowTitle() == QStringLiteral("Nubera Pro");
+        box.button(press)->click();
+    });
     Ok(folder / "out.kyp");
-    EXPECT_EQ(questions, std::vector<std::string>{"\"" + open + "\"は変更されています。保存しますか?"});
+    EXPECT_EQ(asked, std::vector<std::string>{"\"" + open + "\"は変更されています。保存しますか?"});
+    EXPECT_TRUE(usable);
     EXPECT_FALSE(Gone()) << "Cancel leaves the dialog as it is";
     EXPECT_FALSE(std::filesystem::exists(folder / "out.kyp"));
     EXPECT_EQ(w.State().gFrameFile, open);
 
-    answers = {SaveAnswer::Yes};
+    press = QMessageBox::Yes;
     Ok(folder / "out.kyp");
     ASSERT_TRUE(Gone()) << LastMessage();
-    EXPECT_EQ(questions.size(), 2u);
+    EXPECT_EQ(asked.size(), 2u);
+    EXPECT_TRUE(usable);
     EXPECT_EQ(w.State().gFrameFile, folder / "out.kyp");
     frames::clsProtocol saved;
     ASSERT_EQ(saved.FileRead(open), frames::clsProtocol::kReadDone);
