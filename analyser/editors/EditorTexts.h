@@ -35,7 +35,6 @@ inline constexpr char kMsgLengthVariable[] = "タイプがレングスのとき�
 inline constexpr char kMsgBadSpan[] = "スパンの対象が不正です。";
 inline constexpr char kMsgBitTotal[] = "サイズの合計を8bitの倍数にしてください。";
 inline constexpr char kMsgPppNoSave[] = "PPPフレームは変更保存できません。";
-inline constexpr char kMsgAskSave[] = "は変更されています。保存しますか?";
 inline constexpr char kMsgVersion[] = "バージョン: 1.0.0";
 inline constexpr char kPppSaveTitle[] = "PPPフレームの保存先を指定してください";
 inline constexpr char kConfigFilter[] = "フレーム構成ファイル (*.kyf)";

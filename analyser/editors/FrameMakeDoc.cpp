@@ -52,16 +52,10 @@ void FrameMakeDoc::Reset() {
     view_.Refresh();
 }
 
-// Asks about unsaved changes: true when the command may go on (no
-// changes, No, or a save that went through).
 bool FrameMakeDoc::ChangesResolved() {
-    if (!dirty_) return true;
-    switch (view_.AskSave("\"" + fileName_ + "\"" + kMsgAskSave)) {
-        case FrameMakeView::Answer::Yes: return Save();
-        case FrameMakeView::Answer::No: return true;
-        case FrameMakeView::Answer::Cancel: return false;
-    }
-    return false;
+    return analyser::ChangesResolved(
+        dirty_ && !saveLocked_, fileName_, [this](const std::string& text) { return view_.AskSave(text); },
+        [this] { return Save(); });
 }
 
 bool FrameMakeDoc::New() {

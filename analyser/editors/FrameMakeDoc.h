@@ -10,12 +10,13 @@
 #include "ItemRules.h"
 #include "ItemTable.h"
 #include "ItemsCheck.h"
+#include "SaveQuestion.h"
 
 namespace analyser::editors {
 
 class FrameMakeView {
 public:
-    enum class Answer { Yes, No, Cancel };
+    using Answer = SaveAnswer;
 
     virtual ~FrameMakeView() = default;
     // Message boxes (title "Nubera Pro", an OK button): exclamation and
@@ -47,6 +48,10 @@ public:
     bool Dirty() const { return dirty_; }
     // A loaded PPP definition can be shown but not saved.
     bool SaveLocked() const { return saveLocked_; }
+    // Asks about unsaved changes before they would be dropped (New, Open,
+    // the window closing): true when that may go on. A PPP definition is
+    // never asked about, since it cannot be saved.
+    bool ChangesResolved();
 
     // --- edits (each marks the configuration changed when it changes it) ---
     // The name box's text, cut to its first 256 characters; what the box
@@ -77,7 +82,6 @@ public:
 
 private:
     void Reset();
-    bool ChangesResolved();
     bool Write(const std::string& path);
 
     FrameMakeView& view_;

@@ -33,16 +33,30 @@ void LinkEditDoc::Relink() {
     RelinkTo(path);
 }
 
-void LinkEditDoc::Save() {
-    if (!open_) return;
+bool LinkEditDoc::Save() {
+    if (!open_) return false;
     if (linkName_.empty()) {
         view_.Message(kMsgLinkNameRequired, Icon::Information);
-        return;
+        return false;
     }
     const std::string path = view_.SaveAsk();
-    if (path.empty()) return;
+    if (path.empty()) return false;
     FolderRemember(folders_.linkTable, path);
-    fSaveLinkTbl(path);
+    return fSaveLinkTbl(path);
+}
+
+bool LinkEditDoc::Dirty() const { return open_ && (table_ != savedTable_ || linkName_ != savedName_); }
+
+bool LinkEditDoc::ChangesResolved() {
+    return analyser::ChangesResolved(
+        Dirty(), fileName_, [this](const std::string& text) { return view_.AskSave(text); },
+        [this] { return Save(); });
+}
+
+void LinkEditDoc::Unchanged(const std::string& fileName) {
+    fileName_ = fileName;
+    savedTable_ = table_;
+    savedName_ = linkName_;
 }
 
 bool LinkEditDoc::CodeColumnsRead(const std::string& path, const char* noItemsText,
@@ -67,6 +81,7 @@ bool LinkEditDoc::BuildFromConfig(const std::string& path) {
     if (!CodeColumnsRead(path, kMsgConfigNoItems, columns)) return false;
     table_.NewTable(std::move(columns));
     open_ = true;
+    Unchanged(kUntitled);
     view_.Refresh();
     return true;
 }
@@ -80,6 +95,7 @@ bool LinkEditDoc::LoadLink(const std::string& path) {
     linkName_ = link.LinkName();
     table_.FromLink(link);
     open_ = true;
+    Unchanged(path);
     view_.Refresh();
     return true;
 }
@@ -98,6 +114,7 @@ bool LinkEditDoc::fSaveLinkTbl(const std::string& path) {
         view_.Message(path + "\n" + kMsgSaveFailed, Icon::Exclamation);
         return false;
     }
+    Unchanged(path);
     return true;
 }
 

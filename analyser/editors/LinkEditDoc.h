@@ -10,6 +10,7 @@
 #include "EditorTexts.h"
 #include "LinkCode.h"
 #include "LinkEditTable.h"
+#include "SaveQuestion.h"
 
 namespace analyser::editors {
 
@@ -28,6 +29,8 @@ public:
     virtual std::string SaveAsk() = 0;
     // The table, its columns or the window's states changed.
     virtual void Refresh() = 0;
+    // The save question: exclamation icon, Yes, No and Cancel.
+    virtual SaveAnswer AskSave(const std::string& text) = 0;
 };
 
 struct LinkFolders {
@@ -45,6 +48,14 @@ public:
     void LinkName(const std::string& name) { linkName_ = name; }
     // A table is open: the grid, the edit panel and Save are on.
     bool TableOpen() const { return open_; }
+    // The KYL file the table was opened from or last saved to; "無題" for
+    // a table built from a configuration and not saved yet.
+    const std::string& FileName() const { return fileName_; }
+    // The table or its name differ from what was built, opened or saved.
+    bool Dirty() const;
+    // Asks about unsaved changes before they would be dropped (the window
+    // closing): true when that may go on. Yes runs the save command.
+    bool ChangesResolved();
 
     // "フレーム構成ファイルから作成": picks a configuration and builds a new
     // table on its code items.
@@ -54,8 +65,9 @@ public:
     // "フレーム構成ファイルとリンク": picks a configuration and moves the
     // table to its code items.
     void Relink();
-    // "保存": asks for a file and writes the table.
-    void Save();
+    // "保存": asks for a file and writes the table; true when it was
+    // written.
+    bool Save();
 
     // The steps behind them, on a path. Each refusal or failure shows its
     // message and leaves the table as it was.
@@ -67,12 +79,17 @@ public:
 private:
     // The configuration's code columns, or the refusal shown.
     bool CodeColumnsRead(const std::string& path, const char* noItemsText, std::vector<LinkColumn>& columns);
+    // What the table now holds counts as unchanged, kept under fileName.
+    void Unchanged(const std::string& fileName);
 
     LinkEditView& view_;
     LinkFolders folders_;
     LinkEditTable table_;
     std::string linkName_;
     bool open_ = false;
+    std::string fileName_ = kUntitled;
+    LinkEditTable savedTable_;
+    std::string savedName_;
 };
 
 }  // namespace analyser::editors

@@ -25,13 +25,60 @@ std::string NameOf(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-// The mode a new file would get, or the old file's when it exists.
-mode_t TargetMode(const std::string& target) {
-    struct stat st {};
-    if (::stat(target.c_str(), &st) == 0) return st.st_mode & 07777;
+// The mode a new file gets.
+mode_t NewFileMode() {
     const mode_t mask = ::umask(0);
     ::umask(mask);
     return 0666 & ~mask;
+}
+
+constexpr int kMaxLinks = 40;  // as many as the system follows in one path
+
+// Follows symbolic links from path to the name that writing into path
+// would reach. Sets exists, and st to that file's status, when a file
+// stands there. Returns 0 or an errno.
+int FollowLinks(const std::string& path, std::string& resolved, struct stat& st, bool& exists) {
+    std::string at = path;
+    for (int hops = 0; hops <= kMaxLinks; ++hops) {
+        if (::lstat(at.c_str(), &st) != 0) {
+            if (errno != ENOENT) return errno;
+            resolved = at;  // a new file, or what a dangling link names
+            exists = false;
+            return 0;
+        }
+        if (!S_ISLNK(st.st_mode)) {
+            resolved = at;
+            exists = true;
+            return 0;
+        }
+        char link[4096];
+        const ssize_t n = ::readlink(at.c_str(), link, sizeof link);
+        if (n < 0) return errno;
+        if (static_cast<size_t>(n) >= sizeof link) return ENAMETOOLONG;
+        const std::string to(link, static_cast<size_t>(n));
+        at = !to.empty() && to[0] == '/' ? to : FolderOf(at) + "/" + to;
+    }
+    return ELOOP;
+}
+
+// 0 when the process may write into the existing file, by the same rules
+// that an open for writing would meet (permission bits, access lists,
+// read-only mounts); otherwise that open's errno.
+int WriteRefusal(const std::string& path, const struct stat& st) {
+    if (S_ISDIR(st.st_mode)) return EISDIR;
+    if (::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0) return errno;
+    return 0;
+}
+
+// The replacement takes over the old file's owner and group where the
+// process may set them (a plain user can give a file only a group of its
+// own), then its permission bits; the order matters, since a change of
+// owner clears the set-id bits.
+void TakeOver(int fd, const struct stat& old) {
+    if (::fchown(fd, old.st_uid, old.st_gid) != 0) {
+        [[maybe_unused]] const int ignored = ::fchown(fd, static_cast<uid_t>(-1), old.st_gid);
+    }
+    ::fchmod(fd, old.st_mode & 07777);
 }
 
 }  // namespace
@@ -41,7 +88,19 @@ AtomicFile::AtomicFile(std::string target) : target_(std::move(target)) {
         Fail(ENOENT);
         return;
     }
-    std::string pattern = FolderOf(target_) + "/." + NameOf(target_) + ".XXXXXX";
+    struct stat old {};
+    bool exists = false;
+    if (const int err = FollowLinks(target_, final_, old, exists); err != 0) {
+        Fail(err);
+        return;
+    }
+    if (exists) {
+        if (const int err = WriteRefusal(final_, old); err != 0) {
+            Fail(err);
+            return;
+        }
+    }
+    std::string pattern = FolderOf(final_) + "/." + NameOf(final_) + ".XXXXXX";
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
     fd_ = ::mkostemp(name.data(), O_CLOEXEC);
@@ -50,7 +109,11 @@ AtomicFile::AtomicFile(std::string target) : target_(std::move(target)) {
         return;
     }
     tempPath_ = name.data();
-    ::fchmod(fd_, TargetMode(target_));
+    if (exists) {
+        TakeOver(fd_, old);
+    } else {
+        ::fchmod(fd_, NewFileMode());
+    }
     buffer_.reserve(kBufferSize);
 }
 
@@ -90,7 +153,7 @@ bool AtomicFile::Commit() {
         if (::close(fd_) != 0) Fail(errno);
         fd_ = -1;
     }
-    if (ok() && ::rename(tempPath_.c_str(), target_.c_str()) != 0) Fail(errno);
+    if (ok() && ::rename(tempPath_.c_str(), final_.c_str()) != 0) Fail(errno);
     if (!ok()) {
         Discard();
         return false;

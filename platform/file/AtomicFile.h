@@ -2,6 +2,13 @@
 // all: the bytes go to a temporary file in the same folder, which replaces
 // the target only once everything is written and synced. A failure keeps
 // the old file and removes the temporary one.
+//
+// The replacement respects what stands at the target, as writing into it
+// would: a file that the process may not write refuses the save (EACCES,
+// EROFS, ...) before anything is made; a symbolic link is followed, so the
+// file it finally names is replaced and the link stays; and the new file
+// takes the old one's permission bits, and its owner and group as far as
+// the process may set them.
 #pragma once
 
 #include <cstddef>
@@ -35,6 +42,7 @@ private:
     void Discard();
 
     std::string target_;
+    std::string final_;  // the file the bytes replace: target_ with links followed
     std::string tempPath_;
     int fd_ = -1;
     int error_ = 0;

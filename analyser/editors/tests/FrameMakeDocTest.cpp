@@ -138,6 +138,15 @@ TEST(FrameMakeDoc, ThePppDefinition) {
     EXPECT_FALSE(doc.Save());
     EXPECT_FALSE(doc.SaveAs());
 
+    // A PPP definition cannot be saved, so an edit of it is never asked
+    // about: closing, New and Open go on at once.
+    doc.CellEdit(1, kColName, "変えた");
+    EXPECT_TRUE(doc.Dirty());
+    view.shown.clear();
+    view.answer = Answer::Cancel;
+    EXPECT_TRUE(doc.ChangesResolved());
+    EXPECT_TRUE(view.shown.empty());
+
     // New gives saving back.
     EXPECT_TRUE(doc.New());
     EXPECT_FALSE(doc.SaveLocked());

@@ -29,9 +29,14 @@ public:
         return test::NextAnswer(saves);
     }
     void Refresh() override { ++refreshes; }
-
+    SaveAnswer AskSave(const std::string& text) override {
+        questions.push_back(text);
+        return answer;
+    }
 
     std::deque<std::string> picks, saves;
+    std::vector<std::string> questions;
+    SaveAnswer answer = SaveAnswer::Cancel;
     std::vector<std::string> shown;
     std::vector<int16_t> kinds;
     int saveAsks = 0, refreshes = 0;
@@ -157,6 +162,54 @@ TEST(LinkEditDoc, EveryRefusalLeavesTheTable) {
     closed.Relink();
     closed.Save();
     EXPECT_TRUE(view.kinds.empty());
+}
+
+// The changes the window's closing asks about: any difference from what
+// was built, opened or saved, in the table or its name.
+TEST(LinkEditDoc, ChangesAreWhatDiffersFromTheLastBuildOpenOrSave) {
+    Files f;
+    FakeView view;
+    LinkEditDoc doc(view);
+    EXPECT_FALSE(doc.Dirty()) << "no table, nothing to lose";
+    EXPECT_TRUE(doc.ChangesResolved());
+    ASSERT_TRUE(doc.BuildFromConfig(f.ppp));
+    EXPECT_FALSE(doc.Dirty()) << "a new table is as it was built";
+    EXPECT_EQ(doc.FileName(), kUntitled);
+
+    doc.Table().SetCode(1, 0, "21");
+    EXPECT_TRUE(doc.Dirty());
+    doc.Table().SetCode(1, 0, "");
+    EXPECT_FALSE(doc.Dirty()) << "typed back as it was";
+    doc.LinkName("名");
+    EXPECT_TRUE(doc.Dirty());
+
+    // Cancel keeps the table; No lets it go; neither saves.
+    view.answer = SaveAnswer::Cancel;
+    EXPECT_FALSE(doc.ChangesResolved());
+    view.answer = SaveAnswer::No;
+    EXPECT_TRUE(doc.ChangesResolved());
+    EXPECT_EQ(view.questions, std::vector<std::string>(2, "\"無題\"は変更されています。保存しますか?"));
+    EXPECT_EQ(view.saveAsks, 0);
+
+    // Yes runs the save command: a cancelled save dialog keeps the window.
+    view.answer = SaveAnswer::Yes;
+    EXPECT_FALSE(doc.ChangesResolved());
+    EXPECT_EQ(view.saveAsks, 1);
+    view.saves = {f.dir / "t.kyl"};
+    EXPECT_TRUE(doc.ChangesResolved());
+    EXPECT_FALSE(doc.Dirty());
+    EXPECT_EQ(doc.FileName(), f.dir / "t.kyl");
+
+    // Opened, the table is unchanged until edited; a re-link changes it.
+    LinkEditDoc opened(view);
+    ASSERT_TRUE(opened.LoadLink(f.dir / "t.kyl"));
+    EXPECT_FALSE(opened.Dirty());
+    ASSERT_TRUE(opened.RelinkTo(f.ppp));
+    EXPECT_TRUE(opened.Dirty()) << "the code columns took their names";
+    view.questions.clear();
+    view.answer = SaveAnswer::No;
+    EXPECT_TRUE(opened.ChangesResolved());
+    EXPECT_EQ(view.questions, std::vector<std::string>{"\"" + f.dir / "t.kyl" + "\"は変更されています。保存しますか?"});
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include "EditorDialogs.h"
 #include "EditorLayout.h"
+#include "SaveQuestionBox.h"
 #include "frmItemScope.h"
 #include "platform/ui/Twips.h"
 
@@ -47,11 +48,11 @@ void frmFrameMake::Warn(const std::string& text) { MessageAsk(text, QMessageBox:
 void frmFrameMake::Inform(const std::string& text) { MessageAsk(text, QMessageBox::Information, QMessageBox::Ok); }
 
 FrameMakeView::Answer frmFrameMake::AskSave(const std::string& text) {
-    switch (MessageAsk(text, QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
-        case QMessageBox::Yes: return Answer::Yes;
-        case QMessageBox::No: return Answer::No;
-        default: return Answer::Cancel;
-    }
+    return analyser::ui::SaveAnswerOf(MessageAsk(text, QMessageBox::Warning, analyser::ui::kSaveQuestionButtons));
+}
+
+void frmFrameMake::reject() {
+    if (doc_->ChangesResolved()) QDialog::reject();
 }
 
 std::string frmFrameMake::SaveAsk(const std::string& title) { return SaveFileAsk(Q(title)); }

@@ -41,6 +41,11 @@ public:
     explicit frmFrameMake(EditorContext context);
     ~frmFrameMake() override;
 
+    // Both ways of closing the window (its close box and
+    // "フレーム作成画面の終了(&X)") come here: unsaved changes are asked
+    // about first, and Cancel keeps the window open.
+    void reject() override;
+
     FrameMakeDoc& Doc() { return *doc_; }
     // The bit picture's width: 8, 16 or 32 positions a row.
     int CurrentWidth() const { return width_; }

@@ -9,6 +9,7 @@
 #include "EditorDialogs.h"
 #include "EditorTexts.h"
 #include "LinkCode.h"
+#include "SaveQuestionBox.h"
 #include "his/store/LooseValue.h"
 #include "platform/text/Rounding.h"
 #include "platform/ui/SystemColor.h"
@@ -49,7 +50,15 @@ frmLink::~frmLink() = default;
 // --- LinkEditView ---------------------------------------------------------------------
 
 void frmLink::Message(const std::string& text, Icon icon) {
-    MessageAsk(text, icon == Icon::Exclamation ? QMessageBox::Warning : QMessageBox::Information);
+    MessageAsk(text, icon == Icon::Exclamation ? QMessageBox::Warning : QMessageBox::Information, QMessageBox::Ok);
+}
+
+SaveAnswer frmLink::AskSave(const std::string& text) {
+    return analyser::ui::SaveAnswerOf(MessageAsk(text, QMessageBox::Warning, analyser::ui::kSaveQuestionButtons));
+}
+
+void frmLink::reject() {
+    if (doc_->ChangesResolved()) QDialog::reject();
 }
 
 std::string frmLink::FilePick(int16_t kind) { return context_.FilePick ? context_.FilePick(kind) : std::string(); }

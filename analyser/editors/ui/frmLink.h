@@ -39,6 +39,11 @@ public:
     explicit frmLink(EditorContext context);
     ~frmLink() override;
 
+    // Both ways of closing the window (its close box and "終了(&X)")
+    // come here: unsaved changes are asked about first, and Cancel keeps
+    // the window open.
+    void reject() override;
+
     LinkEditDoc& Doc() { return *doc_; }
 
     // Writes the table, as the editor holds it, to path.
@@ -61,7 +66,9 @@ public:
     void fLinkRowDelete();
 
     // --- seams: the dialogs, replaced by tests --------------------------------
-    std::function<QMessageBox::StandardButton(const std::string& text, QMessageBox::Icon icon)> MessageAsk;
+    std::function<QMessageBox::StandardButton(const std::string& text, QMessageBox::Icon icon,
+                                              QMessageBox::StandardButtons buttons)>
+        MessageAsk;
     std::function<std::string()> SaveFileAsk;
     // The colour dialog from a stored colour; nothing when cancelled.
     std::function<std::optional<int32_t>(int32_t start)> ColorAsk;
@@ -124,6 +131,7 @@ private:
     std::string FilePick(int16_t kind) override;
     std::string SaveAsk() override;
     void Refresh() override;
+    SaveAnswer AskSave(const std::string& text) override;
 
     void fLinkGridFit();
     void fCodeGridFill();

@@ -116,7 +116,9 @@ void frmLink::DesignMenus() {
 }
 
 void frmLink::DefaultSeams() {
-    MessageAsk = [this](const std::string& text, QMessageBox::Icon icon) { return EditorMessage(this, text, icon); };
+    MessageAsk = [this](const std::string& text, QMessageBox::Icon icon, QMessageBox::StandardButtons buttons) {
+        return EditorMessage(this, text, icon, buttons);
+    };
     SaveFileAsk = [this] {
         return EditorSaveAsk(this, QString(), Q(kLinkFilter), QStringLiteral("kyl"),
                              context_.linkTableFolder ? *context_.linkTableFolder : std::string());

@@ -302,6 +302,10 @@ void frmFileConvert::cmdOK_Click() {
         seams_.SaveAsk ? seams_.SaveAsk(QStringLiteral("変換先"), QStringLiteral("kypファイル(*.kyp)"), st.gFrameFileFolder)
                        : std::string();
     if (destination.empty()) return;  // the dialog stays as it is
+    // The result replaces the open document: its changed comments are
+    // asked about first, over this dialog (the main window is disabled
+    // while it is up), and Cancel leaves the dialog as it is.
+    if (chkAndOpen->isChecked() && !main_.CommentChangesResolved(this)) return;
     st.gFrameFileFolder = FolderOf(destination);
 
     bool converted = false;

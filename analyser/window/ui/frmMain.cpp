@@ -55,7 +55,13 @@ void frmMain::CommandLineOpen(const std::string& text) {
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
-    // The window never refuses to close; unsaved comments are dropped.
+    // Changed comments are asked about; Cancel keeps the window open.
+    bool close = true;
+    platform::NoThrow("frmMain close", [&] { close = CommentChangesResolved(); });
+    if (!close) {
+        event->ignore();
+        return;
+    }
     event->accept();
     platform::NoThrow("frmMain close", [&] {
         chart_.Rows.Clear();

@@ -30,6 +30,7 @@
 #include "ChartLayout.h"
 #include "ChartModel.h"
 #include "FontColorDialog.h"
+#include "SaveQuestion.h"
 #include "platform/ui/KeyedActions.h"
 #include "platform/ui/KeyedPanels.h"
 #include "platform/ui/MsgBoxCore.h"
@@ -75,7 +76,19 @@ public:
     // Opens a frame file with the configuration its header names. The
     // open document, its comments and its rows are replaced only when the
     // new file was read; a failure shows its message and keeps them.
+    // Callers that replace an open document ask CommentChangesResolved
+    // first.
     bool fFileOpenKYP(const std::string& vKYPFileName, const std::string& vKYFFileName = "");
+    // Before changed comments would be dropped (the window closes, another
+    // file is opened or converted into the window): asks whether to save
+    // them, and saves over the open file on Yes as "保存(&S)..." does. True
+    // when the caller may go on; false keeps the document (Cancel, or a
+    // save that failed and has said so). The question shows over owner,
+    // or over this window when none is given.
+    bool CommentChangesResolved(QWidget* owner = nullptr);
+    // A comment edit changed the document since it was opened or saved
+    // over.
+    bool CommentsChanged() const { return commentsChanged_; }
     // Makes current the row that shows frame, or says "見つかりませんでした".
     void fFrameNoJump(int32_t frame);
     // Rebuilds the row table: with a readable link table the rows carry
@@ -180,6 +193,9 @@ public:
     std::function<bool()> PrinterSetupAsk;
     // Every message box goes through here; tests record them.
     std::function<void(const std::string& text, int16_t icon)> MessageShow;
+    // The question about unsaved comments over a window (SaveQuestionBox);
+    // tests answer it.
+    std::function<SaveAnswer(QWidget* owner, const std::string& text)> SaveQuestion;
     // Called for every row a page draws; tests make it fail.
     std::function<void(int32_t row)> RowDrawProbe;
     // The save dialog: title, filter, start folder; "" is a Cancel.
@@ -343,6 +359,7 @@ private:
     // frmMainSave.cpp
     void SaveCommands();
     void SaveDocumentPrepare();
+    bool SaveOver();
     bool SaveRows(const std::string& path, bool everyFrame, int32_t begin, int32_t end);
     std::optional<RowRange> RowsToWrite(bool range);
     void SaveAs(bool range);
@@ -369,6 +386,7 @@ private:
     ChartModel chart_;
     std::unique_ptr<ProtocolRowSource> rowSource_;
     int32_t mFrameCount_ = 0;
+    bool commentsChanged_ = false;
     int mLastButton_ = 0;
     int splitterLeft_[2] = {};  // imgSplitter(k).Left, twips
     int barLeft_[2] = {};       // picSplitter(k).Left

@@ -111,6 +111,7 @@ void frmMain::CommentEditEnd(int side) {
     editor->hide();
     if (done.Cancelled || !state_.gProtocol) return;
     const std::string text = CommentOneLine(editor->toPlainText().toStdString());
+    if (text != state_.gProtocol->FramePostit(side, done.Frame)) commentsChanged_ = true;
     state_.gProtocol->FramePostit(side, done.Frame, text);
     fPageDraw(chart_.Paging.SlotRow(0));
     // The edited row becomes current, unless the user moved the chart

@@ -13,6 +13,7 @@
 #include "CommentColumn.h"
 #include "FrameChart.h"
 #include "MarkPictures.h"
+#include "SaveQuestionBox.h"
 #include "frmMain.h"
 #include "platform/ui/MsgBoxRules.h"
 #include "platform/ui/NoThrow.h"
@@ -367,6 +368,7 @@ void frmMain::DefaultSeams() {
     MessageShow = [this](const std::string& text, int16_t icon) {
         msgBox_.Show(text, platform::kMsgTypeOk, this, icon, std::string(), true);
     };
+    SaveQuestion = [](QWidget* owner, const std::string& text) { return SaveQuestionBox(owner, text); };
 }
 
 void frmMain::OwnCommands() {

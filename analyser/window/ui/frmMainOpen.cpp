@@ -71,6 +71,7 @@ int16_t frmMain::OpenSequence(const std::string& path, const std::string& config
     rowSource_.reset();
     state_.gFilter.reset();
     state_.gProtocol = std::move(doc);
+    commentsChanged_ = false;
     state_.gFrameFile = path;
     state_.gFrameConfigFile =
         road == OpenRoad::WithConfig ? configPath : state_.gProtocol->FrameFile();
@@ -102,6 +103,7 @@ void frmMain::OpenFailureShow(int16_t result, const std::string& path, const std
 }
 
 void frmMain::mnuFileOpen_Click() {
+    if (!CommentChangesResolved()) return;
     const std::string path = OpenFileAsk ? OpenFileAsk(QStringLiteral("ファイルを開く"),
                                                        QStringLiteral("kypファイル(*.kyp)"))
                                          : std::string();
@@ -122,7 +124,7 @@ void frmMain::mnuFileOpen_Click() {
 }
 
 void frmMain::mnuFileOpenWithKYF_Click() {
-    if (!FrameConfigPick) return;
+    if (!FrameConfigPick || !CommentChangesResolved()) return;
     const std::string config = FrameConfigPick();
     if (config.empty()) return;
     FolderRemember(state_.gFrameConfigFolder, config);
@@ -148,6 +150,7 @@ bool frmMain::fFileOpenKYP(const std::string& vKYPFileName, const std::string&) 
 
 void frmMain::FileDrop(const QString& path) {
     if (!path.toUpper().endsWith(QLatin1String(".KYP"))) return;  // other files are ignored
+    if (!CommentChangesResolved()) return;
     const Disabled disabled(this);
     fFileOpenKYP(path.toStdString(), "");
 }

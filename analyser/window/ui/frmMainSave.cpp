@@ -63,8 +63,10 @@ void frmMain::FileFailureShow(const std::string& path) {
 
 // A filter never takes frames out of the user's file: saving over it
 // writes every frame of the document.
-void frmMain::mnuFileSaveOver_Click() {
-    if (!state_.gFileOpen || !state_.gProtocol) return;
+void frmMain::mnuFileSaveOver_Click() { SaveOver(); }
+
+bool frmMain::SaveOver() {
+    if (!state_.gFileOpen || !state_.gProtocol) return false;
     fTextSetOnStatusBar(kMsgSaving);
     bool saved = false;
     {
@@ -73,7 +75,21 @@ void frmMain::mnuFileSaveOver_Click() {
         saved = SaveRows(state_.gFrameFile, true, 0, 0);
     }
     fTextSetOnStatusBar("");
-    if (!saved) FileFailureShow(state_.gFrameFile);
+    if (!saved) {
+        FileFailureShow(state_.gFrameFile);
+        return false;
+    }
+    commentsChanged_ = false;
+    return true;
+}
+
+bool frmMain::CommentChangesResolved(QWidget* owner) {
+    CommentEditFinish();  // an open edit counts as typed
+    const auto ask = [&](const std::string& text) {
+        return SaveQuestion ? SaveQuestion(owner != nullptr ? owner : this, text) : SaveAnswer::Cancel;
+    };
+    return ChangesResolved(state_.gFileOpen && commentsChanged_, state_.gFrameFile, ask,
+                           [this] { return SaveOver(); });
 }
 
 void frmMain::mnuFileSaveAll_Click() { SaveAs(false); }

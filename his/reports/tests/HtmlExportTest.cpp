@@ -9,6 +9,7 @@
 #include "Cp932.h"
 #include "FileSizeLimit.h"
 #include "HtmlExport.h"
+#include "ProtectedTargets.h"
 #include "Ky2TestFiles.h"
 #include "ReportTestHistory.h"
 #include "TempFolder.h"
@@ -379,6 +380,16 @@ TEST_F(HtmlExportTest, AFailedWriteKeepsTheOldFileAndACancelLeavesNone) {
     const std::string fresh = folder / "new.html";
     EXPECT_TRUE(HtmlExport(*doc, fresh, HtmlForm::Detailed, Mode(0), &progress).Cancelled);
     EXPECT_EQ(folder.Names(), std::vector<std::string>{"old.html"}) << "a cancelled export leaves no file";
+}
+
+TEST_F(HtmlExportTest, BothFormsKeepReadOnlyFilesLinksAndModes) {
+    auto doc = test::Conditions();
+    test::AddLetters(*doc, kSd, 20);
+    for (const HtmlForm form : {HtmlForm::Standard, HtmlForm::Detailed}) {
+        protected_targets::ExpectSaveRespectsTarget("export.html", [&](const std::string& p) {
+            return HtmlExport(*doc, p, form, Mode(0), nullptr).Written();
+        });
+    }
 }
 
 }  // namespace

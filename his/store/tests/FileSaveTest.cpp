@@ -4,6 +4,7 @@
 
 #include "FileSave.h"
 #include "platform/file/tests/FileSizeLimit.h"
+#include "platform/file/tests/ProtectedTargets.h"
 #include "platform/file/tests/TempFolder.h"
 #include "platform/text/Cp932.h"
 #include "platform/time/VbDate.h"
@@ -137,6 +138,22 @@ TEST_F(FileSaveTest, AFailedSaveKeepsTheOldFileAndReportsTheError) {
     EXPECT_EQ(TempFolder::ReadAll(csv), "old,csv");
     EXPECT_EQ(dir_.Names(), (std::vector<std::string>{"old.csv", "saved.ky2"}));
     EXPECT_NE(HistorySave(doc_, dir_ / "no/such/folder.ky2", {}), 0);
+}
+
+TEST_F(FileSaveTest, SavesKeepReadOnlyFilesLinksAndModes) {
+    doc_.RecordAdd(At("2024/01/02 10:00:00"), 0x80, 'a');
+    protected_targets::ExpectSaveRespectsTarget(
+        "history.ky2", [&](const std::string& p) { return HistorySave(doc_, p, {}) == 0; });
+    protected_targets::ExpectSaveRespectsTarget("history.csv",
+                                                [&](const std::string& p) { return CsvSave(doc_, p, {}) == 0; });
+    // The refusal is the error a write would get, for the viewer's message.
+    TempFolder dir;
+    protected_targets::HandToPlainUser(dir.path());
+    const std::string locked = dir / "locked.ky2";
+    TempFolder::WriteAll(locked, "old");
+    protected_targets::HandToPlainUser(locked);
+    ::chmod(locked.c_str(), 0444);
+    EXPECT_EQ(protected_targets::RunAsPlainUser([&] { return HistorySave(doc_, locked, {}); }), EACCES);
 }
 
 }  // namespace

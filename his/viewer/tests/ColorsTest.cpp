@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "Colors.h"
+#include "platform/file/tests/ProtectedTargets.h"
 
 namespace viewer {
 namespace {
@@ -55,6 +56,13 @@ TEST_F(ColorIni, UnpaintedFieldsSurviveAWriteAndARead) {
     ColorIniRead(path_, back);
     EXPECT_EQ(back, rec);
     EXPECT_EQ(GridColorSet(back), (GridColors{kSystemWindowText, 0x00C0C0C0, 0x00FFFF80}));
+}
+
+TEST(ColorIniProtection, TheColourFileKeepsReadOnlyFilesLinksAndModes) {
+    ColorRecord rec = DefaultColors();
+    rec.MarkBack = 0x123456;
+    protected_targets::ExpectSaveRespectsTarget("Rewindo.ini",
+                                                [&](const std::string& p) { return ColorIniWrite(p, rec); });
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "IniFile.h"
 #include "platform/file/tests/TempFolder.h"
+#include "platform/file/tests/ProtectedTargets.h"
 #include "platform/text/Cp932.h"
 #include "platform/time/VbDate.h"
 
@@ -571,6 +572,12 @@ TEST(IniValueSet, UnknownIdsChangeNothing) {
     IniValueSet(kIniKeyCount, "HEX", r.pc, r.monitor);
     EXPECT_EQ(r.pc, Defaults().pc);
     EXPECT_EQ(r.monitor, Defaults().monitor);
+}
+
+TEST(IniFileWrite, KeepsReadOnlyFilesLinksAndModes) {
+    const Records r = Defaults();
+    protected_targets::ExpectSaveRespectsTarget(
+        "Capturo.ini", [&](const std::string& p) { return IniFileWrite(p, r.pc, r.monitor, false, kNow); });
 }
 
 }  // namespace

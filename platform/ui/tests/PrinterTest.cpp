@@ -13,6 +13,7 @@
 #include "FileSizeLimit.h"
 #include "FontMap.h"
 #include "Printer.h"
+#include "ProtectedTargets.h"
 #include "TempFolder.h"
 #include "frmPrinting.h"
 
@@ -164,6 +165,15 @@ TEST(frmPrinting, ShowsThePageAndHandsOneCancelBack) {
     }
     EXPECT_TRUE(owner.isEnabled());
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(PrinterTest, APdfKeepsReadOnlyFilesLinksAndModes) {
+    protected_targets::ExpectSaveRespectsTarget("listing.pdf", [](const std::string& p) {
+        Printer printer;
+        if (!printer.StartDoc(p)) return false;
+        printer.Print("a printed line");
+        return printer.EndDoc();
+    });
 }
 
 }  // namespace

@@ -79,7 +79,7 @@ TEST(EditorsMenu, ConvertingWithTheEditorsFilesNamesTheFramesInTheChart) {
         EditorContext context;
         context.FilePick = [&](int16_t) { return kyf; };
         frmLink link(context);
-        link.MessageAsk = [](const std::string& text, QMessageBox::Icon) {
+        link.MessageAsk = [](const std::string& text, QMessageBox::Icon, QMessageBox::StandardButtons) {
             ADD_FAILURE() << text;
             return QMessageBox::Ok;
         };

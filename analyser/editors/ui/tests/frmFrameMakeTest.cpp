@@ -11,6 +11,7 @@
 
 #include "FrameTestFiles.h"
 #include "frmItemScope.h"
+#include "platform/file/tests/ProtectedTargets.h"
 #include "platform/file/tests/TempFolder.h"
 
 namespace analyser::editors::ui {
@@ -23,6 +24,7 @@ protected:
     std::deque<std::string> saves;
     std::deque<std::string> picks;
     std::vector<std::string> messages;
+    std::vector<std::pair<QMessageBox::Icon, QMessageBox::StandardButtons>> boxes;  // each message's icon, buttons
     std::deque<QMessageBox::StandardButton> answers;
     // The span picker's rows to move to the right before OK; nothing: Cancel.
     std::optional<std::vector<int>> spanChoice;
@@ -36,8 +38,9 @@ protected:
             return test::NextAnswer(picks);
         };
         w = std::make_unique<frmFrameMake>(context);
-        w->MessageAsk = [this](const std::string& text, QMessageBox::Icon, QMessageBox::StandardButtons) {
+        w->MessageAsk = [this](const std::string& text, QMessageBox::Icon icon, QMessageBox::StandardButtons buttons) {
             messages.push_back(text);
+            boxes.emplace_back(icon, buttons);
             if (answers.empty()) return QMessageBox::Ok;
             const auto answer = answers.front();
             answers.pop_front();
@@ -241,6 +244,83 @@ TEST_F(FrameMakeWindow, InsertAndDeleteRenumberSpans) {
     w->mnuFileNew->trigger();
     EXPECT_EQ(messages.back(), "\"" + path + "\"は変更されています。保存しますか?");
     EXPECT_EQ(Grid(1, kColName), "a");
+}
+
+// Closing the window by any of its ways asks about changes as New and
+// Open do, and each answer does what it says.
+TEST_F(FrameMakeWindow, ClosingWithChangesAsksAndEachAnswerDoesWhatItSays) {
+    EXPECT_TRUE(w->close()) << "nothing changed: no question";
+    EXPECT_TRUE(messages.empty());
+
+    w->show();
+    QTest::keyClicks(w->txtProtocolName, "cmd");
+    Enter(QStringLiteral("種別"), QStringLiteral("コード"), "1", QStringLiteral("byte"));
+    ASSERT_TRUE(w->Doc().Dirty());
+
+    answers = {QMessageBox::Cancel};
+    EXPECT_FALSE(w->close());
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(messages, std::vector<std::string>{"\"無題\"は変更されています。保存しますか?"});
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].first, QMessageBox::Warning);
+    EXPECT_EQ(boxes[0].second, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+
+    // No: closed, nothing written.
+    answers = {QMessageBox::No};
+    w->mnuFileEnd->trigger();
+    EXPECT_FALSE(w->isVisible());
+    EXPECT_EQ(messages.size(), 2u);
+    EXPECT_EQ(dir.Names(), std::vector<std::string>{});
+
+    // Yes: the untitled configuration goes through Save As; a cancelled
+    // save dialog keeps the window open.
+    w->show();
+    answers = {QMessageBox::Yes};
+    EXPECT_FALSE(w->close());
+    EXPECT_TRUE(w->isVisible());
+    answers = {QMessageBox::Yes};
+    saves = {dir / "closed.kyf"};
+    EXPECT_TRUE(w->close());
+    EXPECT_FALSE(w->isVisible());
+    frames::clsFrameConfig read;
+    ASSERT_TRUE(read.FrameRead(dir / "closed.kyf"));
+    EXPECT_EQ(read.FrameName(), "cmd");
+    EXPECT_EQ(read.ItemName(0), "種別");
+
+    // Once titled, the question names the file and Yes saves over it.
+    w->show();
+    QTest::keyClicks(w->txtProtocolName, "2");
+    answers = {QMessageBox::Yes};
+    EXPECT_TRUE(w->close());
+    EXPECT_EQ(messages.back(), "\"" + dir / "closed.kyf" + "\"は変更されています。保存しますか?");
+    ASSERT_TRUE(read.FrameRead(dir / "closed.kyf"));
+    EXPECT_EQ(read.FrameName(), "cmd2");
+
+    // A PPP definition is never asked about, edited or not.
+    w->show();
+    saves = {dir / "ppp.kyf"};
+    w->mnuFilePPP->trigger();
+    ASSERT_TRUE(w->Doc().SaveLocked());
+    w->Doc().CellEdit(1, kColName, "変えた");
+    const size_t asked = messages.size();
+    EXPECT_TRUE(w->close());
+    EXPECT_EQ(messages.size(), asked);
+}
+
+TEST_F(FrameMakeWindow, AReadOnlyFileRefusesTheSaveWithItsMessage) {
+    const std::string locked = dir / "locked.kyf";
+    protected_targets::WriteReadOnly(locked, "protected");
+    QTest::keyClicks(w->txtProtocolName, "cmd");
+    Enter(QStringLiteral("種別"), QStringLiteral("コード"), "1", QStringLiteral("byte"));
+    saves = {locked};
+    {
+        const protected_targets::PlainPermissions plain;
+        w->mnuFileSaveAs->trigger();
+    }
+    EXPECT_EQ(messages.back(), locked + "\nファイルの保存に失敗しました");
+    EXPECT_EQ(TempFolder::ReadAll(locked), "protected");
+    EXPECT_TRUE(w->Doc().Dirty());
+    EXPECT_EQ(w->windowTitle().toStdString(), "フレーム構成作成 - 無題");
 }
 
 }  // namespace

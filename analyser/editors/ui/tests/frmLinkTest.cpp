@@ -10,6 +10,7 @@
 #include "AnswerQueue.h"
 
 #include "FrameTestFiles.h"
+#include "platform/file/tests/ProtectedTargets.h"
 #include "platform/file/tests/TempFolder.h"
 
 namespace analyser::editors::ui {
@@ -23,6 +24,7 @@ protected:
     std::deque<std::string> picks, saves;
     std::vector<int16_t> kinds;
     std::vector<std::string> messages;
+    std::deque<QMessageBox::StandardButton> answers;
     std::deque<int32_t> colors;
     std::unique_ptr<frmLink> w;
 
@@ -36,8 +38,18 @@ protected:
             return test::NextAnswer(picks);
         };
         w = std::make_unique<frmLink>(context);
-        w->MessageAsk = [this](const std::string& text, QMessageBox::Icon) {
+        w->MessageAsk = [this](const std::string& text, QMessageBox::Icon icon, QMessageBox::StandardButtons buttons) {
             messages.push_back(text);
+            if (buttons == (QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
+                EXPECT_EQ(icon, QMessageBox::Warning);
+                if (answers.empty()) {
+                    ADD_FAILURE() << "unexpected question: " << text;
+                    return QMessageBox::Cancel;
+                }
+                const auto answer = answers.front();
+                answers.pop_front();
+                return answer;
+            }
             return QMessageBox::Ok;
         };
         w->SaveFileAsk = [this] { return test::NextAnswer(saves); };
@@ -200,6 +212,73 @@ TEST_F(LinkWindow, RowsColoursAndRefusals) {
     EXPECT_EQ(Cell(0, 0), "名称");
     EXPECT_EQ(Cell(0, 2), "色");
     EXPECT_EQ(Cell(1, 0), "");
+}
+
+// Closing the window with an edited table asks; each answer does what it
+// says. An empty window and an unchanged table close without a question.
+TEST_F(LinkWindow, ClosingWithAnEditedTableAsksAndEachAnswerDoesWhatItSays) {
+    EXPECT_TRUE(w->close());
+    EXPECT_TRUE(messages.empty());
+    w->show();
+    picks = {ppp};
+    w->mnuFileOpenKYF->trigger();
+    EXPECT_TRUE(w->close()) << "a table as built holds nothing typed";
+    EXPECT_TRUE(messages.empty());
+
+    w->show();
+    w->txtLinkName->setText(QStringLiteral("表"));
+    w->fLinkRowShow(1);
+    w->txtItemName->setText(QStringLiteral("LCP"));
+    w->cmdUpdate_Click();
+    answers = {QMessageBox::Cancel};
+    EXPECT_FALSE(w->close());
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(messages, std::vector<std::string>{"\"無題\"は変更されています。保存しますか?"});
+
+    answers = {QMessageBox::No};
+    w->mnuFileExit->trigger();
+    EXPECT_FALSE(w->isVisible());
+    EXPECT_EQ(messages.size(), 2u);
+
+    w->show();
+    answers = {QMessageBox::Yes};
+    saves = {dir / "closed.kyl"};
+    EXPECT_TRUE(w->close());
+    EXPECT_FALSE(w->isVisible());
+    EXPECT_EQ(messages.size(), 3u);
+    frames::clsLink read;
+    ASSERT_TRUE(read.LinkRead(dir / "closed.kyl"));
+    EXPECT_EQ(read.LinkName(), "表");
+    read.ListIndex(0);
+    EXPECT_EQ(read.ItemName(), "LCP");
+
+    // Saved, the table is unchanged again; edited, the question names the file.
+    w->show();
+    EXPECT_TRUE(w->close());
+    EXPECT_EQ(messages.size(), 3u);
+    w->show();
+    w->fLinkRowShow(2);
+    w->txtItemName->setText(QStringLiteral("IPCP"));
+    w->cmdUpdate_Click();
+    answers = {QMessageBox::Cancel};
+    EXPECT_FALSE(w->close());
+    EXPECT_EQ(messages.back(), "\"" + dir / "closed.kyl" + "\"は変更されています。保存しますか?");
+}
+
+TEST_F(LinkWindow, AReadOnlyFileRefusesTheSaveWithItsMessage) {
+    const std::string locked = dir / "locked.kyl";
+    protected_targets::WriteReadOnly(locked, "protected");
+    picks = {ppp};
+    w->mnuFileOpenKYF->trigger();
+    w->txtLinkName->setText(QStringLiteral("表"));
+    saves = {locked};
+    {
+        const protected_targets::PlainPermissions plain;
+        w->mnuFileSave->trigger();
+    }
+    EXPECT_EQ(messages, std::vector<std::string>{locked + "\nファイルの保存に失敗しました"});
+    EXPECT_EQ(TempFolder::ReadAll(locked), "protected");
+    EXPECT_TRUE(w->Doc().Dirty()) << "the table is still to be saved";
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "CommentColumn.h"
 #include "CommentEditor.h"
 #include "FileSizeLimit.h"
+#include "ProtectedTargets.h"
 #include "FrameChart.h"
 #include "WindowFixture.h"
 #include "clsFrameConfig.h"
@@ -225,6 +226,35 @@ TEST_F(Annotating, AFailedSaveKeepsTheOldFileAndNamesIt) {
     w.RunCommand(w.mnuFileSaveAll);
     w.RunCommand(w.mnuFileCsvAll);
     EXPECT_EQ(messages.size(), said);
+}
+
+// A read-only file refuses every save of the window with its message, and
+// stays as it was; a refused save under a new name is not taken as the
+// file to save to.
+TEST_F(Annotating, AReadOnlyFileRefusesEverySaveAndIsNamed) {
+    const std::string path = OpenFrames("open.kyp", Numbered(12));
+    const std::string copy = folder / "copy.kyp";
+    const std::string csv = folder / "rows.csv";
+    for (const std::string& locked : {copy, csv}) protected_targets::WriteReadOnly(locked, "protected");
+    ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
+    const std::string before = FileBytes(path);
+    w.State().gProtocol->FramePostit(0, 1, "変更");
+    {
+        const protected_targets::PlainPermissions plain;
+        w.RunCommand(w.mnuFileSaveOver);
+        EXPECT_EQ(LastMessage(), path + "ファイルが開けません");
+        saves = {copy};
+        w.RunCommand(w.mnuFileSaveAll);
+        EXPECT_EQ(LastMessage(), copy + "ファイルが開けません");
+        saves = {csv};
+        w.RunCommand(w.mnuFileCsvAll);
+        EXPECT_EQ(LastMessage(), csv + "ファイルが開けません");
+    }
+    EXPECT_EQ(messages.size(), 3u);
+    EXPECT_EQ(FileBytes(path), before);
+    EXPECT_EQ(FileBytes(copy), "protected");
+    EXPECT_EQ(FileBytes(csv), "protected");
+    EXPECT_EQ(w.State().gFrameFile, path);
 }
 
 // Items "コード" (8 bits), "長さ" (8 bits, counting bytes) and "データ" (as

@@ -31,6 +31,10 @@ protected:
     std::deque<std::string> opens;   // what the open dialog answers
     std::deque<std::string> saves;   // what the save dialog answers; "" cancels
     std::vector<std::string> saveTitles;
+    // The question about unsaved comments: what it asked, and the answers
+    // it gets in turn; a question nobody expected fails the test.
+    std::vector<std::string> questions;
+    std::deque<SaveAnswer> answers;
     // Runs while a modal window is open; without it the window just closes.
     std::function<void(QDialog&)> modal;
     std::string config = WriteConfig(folder / "test.kyf");
@@ -42,6 +46,16 @@ protected:
         w.SaveFileAsk = [this](const QString& title, const QString&, const std::string&) {
             saveTitles.push_back(title.toStdString());
             return Next(saves);
+        };
+        w.SaveQuestion = [this](QWidget*, const std::string& text) {
+            questions.push_back(text);
+            if (answers.empty()) {
+                ADD_FAILURE() << "unexpected question: " << text;
+                return SaveAnswer::Cancel;
+            }
+            const SaveAnswer answer = answers.front();
+            answers.pop_front();
+            return answer;
         };
         w.ModalRun = [this](QDialog& dialog) {
             if (modal) modal(dialog);

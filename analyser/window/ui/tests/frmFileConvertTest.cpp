@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QTest>
 #include <QTimer>
 
@@ -10,8 +11,11 @@
 #include <fstream>
 
 #include "DialogsFixture.h"
+#include "CommentEditor.h"
 #include "HexByteRow.h"
 #include "Ky2History.h"
+#include "WindowAnswer.h"
+#include "ProtectedTargets.h"
 #include "clsProtocol.h"
 #include "frmFileConvert.h"
 #include "his/store/ui/frmBar.h"
@@ -229,6 +233,60 @@ TEST_F(Convert, ThePickersRememberTheirFolderEvenWhenCancelled) {
     d->cmdKY2file->click();
     EXPECT_EQ(d->txtKY2file->text().toStdString(), history);
     EXPECT_EQ(w.State().gHistoryFileFolder, folder.path());
+}
+
+// The result would replace the open document: changed comments are asked
+// about before anything is converted, in a box that can be answered
+// although the main window is disabled.
+TEST_F(Convert, ConvertingIntoAWindowWithChangedCommentsAsksFirst) {
+    const std::string open = WriteFrames(folder / "open.kyp", config, "", Numbered(6));
+    ASSERT_TRUE(w.fFileOpenKYP(open));
+    w.lblComments_Click(0, 1);
+    w.txtEditComments[0]->setPlainText(QString::fromUtf8("変換前の注記"));  // the box is still open
+    Fill(history, config);
+    d->chkFrameCondition[0]->setChecked(true);
+    d->chkAndOpen->setChecked(true);
+
+    std::vector<std::string> asked;
+    bool usable = true;
+    QMessageBox::StandardButton press = QMessageBox::Cancel;
+    const platform::test::WindowAnswer<QMessageBox> answer([&](QMessageBox& box) {
+        asked.push_back(box.text().toStdString());
+        usable = usable && box.isEnabled() && box.windowTitle() == QStringLiteral("Nubera Pro");
+        box.button(press)->click();
+    });
+    Ok(folder / "out.kyp");
+    EXPECT_EQ(asked, std::vector<std::string>{"\"" + open + "\"は変更されています。保存しますか?"});
+    EXPECT_TRUE(usable);
+    EXPECT_FALSE(Gone()) << "Cancel leaves the dialog as it is";
+    EXPECT_FALSE(std::filesystem::exists(folder / "out.kyp"));
+    EXPECT_EQ(w.State().gFrameFile, open);
+
+    press = QMessageBox::Yes;
+    Ok(folder / "out.kyp");
+    ASSERT_TRUE(Gone()) << LastMessage();
+    EXPECT_EQ(asked.size(), 2u);
+    EXPECT_TRUE(usable);
+    EXPECT_EQ(w.State().gFrameFile, folder / "out.kyp");
+    frames::clsProtocol saved;
+    ASSERT_EQ(saved.FileRead(open), frames::clsProtocol::kReadDone);
+    EXPECT_EQ(saved.FramePostit(0, 1), "変換前の注記");
+}
+
+TEST_F(Convert, AReadOnlyDestinationRefusesTheConversionAndStaysAsItWas) {
+    const std::string locked = folder / "locked.kyp";
+    protected_targets::WriteReadOnly(locked, "protected");
+    Fill(history, config);
+    d->chkFrameCondition[0]->setChecked(true);
+    d->chkAndOpen->setChecked(true);
+    {
+        const protected_targets::PlainPermissions plain;
+        Ok(locked);
+    }
+    EXPECT_EQ(LastMessage(), history + "の変換に失敗しました。");
+    EXPECT_FALSE(w.State().gFileOpen) << "nothing is opened";
+    std::ifstream in(locked, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "protected");
 }
 
 }  // namespace

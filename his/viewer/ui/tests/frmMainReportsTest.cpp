@@ -9,6 +9,7 @@
 
 #include "FileSizeLimit.h"
 #include "HistorySaving.h"
+#include "ProtectedTargets.h"
 #include "UiTestHistory.h"
 #include "WindowAnswer.h"
 #include "frmHTML.h"
@@ -189,6 +190,61 @@ TEST_F(MainWindowReports, ACancelledExportLeavesNoFile) {
     EXPECT_TRUE(boxes.Messages.empty());
     EXPECT_EQ(f.Folder.Names(), (std::vector<std::string>{"Rewindo.ini", "h.ky2"}));
     EXPECT_TRUE(w.isEnabled());
+}
+
+// Every save of the viewer meets a read-only file with its own message,
+// and the file stays as it was.
+TEST_F(MainWindowReports, EverySaveThatAReadOnlyFileRefusesSaysSoAndKeepsIt) {
+    Open(200);
+    struct Case {
+        const char* name;
+        std::function<void(const std::string& path)> run;
+    };
+    const Case cases[] = {
+        {"all.ky2",
+         [&](const std::string& p) {
+             w.SaveFileAsk = [p] { return SaveAnswer{p, kSaveFilterKy2}; };
+             w.mnuAllSave->trigger();
+         }},
+        {"all.csv",
+         [&](const std::string& p) {
+             w.SaveFileAsk = [p] { return SaveAnswer{p, kSaveFilterKy2 + 1}; };
+             w.mnuAllSave->trigger();
+         }},
+        {"standard.html",
+         [&](const std::string& p) {
+             w.HtmlFileAsk = [p] { return reports::ui::HtmlAnswer{p, 1}; };
+             w.mnuHtml_Click();
+             w.HtmlWindow()->cmdOk->click();
+         }},
+        {"detailed.html",
+         [&](const std::string& p) {
+             w.HtmlFileAsk = [p] { return reports::ui::HtmlAnswer{p, 2}; };
+             w.mnuHtml_Click();
+             w.HtmlWindow()->cmdOk->click();
+         }},
+        {"printed.pdf",
+         [&](const std::string& p) {
+             pdfPath = p;
+             PrintDialogAnswer ok([](reports::ui::frmPrint& d) { d.cmdOk->click(); });
+             w.mnuPrint_Click();
+         }},
+    };
+    for (const Case& c : cases) {
+        const std::string path = f.Folder / c.name;
+        protected_targets::WriteReadOnly(path, "protected");
+        BoxAnswerer boxes;
+        {
+            const protected_targets::PlainPermissions plain;
+            c.run(path);
+        }
+        QApplication::processEvents();
+        ASSERT_EQ(boxes.Messages.size(), 1u) << c.name;
+        EXPECT_EQ(boxes.Messages[0], FileErrorMessage(path, EACCES)) << c.name;
+        EXPECT_EQ(f.Ctx->gMsgBox->Icon(), 16) << c.name;
+        EXPECT_EQ(TempFolder::ReadAll(path), "protected") << c.name;
+        EXPECT_TRUE(w.isEnabled()) << c.name;
+    }
 }
 
 }  // namespace
