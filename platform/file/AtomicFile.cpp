@@ -169,9 +169,4 @@ void AtomicFile::Discard() {
     tempPath_.clear();
 }
 
-std::string FileErrorText(int err) {
-    char text[256];
-    return ::strerror_r(err, text, sizeof text);
-}
-
 }  // namespace platform

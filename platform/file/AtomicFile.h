@@ -50,7 +50,4 @@ private:
     std::string buffer_;
 };
 
-// A short text for a file error: the system's description of errno.
-std::string FileErrorText(int err);
-
 }  // namespace platform

@@ -37,7 +37,6 @@ TEST(AtomicFile, AFailedWriteKeepsTheOldFileAndReportsTheError) {
         file.Write(std::string(200000, 'x'));
         EXPECT_FALSE(file.Commit());
         EXPECT_EQ(file.error(), EFBIG);
-        EXPECT_FALSE(FileErrorText(file.error()).empty());
     }
     EXPECT_EQ(TempFolder::ReadAll(target), "old contents");
     EXPECT_EQ(dir.Names(), std::vector<std::string>{"keep.csv"});
