@@ -353,6 +353,7 @@ void SRecordSeeds() {
     seed("empty-lines", "\r\n" + SRecordLine(1, std::string("\x00\x10\x09", 3)) + "\r\n\r\n\n" +
                             SRecordLine(9, std::string(2, '\0')) + "\r\n");
     seed("not-srecord", SRecordLine(1, std::string("\x00\x00\x01", 3)) + "\r\n:10000000\r\n");
+    seed("trailing-blanks", "S1050000AABB95 \r\n   \r\nS9030000FC\r\r\n");
     std::string s1 = SRecordLine(0, std::string("\x00\x00", 2) + "KY") + "\r\n";
     for (int address = 0; address < 0x40; address += 0x10) {
         std::string bytes{'\0', static_cast<char>(address)};
@@ -457,6 +458,13 @@ void ConverterSeeds() {
     store::test::FakeKy1Source huge = Ky1Content(3);
     huge.claimedCount = 0x7FFFFFFF;
     seed("claims-many-rows.bin", 0, 0, huge);
+    // Byte 0 bits 1 to 3 pick a claimed count near the 64-bit limits.
+    const char* const claims[] = {"claims-int64-max.bin", "claims-int64-min.bin", "claims-half-max.bin",
+                                  "claims-half-min.bin", "claims-minus-one.bin", "claims-past-int32.bin",
+                                  "claims-int64-max-less-one.bin"};
+    for (int pick = 1; pick <= 7; ++pick) {
+        seed(claims[pick - 1], static_cast<char>(pick << 1), 0, Ky1Content(12));
+    }
 }
 
 store::test::Ky1Content JetContent(int rows) {

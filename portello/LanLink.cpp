@@ -29,13 +29,16 @@ int32_t LanLink::LanCreate() {
     return 1;
 }
 
+// The connection is made on the reader's thread, after the name look-up,
+// so the socket's connect result here is always that of a connect not yet
+// complete: 0, whether it got under way or could not start.
 int32_t LanLink::LanConnect(const char* address, uint32_t port) {
     if (address == nullptr || address[0] == '\0' || port == 0 || port > kMaxPort) return 0;
     // Started under the lock, so that a close on another thread finds the
     // reader either not yet there or started, never half made.
     std::lock_guard lock(lanLock_);
-    if (!connection_) return 0;
-    return connection_->Start(address, static_cast<uint16_t>(port), lineSetupBaud_) ? 1 : 0;
+    if (connection_) connection_->Start(address, static_cast<uint16_t>(port), lineSetupBaud_);
+    return 0;
 }
 
 // A reader inside a name look-up cannot be cut short; it is stopped now and

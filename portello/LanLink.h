@@ -24,9 +24,10 @@ public:
     // 1 when a socket was created; 0 when one exists already or none can
     // be had.
     int32_t LanCreate();
-    // 1 when the connection to the dotted address or host name is under
-    // way; 0 with no socket, a connection started before, or a bad
-    // address or port. Whether it came about, IsConnect tells.
+    // Starts connecting to the dotted address or host name (nothing with
+    // no socket, a connection started before, or a bad address or port).
+    // Returns the socket's connect result: 0, the connect being under way
+    // or not started. Whether it came about, IsConnect tells.
     int32_t LanConnect(const char* address, uint32_t port);
     void LanClose();
     // Lets a receive held back for lack of ring room go ahead at once.

@@ -230,11 +230,15 @@ inline void FrameCutter::PppByteAdd(Line& l, const SourceChar& c) {
     }
 }
 
+// Range 5 is the unit's mark of a gap too long to measure: it counts as
+// a gap at any limit. Ranges 6 and 7 carry no time and decode to 0.
 inline bool FrameCutter::GapReached(uint16_t timeField) const {
     const int range = (timeField >> 10) & 0x07;
-    // Range 5 marks a gap too long to measure; 6 and 7 read as 5.
-    if (range >= store::kCharTimeTooLong) return true;
-    return static_cast<int32_t>(timeField & 0x03FF) * kTimeFactor[range] >= deadhead_;
+    if (range == store::kCharTimeTooLong) return true;
+    const int32_t time = range < store::kCharTimeTooLong
+                             ? static_cast<int32_t>(timeField & 0x03FF) * kTimeFactor[range]
+                             : 0;
+    return time >= deadhead_;
 }
 
 inline bool FrameCutter::CutCheck(Line& l, const SourceChar& c, const Before& before) {
@@ -256,7 +260,9 @@ inline bool FrameCutter::CutCheck(Line& l, const SourceChar& c, const Before& be
         held_ = true;
         return true;
     }
-    if (cutMode_[3] == 1 && !userChar_.empty()) {
+    // The window keeps as many bytes as the string has: with an empty
+    // string it is always empty and equal to it, so every byte ends a frame.
+    if (cutMode_[3] == 1) {
         l.window.push_back(static_cast<char>(c.data));
         if (l.window.size() > userChar_.size()) l.window.erase(0, 1);
         if (l.window == userChar_) {

@@ -23,11 +23,12 @@ public:
     uint8_t CutMode(int vIndex) const;
     void CutMode(int vIndex, uint8_t value);
     // The time limit of switch 2, in milliseconds as the character times
-    // count them.
+    // count them. Range codes 6 and 7 count as 0; range 5, a gap too long
+    // to measure, reaches any limit.
     int32_t Deadhead() const { return cut_.Deadhead; }
     void Deadhead(int32_t value) { cut_.Deadhead = value; }
     // The bytes that end a frame under switch 3, at most 10; a longer string
-    // is not taken. Empty cuts nothing.
+    // is not taken. Empty ends a frame at every byte.
     const std::string& UserChar() const { return cut_.UserChar; }
     void UserChar(std::string_view bytes);
     // The most frames one conversion writes; negative values are not taken.

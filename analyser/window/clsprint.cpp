@@ -78,18 +78,18 @@ std::string clsprint::DirectionText(int32_t direction) {
 clsprint::Result clsprint::PrintMain(const FramePrintSource& rows, const FramePrintJob& job,
                                      FramePrintSink& sink, const std::function<bool()>& proceed,
                                      const std::function<void(int)>& pageShown) {
-    const int32_t n = rows.FilterMax();
-    // An empty list: no header page, no error.
-    if (n <= 0) return Result::Empty;
     job_ = &job;
     sink_ = &sink;
     pageShown_ = &pageShown;
     number_ = 1;
     y_ = kFirstRowY;
     cancelled_ = false;
+    HeaderPrint();
+    // An empty list: the header page alone, and the caller reports it.
+    const int32_t n = rows.FilterMax();
+    if (n <= 0) return Result::Empty;
     const int32_t end = job.End == 0 || job.End >= n ? n - 1 : job.End;
     const int32_t begin = std::max<int32_t>(job.Begin, 0);
-    HeaderPrint();
     PagesPrint(rows, begin, end, proceed);
     return cancelled_ ? Result::Cancelled : Result::Printed;
 }

@@ -86,7 +86,8 @@ public:
     // Prints the job's rows on sink. proceed runs before each row (it lets
     // the window system work) and stops the run by returning false, as
     // the cancel request does; pageShown hears of every new page. An empty
-    // list prints nothing at all.
+    // list prints the header alone and gives Empty, which the caller
+    // reports as an error.
     Result PrintMain(const FramePrintSource& rows, const FramePrintJob& job, FramePrintSink& sink,
                      const std::function<bool()>& proceed = {},
                      const std::function<void(int page)>& pageShown = {});

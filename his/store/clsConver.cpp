@@ -38,9 +38,10 @@ int32_t Position(int64_t value) {
 }
 
 // Reading and writing each move the bar once per row. The count is what
-// the file claims and may be anything.
+// the file claims and may be anything, negative or near the 64-bit limits:
+// it is brought into the bar's range before it is doubled.
 int32_t ProgressTotal(int64_t claimedRows) {
-    return Position(std::min<int64_t>(claimedRows, std::numeric_limits<int32_t>::max()) * 2);
+    return Position(std::clamp<int64_t>(claimedRows, 0, std::numeric_limits<int32_t>::max()) * 2);
 }
 
 std::string PartName(const std::string& base, int number) {

@@ -2,8 +2,6 @@
 
 #include <utility>
 
-#include "platform/text/Cp932.h"
-
 namespace mon {
 
 namespace {
@@ -18,9 +16,7 @@ std::string DownloadResultText(const std::string& reply, int memory) {
     if (code == '0') return rom ? "Ｆ－ＲＯＭへの書込成功" : "Ｓ－ＲＡＭへの書込成功";
     if (code == '1') return rom ? "Ｆ－ＲＯＭへの書込失敗" : "Ｓ－ＲＡＭへの書込失敗";
     if (code == '3') return "Ｓフォーマットのチェックサムエラー";
-    std::string line = reply;
-    while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.pop_back();
-    return platform::Cp932ToUtf8(line);
+    return {};
 }
 
 ExtensionControl::ExtensionControl(PortelloApi& api, LineIo& io, int16_t waitSend)

@@ -24,8 +24,8 @@ namespace mon {
 enum ExtensionPage : int { kPageMemory = 0, kPageBuzzer = 1, kPageBreak = 2, kPageDownload = 3 };
 
 // The message for the unit's download reply: its second character is the
-// result, 0 written, 1 failed, 3 checksum error. Another reply is shown as
-// it came, so the user sees what the unit said.
+// result, 0 written, 1 failed, 3 checksum error. Any other character gives
+// an empty text.
 std::string DownloadResultText(const std::string& reply, int memory);
 
 class ExtensionControl {
@@ -57,7 +57,7 @@ public:
 
     // --- download ------------------------------------------------------------
     enum class StartCheck { Started, ExecutionAddressBad, OffsetBad };
-    // lines: the file's S-record lines, checked already. What the unit
+    // lines: every line of the file, as it stands. What the unit
     // sends before the download-start line has gone out whole is dropped,
     // never taken for the download's result.
     StartCheck DownloadStart(std::vector<std::string> lines, int memory,

@@ -1,12 +1,11 @@
-// The S-record file a download sends, read whole and checked before
-// anything goes to the unit.
+// The S-record file a download sends: every line of it as the file holds
+// it, without its line end. Nothing in a line is looked at; the unit
+// checks what it gets, and its reply says how the download went.
 //
-// A line is "S", a type digit, a count of two hex digits and that many
-// bytes as hex digit pairs (address, data, checksum). Lines end in LF or
-// CR LF; empty lines are skipped. The checksum is the unit's to check.
+// Lines end in LF or CR LF. An empty line is a line (it goes out as a bare
+// line end); only a file's last line may lack its line end.
 #pragma once
 
-#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,15 +15,11 @@ namespace mon {
 struct SRecordFile {
     enum class Status {
         Ok,
-        Unreadable,   // the file cannot be opened or read
-        NotSRecord,   // a line is not an S-record line
+        Unreadable,  // the file cannot be opened or read
     };
     Status status = Status::Unreadable;
     std::vector<std::string> lines;  // without their line ends
-    size_t badLine = 0;              // 1-based, for NotSRecord
 };
-
-bool IsSRecordLine(std::string_view line);
 
 // Lines of the bytes as a file holds them; never fails.
 SRecordFile SRecordParse(std::string_view bytes);

@@ -1,6 +1,7 @@
 // The save-destination dialog without its widgets: which folder the
 // folder chooser starts from, and Set's checks of the folder and the file
-// name, which must all pass before either is stored.
+// name. The dialog stores the folder once its check passes, the name only
+// when every check does.
 #pragma once
 
 #include <string>

@@ -37,20 +37,27 @@ void TriggerEdit::ActiveSet(int page, bool on) {
     if (on) Page(1 - page).active = false;
 }
 
+void TriggerEdit::ActiveWrite(std::array<TriggerSetting, 2>& trig) const {
+    for (int page = 0; page < 2; ++page) {
+        trig[static_cast<size_t>(page)].Active = Page(page).active ? int16_t{-1} : int16_t{0};
+    }
+}
+
 TriggerEdit::Outcome TriggerEdit::Set(const std::array<TriggerSetting, 2>& before) const {
     Outcome out{std::nullopt, before};
     for (int page = 0; page < 2; ++page) {
         if (std::optional<TriggerField> field = PageSet(page, out.trig[static_cast<size_t>(page)])) {
-            return {TriggerRefusal{page, *field}, before};
+            out.refused = TriggerRefusal{page, *field};
+            return out;
         }
     }
     return out;
 }
 
+// Stores each field of the page as soon as it passes.
 std::optional<TriggerField> TriggerEdit::PageSet(int page, TriggerSetting& t) const {
     const TriggerPageForm& form = Page(page);
     const TriggerLimits& limits = PageLimits(page);
-    t.Active = form.active ? int16_t{-1} : int16_t{0};
     if (form.lineIndex >= 0 && form.lineIndex <= 2) t.Line = static_cast<int16_t>(form.lineIndex);
     const auto length = InRange(form.lengthText, limits.lengthLowest, limits.lengthHighest);
     if (!length) return TriggerField::Length;
@@ -66,18 +73,18 @@ std::optional<TriggerField> TriggerEdit::PageSet(int page, TriggerSetting& t) co
     if (page == kStopPage) {
         const auto sdStrings = sdGrid.StopPatternGet();
         if (!sdStrings) return TriggerField::SdGrid;
-        const auto rdStrings = rdGrid.StopPatternGet();
-        if (!rdStrings) return TriggerField::RdGrid;
         t.SdCharAttr = sdStrings->attributes;
         t.SdData = sdStrings->data;
+        const auto rdStrings = rdGrid.StopPatternGet();
+        if (!rdStrings) return TriggerField::RdGrid;
         t.RdCharAttr = rdStrings->attributes;
         t.RdData = rdStrings->data;
     } else {
         const auto sdData = sdGrid.StartPatternGet();
         if (!sdData) return TriggerField::SdGrid;
+        t.SdData = *sdData;
         const auto rdData = rdGrid.StartPatternGet();
         if (!rdData) return TriggerField::RdGrid;
-        t.SdData = *sdData;
         t.RdData = *rdData;
     }
     return std::nullopt;

@@ -1,8 +1,8 @@
-// The trigger editor's working copy: its two pages (the stop trigger,
-// sent to the unit, and the start trigger, applied on the PC) with their
-// boxes and four pattern grids, the rule that keeps at most one trigger
-// active, and Set, which checks every field of both pages before it
-// stores any of them.
+// The trigger editor's form: its two pages (the stop trigger, sent to the
+// unit, and the start trigger, applied on the PC) with their boxes and four
+// pattern grids, the rule that keeps at most one trigger active, and Set,
+// which checks and stores the fields one after the other and stops at the
+// first that is refused, the ones before it stored.
 #pragma once
 
 #include <array>
@@ -71,10 +71,15 @@ public:
 
     // A page's box changed: checking it clears the other page's box.
     void ActiveSet(int page, bool on);
+    // The boxes as the triggers' Active (-1 on, 0 off): what the editor
+    // writes the moment a box changes, and after loading.
+    void ActiveWrite(std::array<TriggerSetting, 2>& trig) const;
 
-    // The triggers after Set, from before with every field of both pages;
-    // or the first field that is refused, in the order of the pages, their
-    // boxes and their grids, and then nothing at all is stored.
+    // The triggers after Set, from before: the fields of both pages in the
+    // order of the pages, their boxes and their grids, each stored as soon
+    // as it passes. At the first refused field Set stops with the fields
+    // before it stored; refused names it. Active is the boxes' alone and
+    // Set leaves it as it is.
     struct Outcome {
         std::optional<TriggerRefusal> refused;
         std::array<TriggerSetting, 2> trig;

@@ -60,7 +60,7 @@ protected:
     }
 
     static bool Connect(UnitSim& unit, const char* address = "127.0.0.1") {
-        return AP_SocketCreate() == 1 && AP_SocketConnect(address, static_cast<uint32_t>(unit.LanPort())) == 1 &&
+        return AP_SocketCreate() == 1 && AP_SocketConnect(address, static_cast<uint32_t>(unit.LanPort())) == 0 &&
                WaitFor([] { return AP_IsConnect() == 1; });
     }
 
@@ -270,16 +270,21 @@ TEST_F(LanLinkTest, EveryFailureReturnsZero) {
     EXPECT_EQ(AP_SocketConnect("127.0.0.1", 0), 0);
     EXPECT_EQ(AP_SocketConnect("127.0.0.1", 70000), 0);
 
-    // A port nobody listens on: the connect is under way, then fails.
+    // A port nobody listens on: the connect result is that of a connect
+    // under way, which then fails.
     uint32_t deadPort = 0;
     {
         auto gone = Unit();
         deadPort = static_cast<uint32_t>(gone->LanPort());
     }
-    EXPECT_EQ(AP_SocketConnect("127.0.0.1", deadPort), 1);
-    EXPECT_EQ(AP_SocketConnect("127.0.0.1", deadPort), 0) << "a socket connects once";
+    EXPECT_EQ(AP_SocketConnect("127.0.0.1", deadPort), 0);
+    // A socket connects once: a unit that listens is not reached by a
+    // second connect on it.
+    auto unit = Unit();
+    EXPECT_EQ(AP_SocketConnect("127.0.0.1", static_cast<uint32_t>(unit->LanPort())), 0);
     std::this_thread::sleep_for(200ms);
     EXPECT_EQ(AP_IsConnect(), 0);
+    EXPECT_EQ(unit->LanPackets().size(), 0u);
     EXPECT_EQ(Send("v"), 0);
     AP_SocketClose();
     AP_SocketClose();

@@ -5,6 +5,7 @@
 #include "his/store/FileSave.h"
 #include "his/store/Ky2Format.h"
 #include "platform/file/AtomicFile.h"
+#include "platform/file/tests/TempFolder.h"
 
 namespace frames::test {
 
@@ -64,6 +65,24 @@ const std::string& Ky2History::Save(const std::string& path, const std::string& 
     store::HistoryDataWrite(doc_, file, store::SaveRange{});
     EXPECT_TRUE(file.Commit()) << path;
     return path;
+}
+
+int Ky2History::RangeCodeRewrite(const std::string& path, uint16_t value, int16_t range) {
+    std::string bytes = TempFolder::ReadAll(path);
+    const uint16_t from = store::CharTimeWord(store::kCharTimeTooLong, value);
+    const uint16_t to = store::CharTimeWord(range, value);
+    int rewritten = 0;
+    for (size_t i = 0; i + 1 < bytes.size(); ++i) {
+        if (static_cast<uint8_t>(bytes[i]) != from >> 8 || static_cast<uint8_t>(bytes[i + 1]) != (from & 0xFF)) {
+            continue;
+        }
+        bytes[i] = static_cast<char>(to >> 8);
+        ++rewritten;
+    }
+    platform::AtomicFile file(path);
+    file.Write(bytes);
+    EXPECT_TRUE(file.Commit()) << path;
+    return rewritten;
 }
 
 }  // namespace frames::test

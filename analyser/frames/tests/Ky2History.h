@@ -31,6 +31,11 @@ public:
     const std::string& Save(const std::string& path, const std::string& precedFile = {},
                             const std::string& followFile = {}) const;
 
+    // The store keeps range codes above 5 as 5, so a file with codes 6 and
+    // 7 is made from a saved one: every time word of range 5 and this value
+    // gets the range code given. Returns how many were rewritten.
+    static int RangeCodeRewrite(const std::string& path, uint16_t value, int16_t range);
+
     static constexpr double kStart = 46365.416666666664;  // 2026/12/09 10:00:00
 
 private:

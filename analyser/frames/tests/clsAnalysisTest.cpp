@@ -267,7 +267,28 @@ TEST_F(clsAnalysisTest, ARangeCodeFiveIsAGapTooLongToMeasure) {
     EXPECT_EQ(doc_.FrameChrTime(1), -1);
 }
 
-TEST_F(clsAnalysisTest, TheUserStringEndsAFrameAndAnEmptyOneCutsNothing) {
+TEST_F(clsAnalysisTest, RangeCodesSixAndSevenCarryNoTimeAndCutNothing) {
+    conv_.CutMode(2, 1);
+    conv_.Deadhead(1);
+    Ky2History h;
+    h.Unit(kSd, 0x41);
+    h.Unit(kSd, 0x42, 5, 0x2A7);  // made range 6 below
+    h.Unit(kSd, 0x43, 5, 0x2A7);
+    h.Unit(kSd, 0x44, 5, 0x1B3);  // made range 7 below
+    h.Unit(kSd, 0x45, 5, 0);      // the overflow mark stays a gap
+    const std::string ky2 = h.Save(dir_ / "src.ky2");
+    ASSERT_EQ(Ky2History::RangeCodeRewrite(ky2, 0x2A7, 6), 2);
+    ASSERT_EQ(Ky2History::RangeCodeRewrite(ky2, 0x1B3, 7), 1);
+    ASSERT_TRUE(conv_.ProtocolConv(ky2, kyp_, open_, ""));
+    EXPECT_EQ(ReadBack(open_), (std::vector<Got>{{Bytes({0x41, 0x42, 0x43, 0x44}), 0x4000, 0x80},
+                                                 {Bytes({0x45}), 0x1400, 0x80}}));
+
+    conv_.Deadhead(0);
+    ASSERT_TRUE(conv_.ProtocolConv(ky2, kyp_, open_, ""));
+    EXPECT_EQ(ReadBack(open_).size(), 5u) << "a time of 0 reaches a limit of 0";
+}
+
+TEST_F(clsAnalysisTest, TheUserStringEndsAFrameAndAnEmptyOneEndsOneAtEveryByte) {
     conv_.CutMode(3, 1);
     conv_.UserChar(Bytes({0x03, 0x04}));
     Ky2History h;
@@ -280,7 +301,10 @@ TEST_F(clsAnalysisTest, TheUserStringEndsAFrameAndAnEmptyOneCutsNothing) {
     EXPECT_EQ(doc_.FrameCut(0), 3);
 
     conv_.UserChar("");
-    EXPECT_EQ(Convert(h, open_).size(), 2u) << "one frame per direction";
+    const std::vector<Got> every = Convert(h, open_);
+    ASSERT_EQ(every.size(), 7u) << "one frame per byte";
+    EXPECT_EQ(every[3], (Got{Bytes({0x05}), 0x8000, 0x80}));
+    EXPECT_EQ(every[5], (Got{Bytes({0x04}), 0x8000, 0x82}));
 }
 
 TEST_F(clsAnalysisTest, ACrEndingAFrameByAnotherConditionMakesTheLfAFrameOfItsOwn) {

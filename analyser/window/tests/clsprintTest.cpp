@@ -276,7 +276,10 @@ TEST(FramePrintLayout, RangesAndTheEmptyList) {
     FakeFrames none;
     RecordingSink empty;
     EXPECT_EQ(print.PrintMain(none, job, empty), clsprint::Result::Empty);
-    EXPECT_TRUE(empty.Puts.empty()) << "no header page for an empty list";
+    std::vector<std::string> texts;
+    for (const Put& p : empty.Puts) texts.push_back(p.Text);
+    EXPECT_EQ(texts, (std::vector<std::string>{"フレーム構成名:", "番号", "| 方向", "| データ"}))
+        << "the header alone for an empty list";
 }
 
 TEST(FramePrintLayout, CancelStopsBeforeTheNextRow) {

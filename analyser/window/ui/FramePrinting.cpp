@@ -39,7 +39,7 @@ void FrameFontFit(platform::Printer& printer, bool selLink) {
 
 FramePrintOutcome FrameListPrint(const FramePrintRun& run) {
     FramePrintOutcome outcome;
-    if (run.Rows == nullptr || run.Rows->FilterMax() <= 0) return outcome;
+    if (run.Rows == nullptr) return outcome;
     clsprint print;
     platform::Printer printer;
     FramePrinterSetUp(printer);
@@ -51,6 +51,13 @@ FramePrintOutcome FrameListPrint(const FramePrintRun& run) {
     FramePrintJob job = run.Job;
     FrameFontFit(printer, job.SelLink);
     job.PageBottom = FramePageBottom(printer);
+    PrinterTextSink sink(printer);
+    if (run.Rows->FilterMax() <= 0) {
+        print.PrintMain(*run.Rows, job, sink);
+        outcome.Empty = true;
+        if (!printer.EndDoc()) outcome.Error = printer.Error();
+        return outcome;
+    }
 
     platform::frmPrinting form(run.Owner, printer.Page());
     form.OnCancel = [] { clsprint::CanselFlg(true); };
@@ -61,7 +68,6 @@ FramePrintOutcome FrameListPrint(const FramePrintRun& run) {
         yielder.Yield();
         return !run.StillValid || run.StillValid();
     };
-    PrinterTextSink sink(printer);
     const clsprint::Result result =
         print.PrintMain(*run.Rows, job, sink, proceed, [&form](int page) { form.PageShow(page); });
     if (result != clsprint::Result::Printed) {

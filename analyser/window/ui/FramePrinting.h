@@ -1,7 +1,8 @@
 // One print run of the frame list on the current printer, with the
 // printing progress window: started, printed row by row while the window
 // system keeps running, ended. A cancelled run discards the document, so
-// nothing is printed and no file is written.
+// nothing is printed and no file is written. An empty list sends the
+// header page alone, without the progress window.
 #pragma once
 
 #include <functional>
@@ -24,6 +25,7 @@ inline constexpr char kFramePrintFont[] = "MS GOTHIC";
 struct FramePrintOutcome {
     bool Started = false;    // a document was opened on the printer
     bool Completed = false;  // every row was printed and the document ended
+    bool Empty = false;      // the list was empty: the header page alone was sent
     int Error = 0;           // errno of a PDF file failure, -1 a printer failure
 };
 

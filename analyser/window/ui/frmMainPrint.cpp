@@ -39,8 +39,8 @@ void frmMain::mnuFilePrint_Click() {
         if (dialog.exec() != QDialog::Accepted) return;
         all = dialog.AllChosen();
     }
-    // An empty list prints nothing, and that is no error.
-    if (!state_.gProtocol || !state_.gFilter || state_.gFilter->FilterMax() == 0) return;
+    // The dialog's modal loop may have closed the document.
+    if (!state_.gProtocol || !state_.gFilter) return;
 
     FramePrintRun run;
     if (platform::Printer::PrintsToPdf()) {
@@ -65,7 +65,8 @@ void frmMain::mnuFilePrint_Click() {
     const FramePrintOutcome outcome = FrameListPrint(run);
     if (outcome.Error > 0) {
         MsgShow(run.PdfPath + kMsgFileFailed, platform::kMsgIconExclamation);
-    } else if (outcome.Error < 0) {
+    } else if (outcome.Error < 0 || outcome.Empty) {
+        // An empty list has sent its header page and is reported as failed.
         MsgShow(kMsgPrintFailed, platform::kMsgIconExclamation);
     }
 }

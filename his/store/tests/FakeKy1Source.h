@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "Ky1Source.h"
@@ -20,7 +21,7 @@ public:
     void Close() override { opened = false; }
     std::optional<int64_t> MstCount() override {
         if (!mstReadable) return std::nullopt;
-        return claimedCount >= 0 ? claimedCount : Count();
+        return claimedCount.value_or(Count());
     }
     std::optional<Ky1Inf> InfRead() override {
         if (!infReadable) return std::nullopt;
@@ -50,7 +51,7 @@ public:
     std::function<Ky1Mst(int32_t)> maker;
     int32_t makerCount = 0;
     // The row count the table claims, when it is not the true one.
-    int64_t claimedCount = -1;
+    std::optional<int64_t> claimedCount;
 
     bool openable = true, infReadable = true, trgReadable = true, mstReadable = true;
     int32_t failAtRow = -1;

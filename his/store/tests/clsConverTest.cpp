@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <sstream>
+#include <utility>
 
 #include "FakeKy1Source.h"
 #include "Ky1TestRows.h"
@@ -216,10 +218,15 @@ TEST_F(Conversion, TheProgressCoversReadingAndWriting) {
 
 TEST_F(Conversion, AClaimedRowCountSizesNothingAndOnlyTheProgressIsCut) {
     UseLongRows(3);
-    for (int64_t claimed : {int64_t{0x7FFFFFFF}, int64_t{1} << 40}) {
+    constexpr int64_t kHighest = std::numeric_limits<int64_t>::max();
+    constexpr int64_t kLowest = std::numeric_limits<int64_t>::min();
+    const std::vector<std::pair<int64_t, int32_t>> claims{
+        {0x7FFFFFFF, 0x7FFFFFFF}, {int64_t{1} << 40, 0x7FFFFFFF}, {kHighest, 0x7FFFFFFF},
+        {kHighest / 2 + 1, 0x7FFFFFFF}, {1000, 2000}, {-1, 0}, {kLowest, 0}, {kLowest / 2 - 1, 0}};
+    for (const auto& [claimed, max] : claims) {
         src.claimedCount = claimed;
         ASSERT_TRUE(Convert()) << claimed;
-        EXPECT_EQ(bar.max, 0x7FFFFFFF) << claimed;
+        EXPECT_EQ(bar.max, max) << claimed;
         ExpectUnitsMatchRows();
         for (const std::string& part : parts) std::remove(part.c_str());
     }

@@ -93,6 +93,13 @@ TEST_F(ExtensionControlTest, ADownloadSendsOneLineATickWhileCtsIsOn) {
     EXPECT_FALSE(control_.TimerEnabled());
 }
 
+TEST_F(ExtensionControlTest, EveryLineGoesOutAsItStandsEmptyLinesIncluded) {
+    ASSERT_EQ(control_.DownloadStart({"S1050000AABB95 ", "", "junk"}, kFlashRom, "FFFFFF", "000000"),
+              ExtensionControl::StartCheck::Started);
+    for (int i = 0; i < 5; ++i) EXPECT_TRUE(control_.TimerTick(kPageDownload).sent) << i;
+    EXPECT_EQ(api_.TakeSent(), "d0000\r\nS1050000AABB95 \r\n\r\njunk\r\nd9FFF\r\n");
+}
+
 TEST_F(ExtensionControlTest, AnEmptyFileSendsTheStartThenTheEndLine) {
     ASSERT_EQ(control_.DownloadStart({}, kFlashRom, "FFFFFF", "000000"), ExtensionControl::StartCheck::Started);
     EXPECT_EQ(control_.TimerTick(kPageDownload).sent, "d0000\r\n");
@@ -107,7 +114,8 @@ TEST_F(ExtensionControlTest, TheResultCodesAndALineWithNoDownload) {
     EXPECT_EQ(DownloadResultText("D1\r\n", kFlashRom), "Ｆ－ＲＯＭへの書込失敗");
     EXPECT_EQ(DownloadResultText("D1\r\n", kStaticRam), "Ｓ－ＲＡＭへの書込失敗");
     EXPECT_EQ(DownloadResultText("D3\r\n", kStaticRam), "Ｓフォーマットのチェックサムエラー");
-    EXPECT_EQ(DownloadResultText("D7\r\n", kStaticRam), "D7") << "an unknown reply as it came";
+    EXPECT_EQ(DownloadResultText("D7\r\n", kStaticRam), "") << "an unknown result gives no text";
+    EXPECT_EQ(DownloadResultText("\n", kFlashRom), "");
 
     // A line on the download page while nothing is downloaded starts nothing.
     api_.Queue("D0\r\n");

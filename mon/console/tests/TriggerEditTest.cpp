@@ -26,22 +26,43 @@ TEST(TriggerEdit, OfTwoActiveTriggersTheStartTriggerStaysAndOnlyOneCanBeOn) {
     EXPECT_FALSE(edit.Page(kStartPage).active) << "unchecking turns nothing on";
 
     edit.ActiveSet(kStopPage, true);
+    edit.ActiveWrite(trig);
+    EXPECT_EQ(trig[0].Active, -1);
+    EXPECT_EQ(trig[1].Active, 0);
+    edit.ActiveSet(kStopPage, false);
     const auto out = edit.Set(trig);
     ASSERT_FALSE(out.refused);
-    EXPECT_EQ(out.trig[0].Active, -1);
-    EXPECT_EQ(out.trig[1].Active, 0);
+    EXPECT_EQ(out.trig[0].Active, -1) << "Set leaves Active to the boxes";
+    edit.ActiveWrite(trig);
+    EXPECT_EQ(trig[0].Active, 0);
 }
 
-TEST(TriggerEdit, ARefusedFieldStoresNothingOfEitherPage) {
+TEST(TriggerEdit, ARefusedFieldKeepsTheFieldsStoredBeforeIt) {
     const auto trig = Defaults();
     TriggerEdit edit(trig);
     edit.Page(kStopPage).lineIndex = 2;
     edit.Page(kStopPage).lengthText = "129900";
     edit.Grid(0).PickApply(0, 0x41);
+    edit.Page(kStartPage).lineIndex = 1;
     edit.Page(kStartPage).lengthText = "1000001";
+    edit.Page(kStartPage).sdCountText = "7";
     auto out = edit.Set(trig);
     EXPECT_EQ(out.refused, (TriggerRefusal{kStartPage, TriggerField::Length}));
-    EXPECT_EQ(out.trig, trig) << "the stop page's good fields are not stored either";
+    EXPECT_EQ(out.trig[0].Line, 2) << "the stop page before it is stored";
+    EXPECT_EQ(out.trig[0].Length, 129900);
+    EXPECT_EQ(out.trig[0].SdData, "4100000000");
+    EXPECT_EQ(out.trig[1].Line, 1) << "and the start page's line";
+    EXPECT_EQ(out.trig[1].Length, 100) << "the refused field keeps its value";
+    EXPECT_EQ(out.trig[1].SdCount, trig[1].SdCount) << "and so does every field after it";
+
+    // Within a page the SD grid goes in before the RD grid is looked at.
+    TriggerEdit grids(trig);
+    grids.Grid(0).PickApply(0, 0x42);
+    grids.Grid(1).PickApply(1, 0x43);  // a gap
+    out = grids.Set(trig);
+    EXPECT_EQ(out.refused, (TriggerRefusal{kStopPage, TriggerField::RdGrid}));
+    EXPECT_EQ(out.trig[0].SdData, "4200000000");
+    EXPECT_EQ(out.trig[0].RdData, trig[0].RdData);
 
     edit.Page(kStartPage).lengthText = "1000000";
     edit.Page(kStopPage).lengthText = "129901";

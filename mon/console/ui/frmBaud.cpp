@@ -25,6 +25,11 @@ QFont ListFont() {
 
 }  // namespace
 
+int ChosenRow(const QListWidget& list) {
+    const QList<QListWidgetItem*> selected = list.selectedItems();
+    return selected.isEmpty() ? -1 : list.row(selected.front());
+}
+
 frmBaud::frmBaud(QWidget* owner, const BaudTable& table, QLineEdit& txtBaudRate)
     : QDialog(owner), table_(table), txtBaudRate_(txtBaudRate) {
     Design();
@@ -49,7 +54,8 @@ void frmBaud::Design() {
     grid->addWidget(Image1, 1, 1);
     grid->addWidget(List2, 1, 2);
     grid->addLayout(platform::ButtonRow({cmdSetting, cmdClose}), 2, 0, 1, 3);
-    connect(List1, &QListWidget::currentRowChanged, this,
+    // The choice, not the current entry: taking the focus moves the latter.
+    connect(List1, &QListWidget::itemSelectionChanged, this,
             [this] { platform::NoThrow("List1", [&] { List1_Click(); }); });
     for (QListWidget* list : {List1, List2}) {
         connect(list, &QListWidget::itemDoubleClicked, this,
@@ -75,7 +81,7 @@ void frmBaud::Form_Load(QWidget* owner) {
 }
 
 void frmBaud::List1_Click() {
-    const int group = List1->currentRow();
+    const int group = ChosenRow(*List1);
     if (group < 0) return;
     reference_ = ReferenceRates(kModel1)[static_cast<size_t>(group)];
     BaudListFill(group);
@@ -90,7 +96,7 @@ void frmBaud::BaudListFill(int group) {
 }
 
 void frmBaud::cmdSetting_Click() {
-    const int chosen = List2->currentRow();
+    const int chosen = ChosenRow(*List2);
     if (chosen < 0 || static_cast<size_t>(chosen) >= rates_.size()) {
         QApplication::beep();
         return;

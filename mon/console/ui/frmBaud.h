@@ -2,6 +2,11 @@
 // table on the left, the rates of the chosen group on the right. It opens
 // on the rate in the settings dialog's baud box and writes the chosen rate
 // back into it; Set with no rate chosen leaves the window open.
+//
+// A rate is chosen when its entry is selected. A list that takes the focus
+// with no entry current makes its first entry current without selecting
+// it, so a window opened above the highest rate stays without a choice
+// until the user picks one.
 #pragma once
 
 #include <QDialog>
@@ -15,6 +20,9 @@
 #include "BaudSteps.h"
 
 namespace mon {
+
+// The selected row of a single-selection list; -1 when none is selected.
+int ChosenRow(const QListWidget& list);
 
 class frmBaud : public QDialog {
     Q_OBJECT

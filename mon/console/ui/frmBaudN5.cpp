@@ -5,6 +5,7 @@
 
 #include "BaudLists.h"
 #include "SubFormWindow.h"
+#include "frmBaud.h"
 #include "platform/ui/NoThrow.h"
 #include "platform/ui/UiFont.h"
 
@@ -46,7 +47,7 @@ frmBaudN5::frmBaudN5(QWidget* owner, QLineEdit& txtBaudRate) : QDialog(owner), t
 
 void frmBaudN5::cmdSetting_Click() {
     const std::vector<float>& rates = ReferenceRates(kModel2);
-    const int chosen = List1->currentRow();
+    const int chosen = ChosenRow(*List1);
     if (chosen < 0 || static_cast<size_t>(chosen) >= rates.size()) {
         QApplication::beep();
         return;

@@ -1,7 +1,8 @@
 // The KY-N5 baud window: one list of the reference rates up to 687500. It
 // opens on the first listed rate not below the settings dialog's baud box
 // and writes the chosen rate back into it; Set with no rate chosen leaves
-// the window open.
+// the window open. A rate is chosen when its entry is selected: the focus
+// alone chooses nothing.
 #pragma once
 
 #include <QDialog>

@@ -368,7 +368,8 @@ void frmExtension::DownloadStart() {
     DownloadControlsEnable(false);
 }
 
-// The whole file is read and checked before anything goes to the unit.
+// Every line of the file goes to the unit as it stands; the unit's reply
+// says whether they made a good S-record download.
 bool frmExtension::DownloadFileRead(std::vector<std::string>* lines) {
     const std::string path = S(txtFileName->text());
     std::error_code ec;
@@ -379,11 +380,6 @@ bool frmExtension::DownloadFileRead(std::vector<std::string>* lines) {
     SRecordFile file = SRecordRead(path);
     if (file.status == SRecordFile::Status::Unreadable) {
         Notify(path + "の読込に失敗しました", kIconExclamation);
-        return false;
-    }
-    if (file.status == SRecordFile::Status::NotSRecord) {
-        Notify(path + "の" + std::to_string(file.badLine) + "行目がＳフォーマットではありません",
-               kIconExclamation);
         return false;
     }
     *lines = std::move(file.lines);

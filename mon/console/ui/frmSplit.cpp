@@ -75,17 +75,22 @@ void frmSplit::cmdSansyo_Click() {
 void frmSplit::cmdSetting_Click() {
     const std::string folder = txtDataDirectory->text().toStdString();
     const std::string name = txtFileName->text().toStdString();
-    switch (SplitSetCheck(folder, name)) {
-        case SplitVerdict::FolderRefused:
-            QApplication::beep();
-            txtDataDirectory->setFocus();
-            return;
+    const SplitVerdict verdict = SplitSetCheck(folder, name);
+    if (verdict == SplitVerdict::FolderRefused) {
+        QApplication::beep();
+        txtDataDirectory->setFocus();
+        return;
+    }
+    // An accepted folder is stored at once; a refusal of the name or of
+    // the write test does not take it back.
+    engine_.Pc.DataDir = folder;
+    switch (verdict) {
         case SplitVerdict::NameRefused: QApplication::beep(); [[fallthrough]];
         case SplitVerdict::NameEmpty:
         case SplitVerdict::WriteFailed: txtFileName->setFocus(); return;
+        case SplitVerdict::FolderRefused:
         case SplitVerdict::Accepted: break;
     }
-    engine_.Pc.DataDir = folder;
     engine_.Pc.FileName = name;
     engine_.IniFileWrite();
     accept();

@@ -1,7 +1,9 @@
 // The save-destination dialog: the data folder and the base name of the
-// history files. Set checks both and proves that a file can be created
-// there, then stores them together and rewrites Capturo.ini; a refusal
-// stores nothing. The next history file the engine opens goes there.
+// history files. Set checks the folder and stores it as soon as it is
+// accepted, then checks the name and proves that a file can be created
+// there, stores the name and rewrites Capturo.ini. A refused folder stores
+// nothing; a refusal after it leaves the new folder stored. The next
+// history file the engine opens goes there.
 #pragma once
 
 #include <QDialog>

@@ -192,18 +192,24 @@ void frmTrig::Form_Load(QWidget* owner) {
         txtRdCount[i]->setText(Q(form.rdCountText));
     }
     for (int g = 0; g < kTriggerGrids; ++g) GridShow(g);
+    // Loading checks the boxes by the active rule, and what the boxes then
+    // say is written at once, as every change of a box is.
+    edit_.ActiveWrite(settings_.Trig);
     SSTab1->setCurrentIndex(kStopPage);
     TrigControlsEnable();
 }
 
 // --- the check boxes and enabling -----------------------------------------------------
 
+// A box writes its trigger's Active the moment it changes; neither Cancel
+// nor the close box takes it back.
 void frmTrig::chkTrigFlg_Click(int page) {
     edit_.ActiveSet(page, chkTrigFlg[static_cast<size_t>(page)]->isChecked());
     for (int p = 0; p < 2; ++p) {
         const QSignalBlocker quiet(chkTrigFlg[static_cast<size_t>(p)]);
         chkTrigFlg[static_cast<size_t>(p)]->setChecked(edit_.Page(p).active);
     }
+    edit_.ActiveWrite(settings_.Trig);
     TrigControlsEnable();
 }
 
@@ -241,14 +247,15 @@ void frmTrig::PagesRead() {
     }
 }
 
+// The fields that passed are stored also when a later one is refused.
 void frmTrig::cmdSet_Click() {
     PagesRead();
     const TriggerEdit::Outcome out = edit_.Set(settings_.Trig);
+    settings_.Trig = out.trig;
     if (out.refused) {
         Refuse(*out.refused);
         return;
     }
-    settings_.Trig = out.trig;
     accept();
 }
 

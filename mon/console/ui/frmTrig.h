@@ -1,8 +1,11 @@
 // The trigger editor: the stop trigger (sent to the unit) and the start
 // trigger (applied on the PC), each on its page with its check box, line,
-// length, counts and two pattern grids. It edits a copy of the settings
-// dialog's triggers; Set checks every field of both pages and only then
-// writes them all back, Cancel and the close box write nothing.
+// length, counts and two pattern grids. It edits the triggers of the
+// settings dialog's working copy: a check box writes its trigger's Active
+// the moment it changes; Set checks and stores the other fields one after
+// the other and stops at the first refused, the ones before it stored.
+// Cancel and the close box undo nothing of that. What it wrote reaches the
+// unit with the settings dialog's Set.
 #pragma once
 
 #include <QCheckBox>
@@ -28,8 +31,8 @@ class frmTrig : public QDialog {
     Q_OBJECT
 
 public:
-    // settings is the settings dialog's copy: its Code names the text rows,
-    // its Trig is what Set writes.
+    // settings is the settings dialog's working copy: its Code names the
+    // text rows, its Trig is what the boxes and Set write.
     frmTrig(QWidget* owner, MonitorSettings& settings);
 
     void cmdSet_Click();

@@ -213,13 +213,20 @@ TEST_F(FramePrint, TheFilterDecidesRowsAndWhetherTheRangeIsOffered) {
     EXPECT_EQ(RowNumbers(pages[0]).size(), 15u);
     EXPECT_NE(pdftext::LineWith(pages[0], "000002").find("05 00 02"), std::string::npos);
 
-    // An empty list: the dialog, then nothing at all.
+    // An empty list: the header page is sent, and the print is reported
+    // as failed.
     std::filesystem::remove(pdfPath);
     Filter({});
     Print();
-    EXPECT_EQ(pdfAsked, 1) << "no file is asked for";
-    EXPECT_FALSE(PdfWritten());
-    EXPECT_TRUE(messages.empty()) << "and no error shown";
+    EXPECT_EQ(pdfAsked, 2);
+    ASSERT_TRUE(PdfWritten());
+    const std::vector<std::string> header = pdftext::Pages(pdfPath);
+    ASSERT_EQ(header.size(), 1u);
+    EXPECT_NE(pdftext::LineWith(header[0], "フレーム構成名:テスト構成"), "");
+    EXPECT_NE(pdftext::LineWith(header[0], "番号"), "");
+    EXPECT_TRUE(RowNumbers(header[0]).empty()) << "no row";
+    EXPECT_EQ(messages, (std::vector<std::string>{"エラー"}));
+    EXPECT_TRUE(w.isEnabled());
 }
 
 TEST_F(FramePrint, AFrameLongerThanThePageGoesOnOnTheNextPage) {

@@ -221,6 +221,35 @@ TEST_F(Convert, CrLfFramesOpenAfterTheConversion) {
     EXPECT_EQ(w.State().gFrameFileFolder, folder.path());
 }
 
+// Character times with range codes 6 and 7 carry no time: a time cut of
+// 1 ms passes over them; the overflow mark (range 5) still cuts.
+TEST_F(Convert, ATimeCutPassesOverRangeCodesSixAndSeven) {
+    frames::test::Ky2History h;
+    h.Unit(kSd, 'A');
+    h.Unit(kSd, 'B', 5, 0x2A7);  // range 6 once rewritten
+    h.Unit(kSd, 'C', 5, 0x1B3);  // range 7 once rewritten
+    h.Unit(kSd, 'D', 5, 0x2A7);
+    h.Unit(kSd, 'E', 0, 3);      // 3 ms
+    h.Unit(kSd, 'F', 5, 0);      // too long to measure
+    const std::string timed = h.Save(folder / "timed.ky2");
+    ASSERT_EQ(frames::test::Ky2History::RangeCodeRewrite(timed, 0x2A7, 6), 2);
+    ASSERT_EQ(frames::test::Ky2History::RangeCodeRewrite(timed, 0x1B3, 7), 1);
+    Fill(timed, config);
+    d->tabMain->setCurrentIndex(1);
+    d->chkFrameCondition[1]->setChecked(true);
+    d->txtConditionTime->setFocus();
+    d->txtConditionTime->selectAll();
+    QTest::keyClicks(d->txtConditionTime, "1");
+    d->chkAndOpen->setChecked(true);
+    Ok(folder / "timed.kyp");
+    ASSERT_TRUE(Gone()) << LastMessage();
+    ASSERT_TRUE(w.State().gFileOpen);
+    ASSERT_EQ(w.State().gRowCount, 3);
+    EXPECT_EQ(w.State().gProtocol->FrameDataOrg(0), "ABCD");
+    EXPECT_EQ(w.State().gProtocol->FrameDataOrg(1), "E");
+    EXPECT_EQ(w.State().gProtocol->FrameDataOrg(2), "F");
+}
+
 TEST_F(Convert, ThePickersRememberTheirFolderEvenWhenCancelled) {
     picks = {FilePick{"", folder / "browsed"}, FilePick{folder / "t.kyl", folder / "tables"}};
     d->cmdKYF->click();

@@ -16,9 +16,11 @@ const BaudTable& Table() {
     return table;
 }
 
-int Row(const QListWidget* list) { return list->currentRow(); }
+// What a list has chosen: its selected entry.
+int Row(const QListWidget* list) { return ChosenRow(*list); }
 QString Chosen(const QListWidget* list) {
-    return list->currentItem() != nullptr ? list->currentItem()->text().trimmed() : QString();
+    const int row = Row(list);
+    return row >= 0 ? list->item(row)->text().trimmed() : QString();
 }
 
 // A double click as the window system delivers it: a click first.
@@ -47,7 +49,7 @@ TEST_F(BaudWindows, Model1OpensOnTheGroupAndRateOfTheTypedBaud) {
 
     box.setText("134");
     frmBaud fraction(&owner, Table(), box);
-    EXPECT_EQ(fraction.List1->currentItem()->text(), "    134.5");
+    EXPECT_EQ(fraction.List1->item(Row(fraction.List1))->text(), "    134.5");
     EXPECT_EQ(fraction.List2->count(), 3);
     fraction.cmdSetting->click();
     EXPECT_EQ(box.text(), "134.5");
@@ -95,18 +97,29 @@ TEST_F(BaudWindows, CancelAndTheCloseBoxLeaveTheBoxAndSetWithoutAChoiceStaysOpen
     closed.close();
     EXPECT_EQ(box.text(), "4800");
 
+    // Above the highest rate: the lists take the focus, which makes an
+    // entry current but chooses none.
     box.setText("300000");
     frmBaud above(&owner, Table(), box);
     above.show();
+    above.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&above));
+    above.List1->setFocus(Qt::TabFocusReason);
+    above.List2->setFocus(Qt::TabFocusReason);
     EXPECT_EQ(Row(above.List1), -1);
     EXPECT_EQ(above.List2->count(), 0);
     above.cmdSetting->click();
     EXPECT_TRUE(above.isVisible()) << "nothing chosen: the window stays";
     EXPECT_EQ(box.text(), "300000");
+    DoubleClick(above.List1, 40);
+    EXPECT_EQ(box.text(), "230400") << "what the user picks is taken";
 
     box.setText("700000");
     frmBaudN5 aboveN5(&owner, box);
     aboveN5.show();
+    aboveN5.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&aboveN5));
+    aboveN5.List1->setFocus(Qt::TabFocusReason);
     EXPECT_EQ(Row(aboveN5.List1), -1);
     aboveN5.cmdSetting->click();
     EXPECT_TRUE(aboveN5.isVisible());

@@ -185,6 +185,44 @@ TEST_P(ConsoleEndToEnd, DeviceSettingsAndSaveDestinationReachUnitIniAndHistory) 
     EXPECT_EQ(doc.SdCharAt(0), "12100");
 }
 
+// The stop trigger's box writes the working copy at once: checked, then
+// the editor cancelled, the settings dialog's Set downloads it with the
+// patterns the settings already held; a pattern typed but never Set stays
+// out.
+TEST_P(ConsoleEndToEnd, AStopTriggerCheckedInACancelledEditorIsDownloaded) {
+    Connect();
+    TriggerSetting& stop = engine().CommittedSettings.Trig[0];
+    stop.Active = 0;
+    stop.SdCharAttr = "12100";
+    stop.SdData = "41**0D0000";
+    stop.RdCharAttr = "00000";
+    stop.RdData = "4200000000";
+    engine().CommittedSettings.Trig[1].Active = 0;
+
+    app_->MainWindow().Buttons.Button("Monitor")->trigger();
+    frmSetMonitor* settings = console_->SetMonitorWindow();
+    ASSERT_NE(settings, nullptr);
+    bool cancelled = false;
+    OnModal<frmTrig>([&](frmTrig& t) {
+        t.chkTrigFlg[0]->setChecked(true);
+        Type(t, 1, 0, "55");
+        t.cmdCancel->click();
+        cancelled = true;
+    });
+    settings->cmdTrig->click();
+    ASSERT_TRUE(cancelled);
+    settings->cmdSet->click();
+    ASSERT_EQ(engine().EngineState, kStateParamDownload);
+    ASSERT_TRUE(RunUntil([&] { return Idle(); }));
+    ASSERT_EQ(engine().Param.ParamResult, kParamOk);
+
+    EXPECT_EQ(unit_->ParameterLine('T'), "T1");
+    EXPECT_EQ(unit_->ParameterLine('Y'), "Y14120010D000000");
+    EXPECT_EQ(unit_->ParameterLine('Z'), "Z042000000000000");
+    EXPECT_TRUE(Holds(Ini(), "TrigStop=ON"));
+    EXPECT_EQ(engine().CommittedSettings.Trig[0].SdData, "41**0D0000");
+}
+
 INSTANTIATE_TEST_SUITE_P(BothModels, ConsoleEndToEnd,
                          ::testing::Values(Model{1, "Capturo", 9700}, Model{2, "Capturo Pavlor", 9601}),
                          [](const ::testing::TestParamInfo<Model>& p) {

@@ -1,8 +1,8 @@
 // The maintenance window as a user works it, on the offscreen platform,
 // against the simulated unit on a pseudo-terminal through the real device
 // library: opened by its key chord from the connected main window, a memory
-// read, S-record downloads the unit takes or refuses, and the files and
-// lines the window refuses before anything goes to the unit.
+// read, and S-record downloads that send every line of the file and end
+// with the unit's verdict.
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
@@ -203,7 +203,10 @@ TEST_F(MaintenanceWindowTest, MemoryReadAndDownloadsAgainstTheUnit) {
     std::vector<std::string> spoilt = SRecordLines(20);
     spoilt[7] = SRecord('1', {0, 0x70, 1, 2, 3}, true);
     TempFolder::WriteAll(dir_ / "spoilt.hex", FileText(spoilt));
-    TempFolder::WriteAll(dir_ / "notes.s", "S1050000AABB95\r\nthis is no S-record\r\n");
+    // A trailing blank on a line, and an empty line.
+    const std::vector<std::string> loose{SRecord('0', {0, 0, 'K', 'Y'}), SRecord('1', {0, 0x10, 1, 2}) + " ", "",
+                                         SRecord('9', {0, 0})};
+    TempFolder::WriteAll(dir_ / "loose.s", FileText(loose));
 
     InWindow([&](frmExtension& w) {
         // A read of length 00 is 256 bytes: 16 rows below the header.
@@ -241,13 +244,15 @@ TEST_F(MaintenanceWindowTest, MemoryReadAndDownloadsAgainstTheUnit) {
             return inRing;
         }));
 
-        // A file with a line that is no S-record is refused whole.
-        w.txtFileName->setText(QString::fromStdString(dir_ / "notes.s"));
-        w.cmdDownload->click();
-        EXPECT_FALSE(w.Downloading());
+        // Every line goes out as the file holds it, and the unit decides.
+        Download(w, dir_ / "loose.s", kFlashRom);
         ASSERT_EQ(messages_.size(), 1u);
-        EXPECT_EQ(messages_[0], dir_ / "notes.s" + "の2行目がＳフォーマットではありません");
+        EXPECT_EQ(messages_[0], "Ｓフォーマットのチェックサムエラー") << "the unit's answer";
+        ASSERT_EQ(w.lstMsg->count(), 6);
+        EXPECT_EQ(w.lstMsg->item(2)->text().toStdString(), loose[1]);
+        EXPECT_EQ(w.lstMsg->item(3)->text(), QString());
         messages_.clear();
+        EXPECT_EQ(unit_->Maintenance().DownloadLines(), loose) << "the unit got every line";
 
         Download(w, dir_ / "app.s", kStaticRam);
         ASSERT_EQ(messages_.size(), 1u);
@@ -262,7 +267,7 @@ TEST_F(MaintenanceWindowTest, MemoryReadAndDownloadsAgainstTheUnit) {
         EXPECT_EQ(messages_[0], "Ｓフォーマットのチェックサムエラー");
     });
     const unitsim::UnitMaintenance m = unit_->Maintenance();
-    EXPECT_EQ(m.DownloadsDone(), 2);
+    EXPECT_EQ(m.DownloadsDone(), 3);
     EXPECT_EQ(m.DownloadOpened(), "d0321");
     EXPECT_EQ(m.DownloadLines(), spoilt);
     EXPECT_EQ(m.DownloadClosed(), "d9FFF");
@@ -309,6 +314,18 @@ TEST_F(MaintenanceWindowTest, ADownloadTheUnitRefusesReportsItsCodeAndAShortRepl
         EXPECT_EQ(messages_[0], "Ｆ－ＲＯＭへの書込失敗");
     });
     EXPECT_EQ(unit_->Maintenance().DownloadLines().size(), 30u);
+}
+
+TEST_F(MaintenanceWindowTest, AReplyWithAnUnknownResultShowsAnEmptyMessage) {
+    unitsim::UnitOptions options{.model = 2};
+    options.maintenance.downloadResult = 7;
+    Launch(options);
+    AnswerMessages();
+    TempFolder::WriteAll(dir_ / "app.s", FileText(SRecordLines(3)));
+    InWindow([&](frmExtension& w) {
+        Download(w, dir_ / "app.s", kStaticRam);
+        EXPECT_EQ(messages_, (std::vector<std::string>{""}));
+    });
 }
 
 }  // namespace

@@ -119,8 +119,8 @@ TEST_F(SetMonitor, TheDetailButtonOpensTheModelsBaudWindowOnTheTypedRate) {
     frmSetMonitor& d = OpenSettings();
     d.txtBaudRate->setText("9601");
     OnModal<frmBaud>([](frmBaud& w) {
-        EXPECT_EQ(w.List1->currentItem()->text(), "  10400");
-        EXPECT_EQ(w.List2->currentItem()->text(), "   9700");
+        EXPECT_EQ(w.List1->item(ChosenRow(*w.List1))->text(), "  10400");
+        EXPECT_EQ(w.List2->item(ChosenRow(*w.List2))->text(), "   9700");
         w.cmdSetting->click();
     });
     d.cmdDetail->click();
@@ -131,11 +131,52 @@ TEST_F(SetMonitor, TheDetailButtonOpensTheModelsBaudWindowOnTheTypedRate) {
     frmSetMonitor& n5 = OpenSettings();
     n5.txtBaudRate->setText("500000");
     OnModal<frmBaudN5>([](frmBaudN5& w) {
-        EXPECT_EQ(w.List1->currentItem()->text(), " 687500");
+        EXPECT_EQ(w.List1->item(ChosenRow(*w.List1))->text(), " 687500");
         w.cmdClose->click();
     });
     n5.cmdDetail->click();
     EXPECT_EQ(n5.txtBaudRate->text(), "500000") << "Cancel leaves the box";
+}
+
+// Opened above the highest rate, a baud window chooses nothing, although
+// its list takes the focus; its Set then leaves the typed rate.
+TEST_F(SetMonitor, TheDetailButtonAboveTheHighestRateChoosesNothing) {
+    frmSetMonitor& d = OpenSettings();
+    d.txtBaudRate->setText("230401");
+    bool seen = false;
+    OnModal<frmBaud>([&](frmBaud& w) {
+        w.activateWindow();
+        EXPECT_TRUE(test::WaitActive(w));
+        w.List1->setFocus(Qt::TabFocusReason);
+        QApplication::processEvents();
+        EXPECT_EQ(ChosenRow(*w.List1), -1);
+        EXPECT_EQ(w.List2->count(), 0) << "List2 stays empty";
+        w.cmdSetting->click();
+        seen = w.isVisible();
+        w.cmdClose->click();
+    });
+    d.cmdDetail->click();
+    EXPECT_TRUE(seen) << "Set without a choice keeps the window";
+    EXPECT_EQ(d.txtBaudRate->text(), "230401");
+    d.cmdCancel->click();
+
+    engine().Pc.ModelNumber = 2;
+    frmSetMonitor& n5 = OpenSettings();
+    n5.txtBaudRate->setText("687501");
+    seen = false;
+    OnModal<frmBaudN5>([&](frmBaudN5& w) {
+        w.activateWindow();
+        EXPECT_TRUE(test::WaitActive(w));
+        w.List1->setFocus(Qt::TabFocusReason);
+        QApplication::processEvents();
+        EXPECT_EQ(ChosenRow(*w.List1), -1);
+        w.cmdSetting->click();
+        seen = w.isVisible();
+        w.cmdClose->click();
+    });
+    n5.cmdDetail->click();
+    EXPECT_TRUE(seen);
+    EXPECT_EQ(n5.txtBaudRate->text(), "687501");
 }
 
 TEST_F(SetMonitor, TheTriggerEditorEditsTheDialogsCopyOnly) {

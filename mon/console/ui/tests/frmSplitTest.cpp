@@ -44,7 +44,7 @@ TEST_F(SaveDestinationDialog, SetStoresFolderAndNameTogetherAndWritesTheIni) {
     EXPECT_EQ(data_.Names(), std::vector<std::string>{"Cap.tmp"});
 }
 
-TEST_F(SaveDestinationDialog, ARefusalStoresNeitherFieldAndFocusesTheOneToMend) {
+TEST_F(SaveDestinationDialog, AnAcceptedFolderStaysStoredWhenALaterStepRefuses) {
     const PcSettings before = engine().Pc;
     const std::string ini = Ini();
     auto d = Open();
@@ -53,6 +53,7 @@ TEST_F(SaveDestinationDialog, ARefusalStoresNeitherFieldAndFocusesTheOneToMend) 
     d->cmdSetting->click();
     EXPECT_TRUE(d->isVisible());
     EXPECT_EQ(QApplication::focusWidget(), d->txtDataDirectory);
+    EXPECT_EQ(engine().Pc, before) << "a refused folder stores nothing";
 
     d->txtDataDirectory->setText(QString::fromStdString(data_.path()));
     for (const char* bad : {"", "../Cap", "a/b"}) {
@@ -60,11 +61,26 @@ TEST_F(SaveDestinationDialog, ARefusalStoresNeitherFieldAndFocusesTheOneToMend) 
         d->cmdSetting->click();
         EXPECT_TRUE(d->isVisible()) << bad;
         EXPECT_EQ(QApplication::focusWidget(), d->txtFileName) << bad;
+        EXPECT_EQ(engine().Pc.DataDir, data_.path()) << "the accepted folder is stored at once: " << bad;
     }
-    EXPECT_EQ(engine().Pc, before) << "a good folder is not kept beside a bad name";
-    EXPECT_EQ(Ini(), ini);
+    EXPECT_EQ(engine().Pc.FileName, before.FileName);
+    EXPECT_EQ(Ini(), ini) << "Capturo.ini is written only by a Set that passes";
     d->cmdCancel->click();
-    EXPECT_EQ(engine().Pc, before);
+    EXPECT_EQ(engine().Pc.DataDir, data_.path()) << "Cancel does not undo it";
+    EXPECT_EQ(engine().Pc.FileName, before.FileName);
+}
+
+TEST_F(SaveDestinationDialog, AFailedWriteTestKeepsTheNewFolderButNotTheName) {
+    const PcSettings before = engine().Pc;
+    auto d = Open();
+    d->txtDataDirectory->setText(QString::fromStdString(data_.path()));
+    d->txtFileName->setText(QString(250, QLatin1Char('n')));  // the test path runs past 256
+    d->cmdSetting->click();
+    EXPECT_TRUE(d->isVisible());
+    EXPECT_EQ(QApplication::focusWidget(), d->txtFileName);
+    EXPECT_EQ(engine().Pc.DataDir, data_.path());
+    EXPECT_EQ(engine().Pc.FileName, before.FileName);
+    EXPECT_TRUE(data_.Names().empty()) << "no test file left behind";
 }
 
 TEST_F(SaveDestinationDialog, BrowsingFromAFolderThatIsGoneStartsInTheProgramFolder) {

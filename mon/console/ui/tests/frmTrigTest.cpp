@@ -68,25 +68,34 @@ TEST_F(TriggerEditor, TypedKeysFillTheHexAndTextRowsAndSetStoresThePattern) {
     EXPECT_EQ(settings.Trig[1].SdData, "02**03");
 }
 
-TEST_F(TriggerEditor, CancelAndTheCloseBoxWriteNothingNotEvenTheActiveBoxes) {
+TEST_F(TriggerEditor, TheBoxesWriteAtOnceAndCancelOrTheCloseBoxUndoesNothing) {
     settings.Trig[0].Active = settings.Trig[1].Active = -1;
-    const MonitorSettings before = settings;
     auto t = Open();
     EXPECT_FALSE(t->chkTrigFlg[0]->isChecked());
     EXPECT_TRUE(t->chkTrigFlg[1]->isChecked());
+    EXPECT_EQ(settings.Trig[0].Active, 0) << "opening keeps one trigger on, and writes it";
+    EXPECT_EQ(settings.Trig[1].Active, -1);
     t->chkTrigFlg[0]->setChecked(true);
     EXPECT_FALSE(t->chkTrigFlg[1]->isChecked());
+    EXPECT_EQ(settings.Trig[0].Active, -1) << "written the moment the box changes";
+    EXPECT_EQ(settings.Trig[1].Active, 0);
+    t->txtLength[0]->setText("500");
     t->cmdCancel->click();
-    EXPECT_EQ(settings, before);
+    EXPECT_EQ(settings.Trig[0].Active, -1) << "Cancel keeps it";
+    EXPECT_EQ(settings.Trig[1].Active, 0);
+    EXPECT_EQ(settings.Trig[0].Length, 0) << "fields only go in with Set";
 
+    const MonitorSettings before = settings;
     auto closed = Open();
-    Type(*closed, 1, 1, 0, "55");
-    closed->close();
     EXPECT_EQ(settings, before);
+    Type(*closed, 1, 1, 0, "55");
+    closed->chkTrigFlg[0]->setChecked(false);
+    closed->close();
+    EXPECT_EQ(settings.Trig[0].Active, 0) << "the close box keeps it too";
+    EXPECT_EQ(settings.Trig[0].RdData, before.Trig[0].RdData);
 }
 
-TEST_F(TriggerEditor, ARefusedSetShowsThePageAndStoresNothingOfEitherPage) {
-    const MonitorSettings before = settings;
+TEST_F(TriggerEditor, ARefusedSetShowsThePageAndKeepsWhatItStoredBefore) {
     auto t = Open();
     t->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(t.get()));
@@ -97,18 +106,28 @@ TEST_F(TriggerEditor, ARefusedSetShowsThePageAndStoresNothingOfEitherPage) {
     EXPECT_TRUE(t->isVisible());
     EXPECT_EQ(t->SSTab1->currentIndex(), 1);
     EXPECT_EQ(QApplication::focusWidget(), t->txtLength[1]);
-    EXPECT_EQ(settings, before);
+    EXPECT_EQ(settings.Trig[0].Length, 129900) << "the stop page went in before the refusal";
+    EXPECT_EQ(settings.Trig[1].Length, 100);
+    const std::string rdBefore = settings.Trig[0].RdData;
 
     t->txtLength[1]->setText("5000");
     t->chkTrigFlg[0]->setChecked(true);
     t->SSTab1->setCurrentIndex(0);
+    t->txtLength[0]->setText("1200");
+    Type(*t, 0, 1, 0, "30");
     Type(*t, 1, 1, 0, "41");
     Type(*t, 1, 1, 2, "42");
     t->chkTrigFlg[1]->setChecked(true);
     t->SSTab1->setCurrentIndex(1);
     t->cmdSet->click();
     EXPECT_EQ(t->SSTab1->currentIndex(), 0) << "the gap in the stop RD grid";
-    EXPECT_EQ(settings, before);
+    EXPECT_EQ(settings.Trig[0].Length, 1200);
+    EXPECT_EQ(settings.Trig[0].SdData, "3000000000") << "the SD grid before the RD grid";
+    EXPECT_EQ(settings.Trig[0].RdData, rdBefore) << "the refused grid is not stored";
+    EXPECT_EQ(settings.Trig[1].Length, 100) << "nothing after the refusal";
+    t->cmdCancel->click();
+    EXPECT_EQ(settings.Trig[0].Length, 1200) << "Cancel takes nothing back";
+    EXPECT_EQ(settings.Trig[1].Active, -1);
 }
 
 TEST_F(TriggerEditor, AnInactivePageIsDisabledButItsBoxStaysUsable) {
