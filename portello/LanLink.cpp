@@ -30,14 +30,19 @@ int32_t LanLink::LanCreate() {
 }
 
 // The connection is made on the reader's thread, after the name look-up,
-// so the socket's connect result here is always that of a connect not yet
-// complete: 0, whether it got under way or could not start.
+// so a connect that gets under way answers 0 and tells its outcome later
+// through IsConnect. A connect that cannot start at all (no socket, a bad
+// address or port, a socket used before) answers -1, as a socket's connect
+// does for such a call, so that it is never taken for one under way.
 int32_t LanLink::LanConnect(const char* address, uint32_t port) {
-    if (address == nullptr || address[0] == '\0' || port == 0 || port > kMaxPort) return 0;
+    constexpr int32_t kSocketError = -1;
+    if (address == nullptr || address[0] == '\0' || port == 0 || port > kMaxPort) return kSocketError;
     // Started under the lock, so that a close on another thread finds the
     // reader either not yet there or started, never half made.
     std::lock_guard lock(lanLock_);
-    if (connection_) connection_->Start(address, static_cast<uint16_t>(port), lineSetupBaud_);
+    if (!connection_ || !connection_->Start(address, static_cast<uint16_t>(port), lineSetupBaud_)) {
+        return kSocketError;
+    }
     return 0;
 }
 

@@ -86,12 +86,13 @@ PORTELLO_API int32_t AP_SocketCreate(void);
 // Cuts the connection and discards the socket.
 PORTELLO_API void AP_SocketClose(void);
 // Starts connecting to a dotted IPv4 address or a host name (looked up on
-// the library's thread; nothing starts with no socket, a connection started
-// on it before, or a bad address or port). Returns the socket's connect
-// result, 0: the connect completes, or fails, after the call returns, and
-// AP_IsConnect tells which. The link counts as connected once the line
-// set-up packet (baud 115200 for model 1, else 614400) has gone out, and no
-// longer once either side closes; CTS and DSR then read 0.
+// the library's thread). Returns the socket's connect result: 0 when the
+// connect is under way (it completes, or fails, after the call returns, and
+// AP_IsConnect tells which); -1 when nothing could start: no socket, a
+// connection started on it before, or a bad address or port. The link
+// counts as connected once the line set-up packet (baud 115200 for model 1,
+// else 614400) has gone out, and no longer once either side closes; CTS and
+// DSR then read 0.
 PORTELLO_API int32_t AP_SocketConnect(const char* address, uint32_t port);
 // Lets a receive held back for lack of ring room go ahead at once (it also
 // goes ahead by itself once the ring has room).

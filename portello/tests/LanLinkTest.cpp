@@ -256,8 +256,8 @@ TEST_F(LanLinkTest, PayloadTheRingRefusesIsCounted) {
     EXPECT_EQ(Drain(4), "next");
 }
 
-TEST_F(LanLinkTest, EveryFailureReturnsZero) {
-    EXPECT_EQ(AP_SocketConnect("127.0.0.1", 7000), 0) << "no socket";
+TEST_F(LanLinkTest, EveryFailureReturnsZeroAndAConnectThatCannotStartMinusOne) {
+    EXPECT_EQ(AP_SocketConnect("127.0.0.1", 7000), -1) << "no socket";
     EXPECT_EQ(Send("v"), 0);
     EXPECT_EQ(AP_SetDTR(1), 0);
     EXPECT_EQ(AP_IsConnect(), 0);
@@ -265,10 +265,10 @@ TEST_F(LanLinkTest, EveryFailureReturnsZero) {
 
     ASSERT_EQ(AP_SocketCreate(), 1);
     EXPECT_EQ(AP_SocketCreate(), 0) << "one socket at a time";
-    EXPECT_EQ(AP_SocketConnect(nullptr, 7000), 0);
-    EXPECT_EQ(AP_SocketConnect("", 7000), 0);
-    EXPECT_EQ(AP_SocketConnect("127.0.0.1", 0), 0);
-    EXPECT_EQ(AP_SocketConnect("127.0.0.1", 70000), 0);
+    EXPECT_EQ(AP_SocketConnect(nullptr, 7000), -1);
+    EXPECT_EQ(AP_SocketConnect("", 7000), -1);
+    EXPECT_EQ(AP_SocketConnect("127.0.0.1", 0), -1);
+    EXPECT_EQ(AP_SocketConnect("127.0.0.1", 70000), -1);
 
     // A port nobody listens on: the connect result is that of a connect
     // under way, which then fails.
@@ -281,7 +281,7 @@ TEST_F(LanLinkTest, EveryFailureReturnsZero) {
     // A socket connects once: a unit that listens is not reached by a
     // second connect on it.
     auto unit = Unit();
-    EXPECT_EQ(AP_SocketConnect("127.0.0.1", static_cast<uint32_t>(unit->LanPort())), 0);
+    EXPECT_EQ(AP_SocketConnect("127.0.0.1", static_cast<uint32_t>(unit->LanPort())), -1);
     std::this_thread::sleep_for(200ms);
     EXPECT_EQ(AP_IsConnect(), 0);
     EXPECT_EQ(unit->LanPackets().size(), 0u);
