@@ -49,6 +49,25 @@ int VisibleWidth(const QWidget* w) {
     return std::max(0, r.width());
 }
 
+// The first visible sibling stacked above w that covers more than a sliver
+// of area (in w's coordinates), or null.
+const QWidget* CoveringSibling(const QWidget* w, const QRect& area) {
+    const QWidget* parent = w->parentWidget();
+    if (parent == nullptr || w->isWindow()) return nullptr;
+    const QObjectList& siblings = parent->children();
+    const auto self = std::find(siblings.begin(), siblings.end(), w);
+    if (self == siblings.end()) return nullptr;
+    const QRect shown = area.translated(w->pos());
+    for (auto it = self + 1; it != siblings.end(); ++it) {
+        const auto* other = qobject_cast<const QWidget*>(*it);
+        if (other == nullptr || other->isWindow() || !other->isVisible()) continue;
+        constexpr int kSliver = 2;  // frames and focus rings may touch
+        const QRect covered = other->geometry() & shown;
+        if (covered.width() > kSliver && covered.height() > kSliver) return other;
+    }
+    return nullptr;
+}
+
 // --- item views --------------------------------------------------------------
 
 // The rows the viewport shows, as their column-0 index; hidden rows left
@@ -199,7 +218,18 @@ void LabelCheck(const QLabel* label, Findings& out) {
         return;
     }
     const int seen = VisibleWidth(label);
-    if (seen < needed.width()) Add(out, label, "", text, "outside its parent, " + Px(needed.width(), seen));
+    if (seen < needed.width()) {
+        Add(out, label, "", text, "outside its parent, " + Px(needed.width(), seen));
+        return;
+    }
+    const int flags = static_cast<int>(label->alignment()) |
+                      (label->buddy() != nullptr ? Qt::TextShowMnemonic : 0);
+    const QRect textRect =
+        label->style()->itemTextRect(label->fontMetrics(), label->contentsRect(), flags, label->isEnabled(), text) &
+        label->rect();
+    if (const QWidget* other = CoveringSibling(label, textRect)) {
+        Add(out, label, "", text, "covered by " + WidgetName(other));
+    }
 }
 
 // The room a line edit leaves its text, as the style lays it out.

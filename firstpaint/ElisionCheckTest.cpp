@@ -72,6 +72,26 @@ TEST(ElisionCheck, FindsCutCellsHeadersLabelsAndEntriesAndPassesRoomyOnes) {
     EXPECT_NE(found.find("window/edit \"0A 5A 0A 5A 0A 5A\": cut"), std::string::npos) << found;
     EXPECT_NE(found.find("window/colour \"色(&C):\": shows its mnemonic ampersand"), std::string::npos) << found;
 
+    // A panel laid over another panel's text covers it; one beside it not.
+    auto* bar = new QWidget(&window);
+    bar->setObjectName(QStringLiteral("bar"));
+    bar->setFixedSize(300, 30);
+    layout->addWidget(bar);
+    auto* time = new QLabel(QStringLiteral("2023/03/15 12:00:00"), bar);
+    time->setObjectName(QStringLiteral("time"));
+    time->setGeometry(0, 0, time->sizeHint().width(), 24);
+    auto* next = new QLabel(QStringLiteral("0ms"), bar);
+    next->setObjectName(QStringLiteral("next"));
+    next->setGeometry(time->width() + 4, 0, 60, 24);
+    bar->show();
+    QApplication::processEvents();
+    EXPECT_EQ(Joined(ElidedTexts(bar)).find("covered"), std::string::npos) << Joined(ElidedTexts(bar));
+    next->move(time->width() / 2, 0);
+    QApplication::processEvents();
+    const std::string covered = Joined(ElidedTexts(bar));
+    EXPECT_NE(covered.find("window/bar/time \"2023/03/15 12:00:00\": covered by window/bar/next"), std::string::npos) << covered;
+    bar->hide();
+
     // A row too low cuts its text, and hidden windows show nothing.
     table->setColumnWidth(0, 200);
     table->verticalHeader()->setMinimumSectionSize(0);

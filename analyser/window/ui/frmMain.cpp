@@ -5,8 +5,12 @@
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QShowEvent>
+#include <QLayout>
+#include <QStatusBar>
 #include <QUrl>
 
+#include <algorithm>
 #include <utility>
 
 #include "FrameChart.h"
@@ -45,6 +49,22 @@ void frmMain::Form_Load() {
     fChartControlsInit();
     Form_Resize();
     picFrameView->setFocus();
+}
+
+void frmMain::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!shownOnce_) {
+        shownOnce_ = true;
+        StatusPanelsFit();
+    }
+}
+
+// The window opens wide enough for every status panel's widest text; the
+// status bars know what they need only once they show (the size grip).
+void frmMain::StatusPanelsFit() {
+    for (QStatusBar* bar : {StatusBar1, StatusBar2}) bar->layout()->activate();
+    const int needed = std::max(StatusBar1->sizeHint().width(), StatusBar2->sizeHint().width());
+    if (width() < needed) resize(needed, height());
 }
 
 void frmMain::CommandLineOpen(const std::string& text) {

@@ -301,6 +301,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -343,6 +344,7 @@ private:
     void fDeviceNameSet(const std::string& name, int index);
     void fSizeControls(int a, int b);
     void Form_Resize();
+    void StatusPanelsFit();
     WindowMetrics Metrics() const;
     void Place(QWidget* widget, const PaneRect& rect);
     void ChartSizeSet(ChartSize size);
@@ -392,6 +394,7 @@ private:
     int barLeft_[2] = {};       // picSplitter(k).Left
     bool mSplitterMoving_ = false;
     bool drawFailing_ = false;
+    bool shownOnce_ = false;
     ChartSize chartSize_ = ChartSize::Small;
     std::vector<QAction*> items_;  // every menu item, for the state switches
     std::map<const QAction*, std::function<void()>> commands_;
