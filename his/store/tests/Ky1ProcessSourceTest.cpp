@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <cstdio>
+
 #include "FakeKy1Source.h"
 #include "Ky1TestRows.h"
 #include "Ky2TestFiles.h"
@@ -128,6 +130,21 @@ TEST_F(Ky1Reader, AReaderThatHangsIsEndedAfterTheSilenceLimit) {
     EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << status;
     EXPECT_GT(bar.yields, 0) << "the window system ran while the reader was silent";
     ExpectNothingWritten();
+}
+
+TEST_F(Ky1Reader, AReaderSlowToExitAfterItsWholeStreamIsWaitedForUnlessItHangs) {
+    ASSERT_TRUE(test::WriteKy1File(ky1, JetVersion::Jet4, Content(30)));
+    const std::string reader = std::string("'") + KY1READ_PATH + "' \"$1\"";
+    // A busy machine: the reader's exit comes well after its last row.
+    ASSERT_TRUE(ConvertWithScript(reader + " && sleep 0.5 && exit 0", 5000));
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    test::ExpectPartsHoldLongRows(parts, 30);
+
+    // One that never exits is still ended, at the silence limit.
+    for (const std::string& p : parts) std::remove(p.c_str());
+    ASSERT_TRUE(ConvertWithScript(reader + "; exec sleep 60", 300));
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << status;
+    test::ExpectPartsHoldLongRows(parts, 30);
 }
 
 TEST_F(Ky1Reader, CancelWhileTheReaderIsSilentEndsTheReadLikeACancelBetweenRows) {
