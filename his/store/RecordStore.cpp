@@ -8,22 +8,6 @@
 
 namespace store {
 
-namespace {
-
-constexpr size_t kMaxRecords = static_cast<size_t>(std::numeric_limits<int32_t>::max());
-
-constexpr uint16_t PackTime(int16_t index, uint16_t value) {
-    return static_cast<uint16_t>(index << 10 | value);
-}
-
-// Equal bit for bit: runs must give back exactly the stamp each record was
-// added with, 0.0 and -0.0 included.
-bool SameStamp(double a, double b) {
-    return std::bit_cast<uint64_t>(a) == std::bit_cast<uint64_t>(b);
-}
-
-}  // namespace
-
 bool RecordStore::Add(double stamp, uint8_t attribute, uint8_t data) {
     const size_t index = attr_.size();
     if (index >= kMaxRecords) return false;
@@ -49,6 +33,28 @@ void RecordStore::CharTimeSet(uint16_t word) {
         times_.push_back(packed);
     }
     PinnedUpdate(Count() - 1);
+}
+
+RecordStore::Filler::~Filler() {
+    try {
+        Flush();
+    } catch (...) {
+        // Out of memory for the last words: an empty store rather than one
+        // whose parts disagree.
+        store_.Clear();
+    }
+}
+
+void RecordStore::Filler::Spill() {
+    store_.rd_.AppendBits(rdWord_, fill_);
+    store_.stampStart_.AppendBits(runWord_, fill_);
+    store_.hasTime_.AppendBits(timeWord_, fill_);
+    rdWord_ = runWord_ = timeWord_ = 0;
+    fill_ = 0;
+}
+
+void RecordStore::Filler::Flush() {
+    if (fill_ > 0) Spill();
 }
 
 void RecordStore::Clear() {
