@@ -1,7 +1,7 @@
 // Runs the engine's passes from a timer. While lines arrive it runs pass
 // after pass in one tick, draws the live display once for all of them and
 // ticks again at once; while bytes trickle in it ticks every few
-// milliseconds. When nothing arrives the ticks thin out, to a few a
+// milliseconds. When nothing arrives the ticks thin out, to four a
 // second, so a connected, idle program hardly ever wakes; the first byte,
 // anything the engine sends and a step timer falling due bring the quick
 // ticks back. A modal window holds the passes back, and once the engine
@@ -31,7 +31,7 @@ public:
     // The longest wait between two quiet ticks. The ring's 64 KB take well
     // over a second of the fastest line, and a hang-up or a fallen DSR is
     // still seen within this time.
-    static constexpr int kQuietIntervalMs = 125;
+    static constexpr int kQuietIntervalMs = 250;
 
     explicit MainLoopDriver(Engine& engine, QObject* parent = nullptr);
     ~MainLoopDriver() override;

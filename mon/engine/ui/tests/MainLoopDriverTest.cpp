@@ -47,8 +47,8 @@ TEST_F(MainLoopDriverTest, AQuietLineThinsTheTicksUntilAByteASendOrAStepTimerIsD
         driver().Tick();
         quiet.push_back(driver().Interval());
     }
-    EXPECT_EQ(quiet, (std::vector<int>{20, 40, 80, MainLoopDriver::kQuietIntervalMs,
-                                       MainLoopDriver::kQuietIntervalMs, MainLoopDriver::kQuietIntervalMs}));
+    EXPECT_EQ(quiet, (std::vector<int>{20, 40, 80, 160, MainLoopDriver::kQuietIntervalMs,
+                                       MainLoopDriver::kQuietIntervalMs}));
 
     // Part of a line is no line, yet it is traffic: quick ticks again.
     api_.Queue("AB");
@@ -71,7 +71,7 @@ TEST_F(MainLoopDriverTest, AQuietLineThinsTheTicksUntilAByteASendOrAStepTimerIsD
 
     // An armed step timer is looked at when it falls due.
     engine().Io.StepTimerStart(400);
-    for (int i = 0; i < 5; ++i) driver().Tick();
+    for (int i = 0; i < 6; ++i) driver().Tick();
     EXPECT_EQ(driver().Interval(), MainLoopDriver::kQuietIntervalMs);
     clock_.ms += 370;
     driver().Tick();
