@@ -62,6 +62,24 @@ public:
         return true;
     }
 
+    // Reads and drops what the reader still sends until it closes its end,
+    // for at most the silence limit in all; true when it closed it.
+    bool DrainToEnd() {
+        using Clock = std::chrono::steady_clock;
+        const Clock::time_point until = Clock::now() + std::chrono::milliseconds(options_.silenceLimitMs);
+        while (Clock::now() < until) {
+            pollfd p{fd_, POLLIN, 0};
+            const int ready = ::poll(&p, 1, kSliceMs);
+            if (ready < 0 && errno != EINTR) return false;
+            if (ready <= 0) continue;
+            char sink[4096];
+            const ssize_t got = ::read(fd_, sink, sizeof sink);
+            if (got == 0) return true;
+            if (got < 0 && errno != EINTR && errno != EAGAIN) return false;
+        }
+        return false;
+    }
+
     // Set while rows are read: then the progress window's Cancel ends the
     // wait, and cancelled tells why it ended.
     bool cancellable = false;
@@ -152,15 +170,36 @@ bool Ky1ProcessSource::Open(const std::string& path) {
     return stream_->Open(path);
 }
 
-void Ky1ProcessSource::Close() {
-    stream_.reset();
-    pipe_.reset();
-    if (pid_ <= 0) return;
-    // Still reading, hung or long done: it ends here either way.
-    ::kill(pid_, SIGKILL);
-    int status = 0;
-    while (::waitpid(pid_, &status, 0) < 0 && errno == EINTR) {
+bool Ky1ProcessSource::AwaitExit(int& status) {
+    // The reader that sent its whole stream is left to finish on its own,
+    // however long a busy machine makes that; one that goes silent for the
+    // silence limit is ended below like any other.
+    if (!pipe_->DrainToEnd()) return false;
+    const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(options_.silenceLimitMs);
+    for (;;) {
+        const pid_t done = ::waitpid(pid_, &status, WNOHANG);
+        if (done == pid_) return true;
+        if (done < 0 && errno != EINTR) return false;
+        if (std::chrono::steady_clock::now() >= until) return false;
+        ::usleep(1000);
     }
+}
+
+void Ky1ProcessSource::Close() {
+    const bool whole = stream_ && stream_->Ended();
+    stream_.reset();
+    if (pid_ <= 0) {
+        pipe_.reset();
+        return;
+    }
+    int status = 0;
+    if (!(whole && pipe_ && AwaitExit(status))) {
+        // Cancelled, failed, hung or talking on after its end: it ends here.
+        ::kill(pid_, SIGKILL);
+        while (::waitpid(pid_, &status, 0) < 0 && errno == EINTR) {
+        }
+    }
+    pipe_.reset();
     status_ = status;
     pid_ = -1;
 }

@@ -47,7 +47,8 @@ public:
     // Starts the reader on path; false when the file is no regular file,
     // the reader cannot be started, or it cannot open the file.
     bool Open(const std::string& path) override;
-    // Ends the reader, whatever it is doing, and waits for it.
+    // Ends the reader and waits for it: one that sent its whole stream
+    // exits on its own, any other is killed.
     void Close() override;
     std::optional<int64_t> MstCount() override;
     std::optional<Ky1Inf> InfRead() override;
@@ -63,6 +64,9 @@ private:
     class Pipe;
 
     bool Spawn(const std::string& path);
+    // Waits for a reader that sent its whole stream to exit; false when it
+    // does not within the silence limit.
+    bool AwaitExit(int& status);
 
     Options options_;
     pid_t pid_ = -1;

@@ -61,6 +61,8 @@ public:
     Step MstNext(Ky1Mst& row) override;
 
     bool Broken() const { return broken_; }
+    // The rows were read to the stream's end mark.
+    bool Ended() const { return ended_ && !broken_; }
 
 private:
     bool Tag(char expected);

@@ -7,7 +7,7 @@
 namespace store {
 
 namespace {
-constexpr size_t kBlock = 1 << 18;
+constexpr size_t kBlock = 1 << 20;
 }
 
 LineReader::LineReader(const std::string& path) {
@@ -59,6 +59,49 @@ bool LineReader::NextLine(std::string& line) {
         position_ += static_cast<int64_t>(take);
         const size_t n = line.size();
         if (lf && n >= 2 && line[n - 2] == '\r') return true;
+    }
+}
+
+bool LineReader::NextLine(std::string_view& line) {
+    if (!pending_.empty()) {
+        carry_.swap(pending_);
+        pending_.clear();
+        position_ += static_cast<int64_t>(carry_.size());
+        line = carry_;
+        return true;
+    }
+    carry_.clear();
+    while (true) {
+        if (next_ >= buffer_.size() && !Fill()) {
+            line = carry_;
+            return !carry_.empty();
+        }
+        const char* start = buffer_.data() + next_;
+        const char* end = buffer_.data() + buffer_.size();
+        for (const char* from = start; from < end;) {
+            const auto* lf = static_cast<const char*>(std::memchr(from, '\n', static_cast<size_t>(end - from)));
+            if (lf == nullptr) break;
+            const bool afterCr = lf > start ? lf[-1] == '\r' : !carry_.empty() && carry_.back() == '\r';
+            if (!afterCr) {
+                from = lf + 1;
+                continue;
+            }
+            const auto take = static_cast<size_t>(lf + 1 - start);
+            next_ += take;
+            position_ += static_cast<int64_t>(take);
+            if (carry_.empty()) {
+                line = std::string_view(start, take);
+            } else {
+                carry_.append(start, take);
+                line = carry_;
+            }
+            return true;
+        }
+        // No line end in the rest of the block: it goes with the next one.
+        const auto left = static_cast<size_t>(end - start);
+        carry_.append(start, left);
+        next_ += left;
+        position_ += static_cast<int64_t>(left);
     }
 }
 

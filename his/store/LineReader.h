@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <string>
+#include <string_view>
 
 namespace store {
 
@@ -25,6 +26,8 @@ public:
     // The next line with its CR LF, or what is left at the end of the file.
     // False when the file had ended already.
     bool NextLine(std::string& line);
+    // The same without a copy: the line stays readable until the next call.
+    bool NextLine(std::string_view& line);
     // Gives back the tail of a line so that the next NextLine starts with it.
     void PutBack(std::string tail);
 
@@ -38,6 +41,7 @@ private:
     std::string buffer_;
     size_t next_ = 0;
     std::string pending_;
+    std::string carry_;  // a line that spans blocks, as far as it is read
 };
 
 }  // namespace store

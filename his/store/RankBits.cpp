@@ -52,6 +52,26 @@ void RankBits::SetBack() {
     ++ones_;
 }
 
+void RankBits::AppendBits(uint64_t bits, unsigned count) {
+    if (count < 64) bits &= (uint64_t{1} << count) - 1;
+    const size_t word = words_.size();
+    words_.push_back(bits);
+    before_.push_back(static_cast<uint32_t>(ones_));
+    // A word holds fewer bits than a sample step, so at most one sample of
+    // each kind falls into it.
+    const size_t ones = static_cast<size_t>(std::popcount(bits));
+    const size_t zeros = count - ones;
+    const size_t zerosBefore = Zeros();
+    if (ones > 0 && (ones_ + kSample - 1) / kSample * kSample < ones_ + ones) {
+        oneWord_.push_back(static_cast<uint32_t>(word));
+    }
+    if (zeros > 0 && (zerosBefore + kSample - 1) / kSample * kSample < zerosBefore + zeros) {
+        zeroWord_.push_back(static_cast<uint32_t>(word));
+    }
+    ones_ += ones;
+    size_ += count;
+}
+
 size_t RankBits::Rank(size_t i) const {
     if (i >= size_) return ones_;
     const size_t w = i >> 6;

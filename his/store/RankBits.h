@@ -37,6 +37,9 @@ public:
     }
     // Sets the last bit; nothing when there is none or it is set.
     void SetBack();
+    // Appends count bits (1 to 64) at once, bit 0 first. The sequence must
+    // end on a whole word; after fewer than 64 bits only PushBack may follow.
+    void AppendBits(uint64_t bits, unsigned count);
 
     size_t Size() const { return size_; }
     size_t Ones() const { return ones_; }

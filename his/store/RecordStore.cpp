@@ -1,28 +1,16 @@
 #include "RecordStore.h"
 
+#include <sys/mman.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <bit>
+#include <cstdint>
 #include <limits>
 
 #include "Ky2Format.h"
 
 namespace store {
-
-namespace {
-
-constexpr size_t kMaxRecords = static_cast<size_t>(std::numeric_limits<int32_t>::max());
-
-constexpr uint16_t PackTime(int16_t index, uint16_t value) {
-    return static_cast<uint16_t>(index << 10 | value);
-}
-
-// Equal bit for bit: runs must give back exactly the stamp each record was
-// added with, 0.0 and -0.0 included.
-bool SameStamp(double a, double b) {
-    return std::bit_cast<uint64_t>(a) == std::bit_cast<uint64_t>(b);
-}
-
-}  // namespace
 
 bool RecordStore::Add(double stamp, uint8_t attribute, uint8_t data) {
     const size_t index = attr_.size();
@@ -51,6 +39,28 @@ void RecordStore::CharTimeSet(uint16_t word) {
     PinnedUpdate(Count() - 1);
 }
 
+RecordStore::Filler::~Filler() {
+    try {
+        Flush();
+    } catch (...) {
+        // Out of memory for the last words: an empty store rather than one
+        // whose parts disagree.
+        store_.Clear();
+    }
+}
+
+void RecordStore::Filler::Spill() {
+    store_.rd_.AppendBits(rdWord_, fill_);
+    store_.stampStart_.AppendBits(runWord_, fill_);
+    store_.hasTime_.AppendBits(timeWord_, fill_);
+    rdWord_ = runWord_ = timeWord_ = 0;
+    fill_ = 0;
+}
+
+void RecordStore::Filler::Flush() {
+    if (fill_ > 0) Spill();
+}
+
 void RecordStore::Clear() {
     attr_.clear();
     rd_.Clear();
@@ -62,6 +72,23 @@ void RecordStore::Clear() {
     times_.clear();
     pinned_.clear();
 }
+
+namespace {
+
+// Asks the system for the pages of a container's spare room at once, rather
+// than one fault at a time as the reader first writes to each. Only a hint:
+// a system that cannot do it leaves the pages to come when written.
+template <typename Container>
+void PagesPrepare(Container& c) {
+    static const auto kPage = static_cast<uintptr_t>(::sysconf(_SC_PAGESIZE));
+    const auto from = reinterpret_cast<uintptr_t>(c.data() + c.size());
+    const auto to = reinterpret_cast<uintptr_t>(c.data() + c.capacity());
+    const uintptr_t first = (from + kPage - 1) & ~(kPage - 1);
+    const uintptr_t last = to & ~(kPage - 1);
+    if (last > first) ::madvise(reinterpret_cast<void*>(first), last - first, MADV_POPULATE_WRITE);
+}
+
+}  // namespace
 
 void RecordStore::Reserve(size_t records) {
     const size_t held = attr_.size();
@@ -80,6 +107,11 @@ void RecordStore::Reserve(size_t records) {
     rdBytes_.reserve(share(rdBytes_.size(), 0.5));
     stamps_.reserve(share(stamps_.size(), 0.2));
     times_.reserve(share(times_.size(), 1.0));
+    PagesPrepare(attr_);
+    PagesPrepare(sdBytes_);
+    PagesPrepare(rdBytes_);
+    PagesPrepare(stamps_);
+    PagesPrepare(times_);
 }
 
 void RecordStore::ShrinkToFit() {

@@ -6,13 +6,16 @@
 // come from counting bit sequences, so every query is O(1) or close to it.
 #pragma once
 
+#include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "HistoryRecord.h"
+#include "Ky2Format.h"
 #include "RankBits.h"
 
 namespace store {
@@ -65,6 +68,62 @@ public:
     // Heap bytes held, unpacked blocks included.
     size_t HeapBytes() const;
 
+    // Fills an emptied store record by record at the pace of a file read:
+    // the direction, run and character-time bits of the last few dozen
+    // records are gathered in words of their own and stored a word at a
+    // time. The store is whole again once the filler is flushed or gone;
+    // until then only the filler and Reserve may touch it.
+    class Filler {
+    public:
+        explicit Filler(RecordStore& store) : store_(store) { store_.Clear(); }
+        ~Filler();
+        Filler(const Filler&) = delete;
+        Filler& operator=(const Filler&) = delete;
+
+        int32_t Count() const { return static_cast<int32_t>(count_); }
+        // As RecordStore::Add and CharTimeSet.
+        bool Add(double stamp, uint8_t attribute, uint8_t data) {
+            if (count_ >= kMaxRecords) return false;
+            if (fill_ == 64) Spill();
+            const bool rd = (attribute & kAttrRd) != 0;
+            store_.attr_.push_back(static_cast<uint8_t>(attribute & 0x7F));
+            (rd ? store_.rdBytes_ : store_.sdBytes_).push_back(static_cast<char>(data));
+            const uint64_t bit = uint64_t{1} << fill_;
+            if (rd) rdWord_ |= bit;
+            if (count_ == 0 || !SameStamp(stamp, lastStamp_)) {
+                store_.stamps_.push_back(stamp);
+                lastStamp_ = stamp;
+                runWord_ |= bit;
+            }
+            ++fill_;
+            ++count_;
+            return true;
+        }
+        void CharTimeSet(uint16_t word) {
+            if (count_ == 0) return;
+            const uint16_t packed = PackTime(CharTimeRange(word), CharTimeValue(word));
+            const uint64_t bit = uint64_t{1} << (fill_ - 1);  // the last record is never spilled
+            if ((timeWord_ & bit) != 0) {
+                store_.times_.back() = packed;  // a second word for one record replaces the first
+            } else {
+                timeWord_ |= bit;
+                store_.times_.push_back(packed);
+            }
+        }
+        // Stores the gathered bits: the store is whole again, and the
+        // filling is over (no Add may follow).
+        void Flush();
+
+    private:
+        void Spill();
+
+        RecordStore& store_;
+        size_t count_ = 0;
+        unsigned fill_ = 0;  // records gathered in the words below
+        uint64_t rdWord_ = 0, runWord_ = 0, timeWord_ = 0;
+        double lastStamp_ = 0;
+    };
+
     // Walks records in order, keeping the running positions so that each
     // step costs a few array reads.
     class Cursor {
@@ -91,6 +150,16 @@ public:
 
 private:
     static constexpr int kBlockShift = 10;  // records a pinned block holds: 1024
+    static constexpr size_t kMaxRecords = static_cast<size_t>(std::numeric_limits<int32_t>::max());
+
+    static constexpr uint16_t PackTime(int16_t index, uint16_t value) {
+        return static_cast<uint16_t>(index << 10 | value);
+    }
+    // Equal bit for bit: runs must give back exactly the stamp each record
+    // was added with, 0.0 and -0.0 included.
+    static bool SameStamp(double a, double b) {
+        return std::bit_cast<uint64_t>(a) == std::bit_cast<uint64_t>(b);
+    }
 
     int32_t Nth(bool rd, int32_t n) const;
     void PinnedUpdate(int32_t i) {

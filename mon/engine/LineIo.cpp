@@ -8,10 +8,13 @@ const std::string& LineIo::LineRecv() {
     LastLine.clear();
     uint8_t b = 0;
     while (api_.ReadMap(&b) == 1) {
+        ++received_;
         const auto c = static_cast<char>(b);
         PendingText.push_back(c);
         if (prev == '\r' && c == '\n') {
-            if (dropping_) {
+            // A line end that takes the line one byte past the limit ends
+            // noise as well.
+            if (dropping_ || PendingText.size() > pendingLimit_) {
                 // The end of noise, not a line: the pass goes on reading.
                 NoiseEnd();
                 prev = '\0';
@@ -21,7 +24,7 @@ const std::string& LineIo::LineRecv() {
             PendingText.clear();
             return LastLine;
         }
-        if (PendingText.size() > kPendingLimit) NoiseDrop();
+        if (PendingText.size() > pendingLimit_) NoiseDrop();
         prev = c;
     }
     return LastLine;
@@ -51,6 +54,7 @@ uint64_t LineIo::TakeNoise(bool unfinished) {
 }
 
 void LineIo::RecvClear() {
+    ActivityNote();
     api_.ClearBuff();
     LastLine.clear();
     PendingText.clear();
@@ -60,6 +64,7 @@ void LineIo::RecvClear() {
 }
 
 bool LineIo::LineSend(std::string& text, int16_t waitSend) {
+    ActivityNote();
     if (waitSend == 1) {
         while (!text.empty()) {
             auto byte = static_cast<uint8_t>(text.front());
@@ -77,6 +82,7 @@ void LineIo::StepTimerStart(int32_t ms) {
     timerArmed_ = true;
     deadline_ = clock_.NowMs() + ms;
     stepTimeUp_ = 0;
+    ActivityNote();
 }
 
 void LineIo::StepTimerStop() {
@@ -90,6 +96,12 @@ int16_t LineIo::StepTimeUp() {
         stepTimeUp_ = -1;
     }
     return stepTimeUp_;
+}
+
+int64_t LineIo::StepTimerDueInMs() {
+    if (!timerArmed_) return -1;
+    const int64_t left = deadline_ - clock_.NowMs();
+    return left > 0 ? left : 0;
 }
 
 }  // namespace mon

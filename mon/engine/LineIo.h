@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "EngineClock.h"
@@ -18,7 +19,12 @@ public:
     // and it is dropped up to and with its line end.
     static constexpr size_t kPendingLimit = 4 * 1024 * 1024;
 
-    LineIo(PortelloApi& api, EngineClock& clock) : api_(api), clock_(clock) {}
+    // A smaller limit than the usual one lets a test reach the noise path
+    // without megabytes of input.
+    LineIo(PortelloApi& api, EngineClock& clock, size_t pendingLimit = kPendingLimit)
+        : api_(api), clock_(clock), pendingLimit_(pendingLimit) {}
+
+    size_t PendingLimit() const { return pendingLimit_; }
 
     // The line completed in this pass, CR LF included, or empty. Bytes are
     // kept one character per byte.
@@ -38,6 +44,16 @@ public:
     void StepTimerStop();
     // -1 once the armed timer has expired; polled on every pass.
     int16_t StepTimeUp();
+    // Milliseconds until the armed step timer expires (0 when it is due);
+    // -1 when none is armed.
+    int64_t StepTimerDueInMs();
+
+    // Bytes taken from the ring so far, noise included.
+    uint64_t BytesReceived() const { return received_; }
+    // Called whenever the engine starts talking to the unit (a send, a
+    // cleared receive, an armed step timer): a reply is to be expected
+    // soon, so whoever runs the passes should look again promptly.
+    std::function<void()> Activity;
 
     std::string LastLine;
     std::string PendingText;
@@ -45,9 +61,13 @@ public:
 private:
     void NoiseDrop();
     void NoiseEnd();
+    void ActivityNote() {
+        if (Activity) Activity();
+    }
 
     PortelloApi& api_;
     EngineClock& clock_;
+    size_t pendingLimit_;
     bool timerArmed_ = false;
     int64_t deadline_ = 0;
     int16_t stepTimeUp_ = 0;
@@ -55,6 +75,7 @@ private:
     char lastDropped_ = '\0';  // its last byte: a CR there may start the line end
     uint64_t noise_ = 0;
     bool noiseEnded_ = false;
+    uint64_t received_ = 0;
 };
 
 }  // namespace mon

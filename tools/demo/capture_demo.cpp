@@ -7,7 +7,9 @@
 // history files already in the data folder is answered as a user who
 // continues the numbering answers it. The exit code is 0 only for a whole
 // capture. With --idle it instead stays connected and idle and reports how
-// much processor time the program used meanwhile.
+// often its main thread woke and how much processor time the program used
+// meanwhile, beside bare event loops with one timer each, measured the same
+// way before the program starts.
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
@@ -16,6 +18,8 @@
 #include <QTimer>
 
 #include <sys/resource.h>
+
+#include <fstream>
 
 #include <algorithm>
 #include <cctype>
@@ -29,6 +33,7 @@
 #include "CapturoApp.h"
 #include "EngineClock.h"
 #include "LiveDisplay.h"
+#include "MainLoopDriver.h"
 #include "PortelloApi.h"
 #include "frmMessage.h"
 #include "frmMsgBox.h"
@@ -80,6 +85,58 @@ double CpuSeconds() {
     return s(r.ru_utime) + s(r.ru_stime);
 }
 
+// The main thread's wake-ups (its voluntary context switches: each time it
+// slept and was woken) and its processor time, and the whole process's.
+struct Usage {
+    long long wakeUps = 0;
+    double threadCpu = 0;
+    double processCpu = 0;
+    Clock::time_point at;
+
+    static Usage Now() {
+        Usage u;
+        std::ifstream status("/proc/thread-self/status");
+        std::string line;
+        while (std::getline(status, line)) {
+            if (line.rfind("voluntary_ctxt_switches:", 0) == 0) u.wakeUps = std::atoll(line.c_str() + 24);
+        }
+        auto s = [](const timeval& t) { return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6; };
+        rusage r {};
+        ::getrusage(RUSAGE_THREAD, &r);
+        u.threadCpu = s(r.ru_utime) + s(r.ru_stime);
+        u.processCpu = CpuSeconds();
+        u.at = Clock::now();
+        return u;
+    }
+};
+
+// Runs the event loop for that long with no timer of its own, and prints
+// what the main thread and the process used meanwhile.
+void IdleMeasure(const char* what, int seconds, const char* goal) {
+    QEventLoop loop;
+    QTimer::singleShot(seconds * 1000, &loop, &QEventLoop::quit);
+    const Usage before = Usage::Now();
+    loop.exec();
+    const Usage after = Usage::Now();
+    const double wall = std::chrono::duration<double>(after.at - before.at).count();
+    std::printf("%-48s %5.1f s: %6.1f wake-ups/s, main thread %.3f %%, process %.3f %% of one core%s%s\n",
+                what, wall, static_cast<double>(after.wakeUps - before.wakeUps) / wall,
+                100.0 * (after.threadCpu - before.threadCpu) / wall,
+                100.0 * (after.processCpu - before.processCpu) / wall, *goal != 0 ? "  " : "", goal);
+}
+
+// A bare event loop, measured as the program is: one timer that ticks and
+// does nothing, every 10 ms (what the monitor's quiet tick used to be) and
+// as seldom as the monitor's quiet ticks come now.
+void BareLoopMeasure(int seconds) {
+    for (const int ms : {10, mon::MainLoopDriver::kQuietIntervalMs}) {
+        QTimer tick;
+        tick.start(ms);
+        const std::string what = "bare event loop with a " + std::to_string(ms) + " ms timer";
+        IdleMeasure(what.c_str(), seconds, "");
+    }
+}
+
 // Looks at the program's windows every few milliseconds, in every event
 // loop, modal ones included.
 class WindowReader : public QObject {
@@ -88,6 +145,8 @@ public:
         QObject::connect(&look_, &QTimer::timeout, this, [this] { Look(); });
         look_.start(20);
     }
+    // No more looks: the idle measurement counts every wake-up.
+    void Stop() { look_.stop(); }
 
     // What the message boxes and the step window said, in order, up to now.
     void Print() {
@@ -227,13 +286,12 @@ int Fail(mon::CapturoApp& app, WindowReader& reader, const char* why) {
     return 1;
 }
 
-int Idle(mon::CapturoApp& app, const Options& o) {
-    const double before = CpuSeconds();
-    const auto start = Clock::now();
-    Pause(o.idleSeconds);
-    const double wall = std::chrono::duration<double>(Clock::now() - start).count();
-    std::printf("connected and idle for %.1f s: %.2f %% of one core\n", wall,
-                100.0 * (CpuSeconds() - before) / wall);
+int Idle(mon::CapturoApp& app, WindowReader& reader, const Options& o) {
+    reader.Stop();
+    // The connect's last messages and the quick ticks after it settle first.
+    Pause(1);
+    IdleMeasure("Capturo connected to the unit, idle", o.idleSeconds,
+                "goal <= 10 wake-ups/s and < 0.1 % of one core");
     app.Finish();
     return 0;
 }
@@ -244,13 +302,14 @@ int Run(const Options& o) {
             std::fprintf(stderr, "capture_demo: %s\n", why.c_str());
             std::exit(2);
         });
+    if (o.idleSeconds > 0) BareLoopMeasure(o.idleSeconds);
     mon::SystemClock clock;
     mon::CapturoApp app(*library, clock, o.programDir);
     WindowReader reader;
     app.Start(false);
     if (!Connect(app, o)) return Fail(app, reader, "the unit did not connect");
     std::printf("connected; the monitoring conditions are downloaded\n");
-    if (o.idleSeconds > 0) return Idle(app, o);
+    if (o.idleSeconds > 0) return Idle(app, reader, o);
 
     mon::Engine& engine = app.engine();
     app.MainWindow().Buttons.Button("Start")->trigger();

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <cstdio>
+
 #include "FakeKy1Source.h"
 #include "Ky1TestRows.h"
 #include "Ky2TestFiles.h"
@@ -128,6 +130,33 @@ TEST_F(Ky1Reader, AReaderThatHangsIsEndedAfterTheSilenceLimit) {
     EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << status;
     EXPECT_GT(bar.yields, 0) << "the window system ran while the reader was silent";
     ExpectNothingWritten();
+}
+
+TEST_F(Ky1Reader, AReaderSlowToExitAfterItsWholeStreamIsWaitedForUnlessItHangs) {
+    // The whole stream of a sound file, end mark included.
+    test::FakeKy1Source sound;
+    sound.maker = test::LongRow;
+    sound.makerCount = 30;
+    std::string stream;
+    Ky1StreamServe(sound, ky1, [&](std::string& bytes) {
+        stream += bytes;
+        bytes.clear();
+        return true;
+    });
+    TempFolder::WriteAll(dir / "stream", stream);
+    TempFolder::WriteAll(ky1, std::string(30 * Ky1ProcessSource::kMinRowBytes, 'x'));
+    const std::string send = "cat '" + dir / "stream" + "' >&3";
+
+    // A busy machine: the reader's exit comes well after its last row.
+    ASSERT_TRUE(ConvertWithScript(send + " && sleep 0.5 && exit 0", 5000));
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    test::ExpectPartsHoldLongRows(parts, 30);
+
+    // One that never exits is still ended, at the silence limit.
+    for (const std::string& p : parts) std::remove(p.c_str());
+    ASSERT_TRUE(ConvertWithScript(send + "; exec sleep 60", 300));
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << status;
+    test::ExpectPartsHoldLongRows(parts, 30);
 }
 
 TEST_F(Ky1Reader, CancelWhileTheReaderIsSilentEndsTheReadLikeACancelBetweenRows) {

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <string>
+#include <vector>
+
 #include "Ky2TestFiles.h"
 #include "clsCommon.h"
 #include "platform/file/tests/TempFolder.h"
@@ -131,6 +135,28 @@ TEST_F(Ky2ReaderTest, DataUnitsBecomeRecordsWithFlagsStampsAndRunningCounts) {
     EXPECT_EQ(when, 0.0) << "an invalid stamp is the date value 0";
     EXPECT_EQ(doc_.GetSdCharB(), "\x31\x33\x34");
     EXPECT_EQ(doc_.GetRdCharB(), "\x32");
+}
+
+TEST_F(Ky2ReaderTest, EveryLineStampReadsAsTheStampParsedOnItsOwn) {
+    // Same day, next second, next day, a time or a day that is no time,
+    // back to a good one, and days before day zero.
+    const std::vector<std::string> stamps = {
+        "2024/05/06 07:08:09", "2024/05/06 07:08:10", "2024/05/06 23:59:59", "2024/05/07 00:00:00",
+        "2024/05/07 24:00:00", "2024/05/07 00:00:01", "2024/05/07 0a:00:01", "2024/05/07 00:60:01",
+        "2024/05/07 00:00:60", "2024/05/07 12:34:56", "2024/02/30 12:34:56", "2024/02/30 12:34:57",
+        "2024/02/29 12:34:57", "1899/12/30 00:00:01", "1899/12/30 00:00:02", "1899/12/29 23:59:58",
+        "1899/12/29 23:59:59", "1800/01/01 06:00:00", "2024/05/07-12:34:56", "2024/05/07 12:34:57"};
+    std::string bytes = Header();
+    for (const std::string& stamp : stamps) bytes += DataLine(stamp, {0x80, 'A', 0});
+    ASSERT_TRUE(ReadBytes(bytes));
+    ASSERT_EQ(doc_.RecordCount(), static_cast<int32_t>(stamps.size()));
+    for (size_t i = 0; i < stamps.size(); ++i) {
+        double got = -1;
+        int32_t dual = 0, sd = 0, rd = 0;
+        ASSERT_TRUE(doc_.GetDataOtherInf(static_cast<int32_t>(i), got, dual, sd, rd));
+        const double want = platform::ParseDateTime(stamps[i]).value_or(0.0);
+        EXPECT_EQ(std::bit_cast<uint64_t>(got), std::bit_cast<uint64_t>(want)) << stamps[i];
+    }
 }
 
 TEST_F(Ky2ReaderTest, CharacterTimesBelongToTheLastUnitReadAcrossLines) {

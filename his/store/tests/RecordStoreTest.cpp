@@ -254,6 +254,54 @@ TEST(CompactRecords, AreHeldInAFewBytesEach) {
     EXPECT_LT(perUnit, 8.0);
 }
 
+TEST(CompactRecords, FilledAWordAtATimeAnswerAsRecordsAddedOneByOne) {
+    std::mt19937 rng(28);
+    // Across words and samples, with one direction now common, now rare,
+    // and runs of stamps short and long.
+    for (int units : {1, 63, 64, 65, 130, 257, 1000, 20000}) {
+        for (int rdPercent : {0, 3, 50, 97, 100}) {
+            SCOPED_TRACE(::testing::Message() << units << " units, " << rdPercent << " % RD");
+            RecordStore added;
+            RecordStore filled;
+            {
+                RecordStore::Filler filler(filled);
+                filler.CharTimeSet(0x4001);  // before any record: nothing happens
+                double stamp = 45000.0;
+                for (int i = 0; i < units; ++i) {
+                    if (static_cast<int>(rng() % 100) < 15) stamp += 1.0 / 86400.0;
+                    if (i % 500 == 7) stamp = -0.0;
+                    const bool rd = static_cast<int>(rng() % 100) < rdPercent;
+                    const auto attr = static_cast<uint8_t>(0x80 | (rng() & 0x7D) | (rd ? kAttrRd : 0));
+                    const auto data = static_cast<uint8_t>(rng());
+                    ASSERT_TRUE(added.Add(stamp, attr, data));
+                    ASSERT_TRUE(filler.Add(stamp, attr, data));
+                    ASSERT_EQ(filler.Count(), added.Count());
+                    for (int k = static_cast<int>(rng() % 3); k > 0; --k) {
+                        const auto word = static_cast<uint16_t>(0x4000 | (rng() & 0x1FFF));
+                        added.CharTimeSet(word);
+                        filler.CharTimeSet(word);
+                    }
+                }
+            }
+            ASSERT_EQ(filled.Count(), added.Count());
+            ASSERT_EQ(filled.SdBytes(), added.SdBytes());
+            ASSERT_EQ(filled.RdBytes(), added.RdBytes());
+            for (int32_t i = 0; i < added.Count(); ++i) {
+                ExpectSameRecord(filled.Get(i), added.Get(i), i);
+                ASSERT_EQ(filled.NextOfDirection(true, i), added.NextOfDirection(true, i)) << i;
+                ASSERT_EQ(filled.NextOfDirection(false, i), added.NextOfDirection(false, i)) << i;
+            }
+            for (int32_t n = 0; n <= added.SdTotal() + 1; ++n) ASSERT_EQ(filled.SdRecord(n), added.SdRecord(n)) << n;
+            for (int32_t n = 0; n <= added.RdTotal() + 1; ++n) ASSERT_EQ(filled.RdRecord(n), added.RdRecord(n)) << n;
+            RecordStore::Cursor a(added, 0), f(filled, 0);
+            for (; !a.AtEnd(); a.Next(), f.Next()) {
+                ASSERT_FALSE(f.AtEnd());
+                ASSERT_EQ(f.StampRun(), a.StampRun()) << a.Index();
+            }
+        }
+    }
+}
+
 TEST(RankBitsCounts, RankAndSelectAgreeWithCounting) {
     std::mt19937 rng(3);
     for (int density : {0, 1, 50, 99, 100}) {

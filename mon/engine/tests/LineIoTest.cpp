@@ -51,6 +51,13 @@ TEST_F(LineIoTest, ALineUpToTheLimitIsKeptWholeAndLongerNoiseIsDroppedWithItsLin
     EXPECT_EQ(io_.TakeNoise(), noise.size() + 1);
     EXPECT_EQ(io_.TakeNoise(), 0u) << "handed out once";
 
+    // So is a line whose LF alone takes it past the limit.
+    std::string overByOne(LineIo::kPendingLimit - 1, 'n');
+    overByOne += "\r\n";
+    api_.Queue(overByOne + "next\r\n");
+    EXPECT_EQ(io_.LineRecv(), "next\r\n");
+    EXPECT_EQ(io_.TakeNoise(), overByOne.size());
+
     // A run still going is counted when asked for; a clear forgets it.
     api_.Queue(std::string(LineIo::kPendingLimit + 10, 'n'));
     io_.LineRecv();

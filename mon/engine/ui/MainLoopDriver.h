@@ -1,9 +1,11 @@
 // Runs the engine's passes from a timer. While lines arrive it runs pass
 // after pass in one tick, draws the live display once for all of them and
-// ticks again at once; when the line is quiet it ticks every few
-// milliseconds, so a connected, idle program hardly uses the processor.
-// A modal window holds the passes back, and once the engine asks to exit
-// the driver stops and says so.
+// ticks again at once; while bytes trickle in it ticks every few
+// milliseconds. When nothing arrives the ticks thin out, to four a
+// second, so a connected, idle program hardly ever wakes; the first byte,
+// anything the engine sends and a step timer falling due bring the quick
+// ticks back. A modal window holds the passes back, and once the engine
+// asks to exit the driver stops and says so.
 #pragma once
 
 #include <QObject>
@@ -26,8 +28,13 @@ public:
     static constexpr int kMaxPassesPerTick = 2000;
     static constexpr int64_t kTickBudgetMs = 8;
     static constexpr int kIdleIntervalMs = 10;
+    // The longest wait between two quiet ticks. The ring's 64 KB take well
+    // over a second of the fastest line, and a hang-up or a fallen DSR is
+    // still seen within this time.
+    static constexpr int kQuietIntervalMs = 250;
 
     explicit MainLoopDriver(Engine& engine, QObject* parent = nullptr);
+    ~MainLoopDriver() override;
 
     void Start();
     void Stop();
@@ -37,6 +44,8 @@ public:
     // One tick; the number of passes it ran. Also for tests, which tick by
     // hand instead of starting the timer.
     int Tick();
+    // The engine is about to hear from the unit: tick soon.
+    void Wake();
 
 signals:
     // The engine asked to exit; the driver has stopped. Sent once.
@@ -45,12 +54,16 @@ signals:
 private:
     bool ExitAsked() const;
     int RunPasses();
+    // The wait before the next tick after one that took no line.
+    int NextInterval(bool bytesArrived);
     void ExitNow();
 
     Engine& engine_;
     QTimer timer_;
     bool inTick_ = false;
     bool stopReported_ = false;
+    bool woken_ = false;
+    int quietMs_ = kIdleIntervalMs;
 };
 
 }  // namespace mon

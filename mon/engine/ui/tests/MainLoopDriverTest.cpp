@@ -5,6 +5,9 @@
 #include <QDialog>
 #include <QSignalSpy>
 
+#include <string>
+#include <vector>
+
 #include "CapturoFixture.h"
 
 namespace mon {
@@ -36,6 +39,45 @@ TEST_F(MainLoopDriverTest, ATickIsBoundedAndTheNextComesAtOnceWhenMoreWaits) {
     EXPECT_EQ(driver().Interval(), 0);
     EXPECT_EQ(driver().Tick(), 51);
     EXPECT_EQ(driver().Interval(), MainLoopDriver::kIdleIntervalMs);
+}
+
+TEST_F(MainLoopDriverTest, AQuietLineThinsTheTicksUntilAByteASendOrAStepTimerIsDue) {
+    std::vector<int> quiet;
+    for (int i = 0; i < 6; ++i) {
+        driver().Tick();
+        quiet.push_back(driver().Interval());
+    }
+    EXPECT_EQ(quiet, (std::vector<int>{20, 40, 80, 160, MainLoopDriver::kQuietIntervalMs,
+                                       MainLoopDriver::kQuietIntervalMs}));
+
+    // Part of a line is no line, yet it is traffic: quick ticks again.
+    api_.Queue("AB");
+    EXPECT_EQ(driver().Tick(), 1);
+    EXPECT_EQ(driver().Interval(), MainLoopDriver::kIdleIntervalMs);
+    driver().Tick();
+    EXPECT_EQ(driver().Interval(), 20);
+
+    // A send to the unit cuts a running quiet wait short.
+    for (int i = 0; i < 4; ++i) driver().Tick();
+    driver().Start();
+    driver().Tick();
+    ASSERT_EQ(driver().Interval(), MainLoopDriver::kQuietIntervalMs);
+    std::string text = "?";
+    engine().Io.LineSend(text, 0);
+    EXPECT_EQ(driver().Interval(), MainLoopDriver::kIdleIntervalMs);
+    driver().Tick();
+    EXPECT_EQ(driver().Interval(), MainLoopDriver::kIdleIntervalMs) << "the reply is awaited at once";
+    driver().Stop();
+
+    // An armed step timer is looked at when it falls due.
+    engine().Io.StepTimerStart(400);
+    for (int i = 0; i < 6; ++i) driver().Tick();
+    EXPECT_EQ(driver().Interval(), MainLoopDriver::kQuietIntervalMs);
+    clock_.ms += 370;
+    driver().Tick();
+    EXPECT_EQ(driver().Interval(), 30);
+    clock_.ms += 30;
+    EXPECT_EQ(engine().Io.StepTimeUp(), -1);
 }
 
 TEST_F(MainLoopDriverTest, AModalWindowHoldsThePassesBack) {
