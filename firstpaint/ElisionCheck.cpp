@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <QTabBar>
 #include <QTableView>
 #include <QTreeView>
 
@@ -260,7 +261,27 @@ void LineEditCheck(const QLineEdit* edit, Findings& out) {
     if (seen < edit->width() && seen < needed) Add(out, edit, "", text, "outside its parent, " + Px(needed, seen));
 }
 
+// A tab whose caption is elided, or that lies past the bar's end (behind
+// its scroll buttons), is a caption the user cannot read.
+void TabBarCheck(const QTabBar* bar, Findings& out) {
+    for (int i = 0; i < bar->count(); ++i) {
+        if (!bar->isTabVisible(i)) continue;
+        const QString text = bar->tabText(i);
+        const QRect r = bar->tabRect(i);
+        if (r.left() < 0 || r.right() >= bar->width()) {
+            Add(out, bar, " tab", text, "past the end of its bar");
+        } else if (bar->elideMode() != Qt::ElideNone &&
+                   bar->fontMetrics().horizontalAdvance(QString(text).remove(QLatin1Char('&'))) > r.width()) {
+            Add(out, bar, " tab", text, "elided, " + Px(bar->fontMetrics().horizontalAdvance(text), r.width()));
+        }
+    }
+}
+
 void WidgetCheck(const QWidget* w, Findings& out) {
+    if (const auto* bar = qobject_cast<const QTabBar*>(w)) {
+        TabBarCheck(bar, out);
+        return;
+    }
     if (const auto* header = qobject_cast<const QHeaderView*>(w)) {
         HeaderCheck(header, out);
     } else if (const auto* view = qobject_cast<const QAbstractItemView*>(w)) {

@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QStandardItemModel>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTableView>
 
 #include "ElisionCheck.h"
@@ -91,6 +93,24 @@ TEST(ElisionCheck, FindsCutCellsHeadersLabelsAndEntriesAndPassesRoomyOnes) {
     const std::string covered = Joined(ElidedTexts(bar));
     EXPECT_NE(covered.find("window/bar/time \"2023/03/15 12:00:00\": covered by window/bar/next"), std::string::npos) << covered;
     bar->hide();
+
+    // Tabs pushed behind the scroll buttons are caught; a bar that takes
+    // every tab is not.
+    QTabWidget tabs;
+    tabs.setObjectName(QStringLiteral("tabs"));
+    for (const char* caption : {"関連付け項目", "フレームデータ", "範囲指定時刻", "方向"}) {
+        tabs.addTab(new QWidget, QString::fromUtf8(caption));
+    }
+    tabs.resize(200, 100);
+    tabs.show();
+    QApplication::processEvents();
+    const std::string hidden = Joined(ElidedTexts(&tabs));
+    EXPECT_NE(hidden.find("tab \"方向\": past the end of its bar"), std::string::npos) << hidden;
+    tabs.tabBar()->setUsesScrollButtons(false);
+    tabs.resize(tabs.minimumSizeHint().width(), 100);
+    QApplication::processEvents();
+    EXPECT_TRUE(ElidedTexts(&tabs).empty()) << Joined(ElidedTexts(&tabs));
+    tabs.hide();
 
     // A row too low cuts its text, and hidden windows show nothing.
     table->setColumnWidth(0, 200);

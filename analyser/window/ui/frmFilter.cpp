@@ -70,6 +70,8 @@ void frmFilter::Design() {
     tabFilter->addTab(DesignDataTab(), QStringLiteral("フレームデータ"));
     tabFilter->addTab(DesignDateTab(), QStringLiteral("範囲指定時刻"));
     tabFilter->addTab(DesignDirectionTab(), QStringLiteral("方向"));
+    // Every tab shows its caption: the dialog is as wide as they need.
+    tabFilter->tabBar()->setUsesScrollButtons(false);
     const std::pair<QPushButton*, const char*> buttons[] = {
         {cmdOK, "cmdOK"}, {cmdCancel, "cmdCancel"}, {cmdApply, "cmdApply"}, {cmdReset, "cmdReset"}};
     for (const auto& [b, name] : buttons) {
