@@ -5,6 +5,8 @@
 #include <QPainterPath>
 #include <QStyle>
 
+#include "platform/ui/PrinterIcon.h"
+
 namespace analyser::ui {
 namespace {
 
@@ -39,16 +41,6 @@ QIcon Drawn(void (*draw)(QPainter&)) {
     p.setRenderHint(QPainter::Antialiasing);
     draw(p);
     return QIcon(pixmap);
-}
-
-void DrawPrinter(QPainter& p) {
-    p.setPen(QPen(QColor(50, 50, 50), 2));
-    p.setBrush(Qt::white);
-    p.drawRect(9, 3, 14, 10);  // paper in
-    p.setBrush(QColor(150, 150, 160));
-    p.drawRoundedRect(3, 12, 26, 12, 3, 3);
-    p.setBrush(Qt::white);
-    p.drawRect(9, 20, 14, 9);  // paper out
 }
 
 void DrawMagnifier(QPainter& p) {
@@ -87,7 +79,7 @@ QIcon ToolbarIcon(int picture) {
     switch (picture) {
         case 1: return style->standardIcon(QStyle::SP_DialogOpenButton);
         case 2: return style->standardIcon(QStyle::SP_DialogSaveButton);
-        case 3: return Drawn(DrawPrinter);
+        case 3: return platform::PrinterIcon();
         case 4: return Drawn(DrawMagnifier);
         case 5: return style->standardIcon(QStyle::SP_FileDialogInfoView);
         case 6: return Drawn(DrawHelp);
