@@ -13,18 +13,36 @@ void LineTable::Build(const store::clsCommon& doc) {
     const int32_t count = records.Count();
     starts_.Reserve(static_cast<size_t>(count));
     sdFirst_.Reserve(static_cast<size_t>(count));
+    // Both bit sequences are gathered in a word of their own and stored a
+    // word at a time.
+    uint64_t startWord = 0, sdWord = 0;
+    unsigned startFill = 0, sdFill = 0;
+    // The record is the pair partner of the SD record before it. A Same
+    // flag on the last record pairs with nothing: the loop ends there.
+    bool partner = false;
     for (int32_t r = 0; r < count; ++r) {
         const uint8_t attr = records.Attr(r);
-        starts_.PushBack(true);
-        const bool rd = (attr & store::kAttrRd) != 0;
-        sdFirst_.PushBack(!rd);
-        // The pair partner only joins when it exists; a Same flag on the
-        // last record pairs with nothing.
-        if (!rd && (attr & store::kAttrSame) != 0 && r + 1 < count) {
-            starts_.PushBack(false);
-            ++r;
+        if (!partner) {
+            startWord |= uint64_t{1} << startFill;
+            const bool rd = (attr & store::kAttrRd) != 0;
+            sdWord |= static_cast<uint64_t>(!rd) << sdFill;
+            if (++sdFill == 64) {
+                sdFirst_.AppendBits(sdWord, 64);
+                sdWord = 0;
+                sdFill = 0;
+            }
+            partner = !rd && (attr & store::kAttrSame) != 0;
+        } else {
+            partner = false;
+        }
+        if (++startFill == 64) {
+            starts_.AppendBits(startWord, 64);
+            startWord = 0;
+            startFill = 0;
         }
     }
+    if (startFill > 0) starts_.AppendBits(startWord, startFill);
+    if (sdFill > 0) sdFirst_.AppendBits(sdWord, sdFill);
     starts_.ShrinkToFit();
     sdFirst_.ShrinkToFit();
 }
