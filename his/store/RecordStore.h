@@ -38,6 +38,8 @@ public:
 
     // --- single fields; i must lie in 0..Count()-1 ------------------------
     uint8_t Attr(int32_t i) const { return attr_[static_cast<size_t>(i)]; }
+    // The flags of all records, Count() bytes in record order.
+    const uint8_t* AttrData() const { return attr_.data(); }
     bool IsRd(int32_t i) const { return (Attr(i) & kAttrRd) != 0; }
     int32_t RdCount(int32_t i) const { return static_cast<int32_t>(rd_.Rank(static_cast<size_t>(i) + 1)); }
     int32_t SdCount(int32_t i) const { return i + 1 - RdCount(i); }

@@ -320,7 +320,7 @@ TEST(CompactRecords, FilledAStreamAtATimeAnswerAsRecordsAddedOneByOne) {
                 const int count = static_cast<int>(rng() % 40);
                 bool ended = false;
                 for (int k = 0; k < count; ++k) {
-                    const uint32_t pick = rng() % 100;
+                    const auto pick = static_cast<uint32_t>(rng() % 100);
                     const auto second = static_cast<uint8_t>(rng());
                     if (pick < 2) {
                         // Ends the stream: what follows is not read.
