@@ -118,8 +118,10 @@ bool RecordStore::Filler::AddStream(double stamp, const uint8_t* at, const uint8
             if ((first & kAttrTrig) != 0) trigPos = static_cast<int32_t>(count - 1);
         } else if ((first & 0x40) != 0) {
             if (count == 0) continue;
-            const uint16_t word = static_cast<uint16_t>(first << 8 | second);
-            const uint16_t packed = PackTime(CharTimeRange(word), CharTimeValue(word));
+            // The word's range code and value sit where the packed form
+            // keeps them; only a code above "too long" needs changing.
+            auto packed = static_cast<uint16_t>((first << 8 | second) & 0x1FFF);
+            if (packed >= PackTime(kCharTimeTooLong + 1, 0)) packed = PackTime(kCharTimeTooLong, packed & 0x03FF);
             const uint64_t bit = uint64_t{1} << (fill - 1);  // the last record is never spilled
             if ((timeWord & bit) != 0) {
                 times_[timesFill - 1] = packed;  // a second word for one record replaces the first

@@ -328,10 +328,13 @@ TEST(CompactRecords, FilledAStreamAtATimeAnswerAsRecordsAddedOneByOne) {
                         items.push_back(second);
                         ended = true;
                     } else if (pick < 40) {
-                        const auto first = static_cast<uint8_t>(0x40 | (rng() & 0x3F));
-                        items.push_back(first);
-                        items.push_back(second);
-                        if (!ended) added.CharTimeSet(static_cast<uint16_t>(first << 8 | second));
+                        // Now and then a word at the edge of the range codes.
+                        static constexpr uint16_t kEdges[] = {0x57FF, 0x5800, 0x5BFF, 0x5C00, 0x7FFF};
+                        const uint16_t word = pick < 5 ? kEdges[rng() % 5]
+                                                       : static_cast<uint16_t>(0x4000 | (rng() & 0x3FFF));
+                        items.push_back(static_cast<uint8_t>(word >> 8));
+                        items.push_back(static_cast<uint8_t>(word));
+                        if (!ended) added.CharTimeSet(word);
                     } else {
                         const auto first = static_cast<uint8_t>(0x80 | (rng() & 0x7F));
                         items.push_back(first);
