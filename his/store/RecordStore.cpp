@@ -43,22 +43,102 @@ RecordStore::Filler::~Filler() {
     try {
         Flush();
     } catch (...) {
-        // Out of memory for the last words: an empty store rather than one
-        // whose parts disagree.
-        store_.Clear();
+        // Out of memory for the last records: an empty store rather than
+        // one whose parts disagree.
+        broken_ = true;
     }
+    if (broken_) store_.Clear();
 }
 
 void RecordStore::Filler::Spill() {
+    broken_ = true;
+    store_.attr_.insert(store_.attr_.end(), attr_, attr_ + fill_);
+    store_.sdBytes_.append(sd_, sdFill_);
+    store_.rdBytes_.append(rd_, rdFill_);
+    store_.times_.insert(store_.times_.end(), times_, times_ + timesFill_);
     store_.rd_.AppendBits(rdWord_, fill_);
     store_.stampStart_.AppendBits(runWord_, fill_);
     store_.hasTime_.AppendBits(timeWord_, fill_);
     rdWord_ = runWord_ = timeWord_ = 0;
-    fill_ = 0;
+    fill_ = sdFill_ = rdFill_ = timesFill_ = 0;
+    broken_ = false;
+}
+
+// As Add and CharTimeSet item by item, with the filler's counts and words
+// held in locals for the length of the stream: the byte arrays written here
+// could otherwise stand for any of them, and each would be read back from
+// memory after every write.
+bool RecordStore::Filler::AddStream(double stamp, const uint8_t* at, const uint8_t* end,
+                                    int32_t& trigPos) {
+    size_t count = count_;
+    unsigned fill = fill_, sdFill = sdFill_, rdFill = rdFill_, timesFill = timesFill_;
+    uint64_t rdWord = rdWord_, runWord = runWord_, timeWord = timeWord_;
+    bool newRun = count == 0 || !SameStamp(stamp, lastStamp_);
+    bool ok = true;
+    auto save = [&] {
+        count_ = count;
+        fill_ = fill;
+        sdFill_ = sdFill;
+        rdFill_ = rdFill;
+        timesFill_ = timesFill;
+        rdWord_ = rdWord;
+        runWord_ = runWord;
+        timeWord_ = timeWord;
+    };
+    for (; end - at >= 2; at += 2) {
+        const uint8_t first = at[0];
+        const uint8_t second = at[1];
+        if ((first & 0x80) != 0) {
+            if (count >= kMaxRecords) {
+                ok = false;
+                break;
+            }
+            if (fill == 64) {
+                save();
+                Spill();
+                fill = sdFill = rdFill = timesFill = 0;
+                rdWord = runWord = timeWord = 0;
+            }
+            const bool rd = (first & kAttrRd) != 0;
+            attr_[fill] = static_cast<uint8_t>(first & 0x7F);
+            sd_[sdFill] = static_cast<char>(second);
+            rd_[rdFill] = static_cast<char>(second);
+            sdFill += rd ? 0U : 1U;
+            rdFill += rd ? 1U : 0U;
+            rdWord |= static_cast<uint64_t>(rd) << fill;
+            if (newRun) {
+                save();
+                store_.stamps_.push_back(stamp);
+                lastStamp_ = stamp;
+                runWord |= uint64_t{1} << fill;
+                newRun = false;
+            }
+            ++fill;
+            ++count;
+            if ((first & kAttrTrig) != 0) trigPos = static_cast<int32_t>(count - 1);
+        } else if ((first & 0x40) != 0) {
+            if (count == 0) continue;
+            // The word's range code and value sit where the packed form
+            // keeps them; only a code above "too long" needs changing.
+            auto packed = static_cast<uint16_t>((first << 8 | second) & 0x1FFF);
+            if (packed >= PackTime(kCharTimeTooLong + 1, 0)) packed = PackTime(kCharTimeTooLong, packed & 0x03FF);
+            const uint64_t bit = uint64_t{1} << (fill - 1);  // the last record is never spilled
+            if ((timeWord & bit) != 0) {
+                times_[timesFill - 1] = packed;  // a second word for one record replaces the first
+            } else {
+                timeWord |= bit;
+                times_[timesFill++] = packed;
+            }
+        } else {
+            break;
+        }
+    }
+    save();
+    return ok;
 }
 
 void RecordStore::Filler::Flush() {
-    if (fill_ > 0) Spill();
+    if (fill_ > 0 && !broken_) Spill();
 }
 
 void RecordStore::Clear() {
@@ -90,8 +170,10 @@ void PagesPrepare(Container& c) {
 
 }  // namespace
 
-void RecordStore::Reserve(size_t records) {
-    const size_t held = attr_.size();
+void RecordStore::Reserve(size_t records) { Reserve(records, Gathered{}); }
+
+void RecordStore::Reserve(size_t records, const Gathered& gathered) {
+    const size_t held = attr_.size() + gathered.Records;
     const size_t total = std::min(held + records, kMaxRecords);
     // Shares of the records seen so far; without any, what a capture with
     // character times in both directions looks like.
@@ -103,10 +185,10 @@ void RecordStore::Reserve(size_t records) {
     rd_.Reserve(total);
     stampStart_.Reserve(total);
     hasTime_.Reserve(total);
-    sdBytes_.reserve(share(sdBytes_.size(), 0.5));
-    rdBytes_.reserve(share(rdBytes_.size(), 0.5));
+    sdBytes_.reserve(share(sdBytes_.size() + gathered.Sd, 0.5));
+    rdBytes_.reserve(share(rdBytes_.size() + gathered.Rd, 0.5));
     stamps_.reserve(share(stamps_.size(), 0.2));
-    times_.reserve(share(times_.size(), 1.0));
+    times_.reserve(share(times_.size() + gathered.Times, 1.0));
     PagesPrepare(attr_);
     PagesPrepare(sdBytes_);
     PagesPrepare(rdBytes_);

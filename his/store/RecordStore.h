@@ -38,6 +38,8 @@ public:
 
     // --- single fields; i must lie in 0..Count()-1 ------------------------
     uint8_t Attr(int32_t i) const { return attr_[static_cast<size_t>(i)]; }
+    // The flags of all records, Count() bytes in record order.
+    const uint8_t* AttrData() const { return attr_.data(); }
     bool IsRd(int32_t i) const { return (Attr(i) & kAttrRd) != 0; }
     int32_t RdCount(int32_t i) const { return static_cast<int32_t>(rd_.Rank(static_cast<size_t>(i) + 1)); }
     int32_t SdCount(int32_t i) const { return i + 1 - RdCount(i); }
@@ -69,9 +71,8 @@ public:
     size_t HeapBytes() const;
 
     // Fills an emptied store record by record at the pace of a file read:
-    // the direction, run and character-time bits of the last few dozen
-    // records are gathered in words of their own and stored a word at a
-    // time. The store is whole again once the filler is flushed or gone;
+    // the last few dozen records are gathered in small arrays and words of
+    // their own and stored 64 at a time. The store is whole again once the filler is flushed or gone;
     // until then only the filler and Reserve may touch it.
     class Filler {
     public:
@@ -81,15 +82,22 @@ public:
         Filler& operator=(const Filler&) = delete;
 
         int32_t Count() const { return static_cast<int32_t>(count_); }
+        // As RecordStore::Reserve, with the records gathered here counted
+        // as held.
+        void Reserve(size_t records) { store_.Reserve(records, {fill_, sdFill_, rdFill_, timesFill_}); }
         // As RecordStore::Add and CharTimeSet.
         bool Add(double stamp, uint8_t attribute, uint8_t data) {
             if (count_ >= kMaxRecords) return false;
             if (fill_ == 64) Spill();
             const bool rd = (attribute & kAttrRd) != 0;
-            store_.attr_.push_back(static_cast<uint8_t>(attribute & 0x7F));
-            (rd ? store_.rdBytes_ : store_.sdBytes_).push_back(static_cast<char>(data));
+            attr_[fill_] = static_cast<uint8_t>(attribute & 0x7F);
+            // Both sides are written; only the record's own side counts.
+            sd_[sdFill_] = static_cast<char>(data);
+            rd_[rdFill_] = static_cast<char>(data);
+            sdFill_ += rd ? 0U : 1U;
+            rdFill_ += rd ? 1U : 0U;
             const uint64_t bit = uint64_t{1} << fill_;
-            if (rd) rdWord_ |= bit;
+            rdWord_ |= static_cast<uint64_t>(rd) << fill_;
             if (count_ == 0 || !SameStamp(stamp, lastStamp_)) {
                 store_.stamps_.push_back(stamp);
                 lastStamp_ = stamp;
@@ -104,13 +112,19 @@ public:
             const uint16_t packed = PackTime(CharTimeRange(word), CharTimeValue(word));
             const uint64_t bit = uint64_t{1} << (fill_ - 1);  // the last record is never spilled
             if ((timeWord_ & bit) != 0) {
-                store_.times_.back() = packed;  // a second word for one record replaces the first
+                times_[timesFill_ - 1] = packed;  // a second word for one record replaces the first
             } else {
                 timeWord_ |= bit;
-                store_.times_.push_back(packed);
+                times_[timesFill_++] = packed;
             }
         }
-        // Stores the gathered bits: the store is whole again, and the
+        // The units and character times of one item stream, all with one
+        // stamp, up to the item that ends it or the end of the bytes (an
+        // odd byte at the end is no item). trigPos becomes the index of
+        // each record flagged Trig. False when the history cannot take
+        // more; the records before stay.
+        bool AddStream(double stamp, const uint8_t* at, const uint8_t* end, int32_t& trigPos);
+        // Stores the gathered records: the store is whole again, and the
         // filling is over (no Add may follow).
         void Flush();
 
@@ -119,9 +133,14 @@ public:
 
         RecordStore& store_;
         size_t count_ = 0;
-        unsigned fill_ = 0;  // records gathered in the words below
+        unsigned fill_ = 0;  // records gathered below
+        unsigned sdFill_ = 0, rdFill_ = 0, timesFill_ = 0;
+        bool broken_ = false;  // a spill stopped half way: the store's parts disagree
         uint64_t rdWord_ = 0, runWord_ = 0, timeWord_ = 0;
         double lastStamp_ = 0;
+        uint8_t attr_[64];
+        char sd_[64], rd_[64];
+        uint16_t times_[64];
     };
 
     // Walks records in order, keeping the running positions so that each
@@ -149,6 +168,12 @@ public:
     };
 
 private:
+    // Records a filler holds that the store does not yet.
+    struct Gathered {
+        size_t Records = 0, Sd = 0, Rd = 0, Times = 0;
+    };
+    void Reserve(size_t records, const Gathered& gathered);
+
     static constexpr int kBlockShift = 10;  // records a pinned block holds: 1024
     static constexpr size_t kMaxRecords = static_cast<size_t>(std::numeric_limits<int32_t>::max());
 

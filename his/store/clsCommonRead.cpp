@@ -159,23 +159,9 @@ bool DataLineParse(RecordStore::Filler& records, int32_t& trigPos, std::string_v
     if (line.size() < static_cast<size_t>(kKy2StampLength)) return true;
     const double stamp = stamps.Read(line.substr(0, kKy2StampLength));
     constexpr size_t kStreamStart = 22;
+    if (line.size() <= kStreamStart) return true;
     const auto* bytes = reinterpret_cast<const uint8_t*>(line.data());
-    for (size_t i = kStreamStart; i + 1 < line.size(); i += 2) {
-        const uint8_t first = bytes[i];
-        const uint8_t second = bytes[i + 1];
-        switch (ItemKindOf(first)) {
-            case ItemKind::Unit:
-                if (!records.Add(stamp, first, second)) return false;
-                if ((first & kAttrTrig) != 0) trigPos = records.Count() - 1;
-                break;
-            case ItemKind::CharTime:
-                records.CharTimeSet(static_cast<uint16_t>(first << 8 | second));
-                break;
-            case ItemKind::End:
-                return true;
-        }
-    }
-    return true;
+    return records.AddStream(stamp, bytes + kStreamStart, bytes + line.size(), trigPos);
 }
 
 // The bar moves only when it would visibly move: a few hundred steps a
@@ -212,8 +198,8 @@ private:
 // neither copies itself while it grows nor keeps much spare.
 class RecordReservation {
 public:
-    RecordReservation(clsCommon& doc, const RecordStore::Filler& records, int64_t dataStart, int64_t length)
-        : doc_(doc), records_(records), dataStart_(dataStart), length_(length) {}
+    RecordReservation(RecordStore::Filler& records, int64_t dataStart, int64_t length)
+        : records_(records), dataStart_(dataStart), length_(length) {}
 
     void Check(int64_t position) {
         if (done_ || position - dataStart_ < kSampleBytes) return;
@@ -221,14 +207,13 @@ public:
         const int32_t held = records_.Count();
         if (held == 0) return;
         const double perByte = static_cast<double>(held) / static_cast<double>(position - dataStart_);
-        doc_.RecordsReserve(static_cast<size_t>(perByte * static_cast<double>(length_ - position)));
+        records_.Reserve(static_cast<size_t>(perByte * static_cast<double>(length_ - position)));
     }
 
 private:
     static constexpr int64_t kSampleBytes = 64 * 1024;
 
-    clsCommon& doc_;
-    const RecordStore::Filler& records_;
+    RecordStore::Filler& records_;
     int64_t dataStart_;
     int64_t length_;
     bool done_ = false;
@@ -239,7 +224,7 @@ bool DataLinesRead(clsCommon& doc, RecordStore::Filler& records, int32_t& trigPo
     std::string_view line;
     StampReader stamps;
     ReadProgress progress(bar, in.Length());
-    RecordReservation reservation(doc, records, in.Position(), in.Length());
+    RecordReservation reservation(records, in.Position(), in.Length());
     while (!in.AtEnd() && !progress.Cancelled()) {
         if (!in.NextLine(line)) break;
         if (!DataLineParse(records, trigPos, line, stamps)) return false;

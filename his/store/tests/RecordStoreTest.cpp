@@ -302,6 +302,68 @@ TEST(CompactRecords, FilledAWordAtATimeAnswerAsRecordsAddedOneByOne) {
     }
 }
 
+TEST(CompactRecords, FilledAStreamAtATimeAnswerAsRecordsAddedOneByOne) {
+    std::mt19937 rng(5);
+    for (int lines : {1, 20, 300, 3000}) {
+        SCOPED_TRACE(::testing::Message() << lines << " lines");
+        RecordStore added;
+        RecordStore filled;
+        int32_t addedTrig = -1, filledTrig = -1;
+        {
+            RecordStore::Filler filler(filled);
+            double stamp = 45000.0;
+            for (int line = 0; line < lines; ++line) {
+                // Now and then a line repeats the stamp of the one before.
+                if (rng() % 4 != 0) stamp += 1.0 / 86400.0;
+                if (line % 97 == 50) stamp = -0.0;
+                std::vector<uint8_t> items;
+                const int count = static_cast<int>(rng() % 40);
+                bool ended = false;
+                for (int k = 0; k < count; ++k) {
+                    const auto pick = static_cast<uint32_t>(rng() % 100);
+                    const auto second = static_cast<uint8_t>(rng());
+                    if (pick < 2) {
+                        // Ends the stream: what follows is not read.
+                        items.push_back(static_cast<uint8_t>(rng() & 0x3F));
+                        items.push_back(second);
+                        ended = true;
+                    } else if (pick < 40) {
+                        // Now and then a word at the edge of the range codes.
+                        static constexpr uint16_t kEdges[] = {0x57FF, 0x5800, 0x5BFF, 0x5C00, 0x7FFF};
+                        const uint16_t word = pick < 5 ? kEdges[rng() % 5]
+                                                       : static_cast<uint16_t>(0x4000 | (rng() & 0x3FFF));
+                        items.push_back(static_cast<uint8_t>(word >> 8));
+                        items.push_back(static_cast<uint8_t>(word));
+                        if (!ended) added.CharTimeSet(word);
+                    } else {
+                        const auto first = static_cast<uint8_t>(0x80 | (rng() & 0x7F));
+                        items.push_back(first);
+                        items.push_back(second);
+                        if (!ended) {
+                            ASSERT_TRUE(added.Add(stamp, first, second));
+                            if ((first & kAttrTrig) != 0) addedTrig = added.Count() - 1;
+                        }
+                    }
+                }
+                // A byte of a cut item at the end counts for nothing.
+                if (rng() % 5 == 0) items.push_back(0x81);
+                ASSERT_TRUE(filler.AddStream(stamp, items.data(), items.data() + items.size(), filledTrig));
+                ASSERT_EQ(filler.Count(), added.Count());
+                ASSERT_EQ(filledTrig, addedTrig);
+            }
+        }
+        ASSERT_EQ(filled.Count(), added.Count());
+        ASSERT_EQ(filled.SdBytes(), added.SdBytes());
+        ASSERT_EQ(filled.RdBytes(), added.RdBytes());
+        for (int32_t i = 0; i < added.Count(); ++i) ExpectSameRecord(filled.Get(i), added.Get(i), i);
+        RecordStore::Cursor a(added, 0), f(filled, 0);
+        for (; !a.AtEnd(); a.Next(), f.Next()) {
+            ASSERT_FALSE(f.AtEnd());
+            ASSERT_EQ(f.StampRun(), a.StampRun()) << a.Index();
+        }
+    }
+}
+
 TEST(RankBitsCounts, RankAndSelectAgreeWithCounting) {
     std::mt19937 rng(3);
     for (int density : {0, 1, 50, 99, 100}) {

@@ -37,11 +37,17 @@ struct PlainTable {
 TEST(LineTableCompact, AnswersAsAPlainTableOnRandomHistories) {
     std::mt19937 rng(11);
     for (int units : {0, 1, 2, 64, 65, 300, 2000, 7000}) {
-        for (int samePercent : {0, 30, 100}) {
+        // -1: one pair in 128 records, its SD record the last of a run of
+        // 64, so that its partner opens a run without pairs of its own.
+        for (int samePercent : {0, 30, 100, -1}) {
             store::clsCommon doc;
             for (int i = 0; i < units; ++i) {
                 uint8_t attr = static_cast<uint8_t>(0x80 | (rng() % 2 ? store::kAttrRd : 0));
-                if (static_cast<int>(rng() % 100) < samePercent) attr |= store::kAttrSame;
+                if (samePercent < 0) {
+                    if (i % 128 == 63) attr = static_cast<uint8_t>(0x80 | store::kAttrSame);
+                } else if (static_cast<int>(rng() % 100) < samePercent) {
+                    attr |= store::kAttrSame;
+                }
                 doc.RecordAdd(45000.0, attr, static_cast<uint8_t>(i));
             }
             const PlainTable plain(doc);
