@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -11,6 +12,9 @@ namespace store {
 class LineReader {
 public:
     explicit LineReader(const std::string& path);
+    // Reads only the bytes from offset begin up to offset end; Position()
+    // counts from the start of the file, and Length() is end.
+    LineReader(const std::string& path, int64_t begin, int64_t end);
     ~LineReader();
     LineReader(const LineReader&) = delete;
     LineReader& operator=(const LineReader&) = delete;
@@ -37,8 +41,11 @@ private:
     std::FILE* file_ = nullptr;
     int64_t length_ = 0;
     int64_t position_ = 0;
+    int64_t left_ = -1;  // bytes the file may still give; -1 up to its end
     bool failed_ = false;
-    std::string buffer_;
+    std::unique_ptr<char[]> block_;
+    size_t blockSize_ = 0;
+    size_t filled_ = 0;  // bytes of the block read
     size_t next_ = 0;
     std::string pending_;
     std::string carry_;  // a line that spans blocks, as far as it is read

@@ -29,6 +29,18 @@ void RankBits::Reserve(size_t bits) {
     before_.reserve(words);
 }
 
+void RankBits::Reserve(size_t bits, const std::shared_ptr<Arena>& arena) {
+    const size_t words = std::max((bits + 63) / 64, words_.size());
+    decltype(words_) w{ArenaAllocator<uint64_t>(arena)};
+    w.reserve(words);
+    w.assign(words_.begin(), words_.end());
+    words_ = std::move(w);
+    decltype(before_) b{ArenaAllocator<uint32_t>(arena)};
+    b.reserve(words);
+    b.assign(before_.begin(), before_.end());
+    before_ = std::move(b);
+}
+
 void RankBits::ShrinkToFit() {
     TrimSpare(words_);
     TrimSpare(before_);
@@ -57,10 +69,13 @@ void RankBits::AppendBits(uint64_t bits, unsigned count) {
     const size_t word = words_.size();
     words_.push_back(bits);
     before_.push_back(static_cast<uint32_t>(ones_));
+    const auto ones = static_cast<size_t>(std::popcount(bits));
+    Counted(word, ones, count - ones);
+}
+
+void RankBits::Counted(size_t word, size_t ones, size_t zeros) {
     // A word holds fewer bits than a sample step, so at most one sample of
     // each kind falls into it.
-    const size_t ones = static_cast<size_t>(std::popcount(bits));
-    const size_t zeros = count - ones;
     const size_t zerosBefore = Zeros();
     if (ones > 0 && (ones_ + kSample - 1) / kSample * kSample < ones_ + ones) {
         oneWord_.push_back(static_cast<uint32_t>(word));
@@ -69,7 +84,34 @@ void RankBits::AppendBits(uint64_t bits, unsigned count) {
         zeroWord_.push_back(static_cast<uint32_t>(word));
     }
     ones_ += ones;
-    size_ += count;
+    size_ += ones + zeros;
+}
+
+void RankBits::AppendAnywhere(uint64_t bits, unsigned count) {
+    if (count < 64) bits &= (uint64_t{1} << count) - 1;
+    const auto used = static_cast<unsigned>(size_ & 63);
+    if (used == 0) {
+        AppendBits(bits, count);
+        return;
+    }
+    // The last word's free bits first, then a new word for the rest.
+    const unsigned room = 64 - used;
+    const unsigned here = count < room ? count : room;
+    const uint64_t low = bits & ((uint64_t{1} << here) - 1);
+    words_.back() |= low << used;
+    const auto ones = static_cast<size_t>(std::popcount(low));
+    Counted(words_.size() - 1, ones, here - ones);
+    if (count > room) AppendBits(bits >> room, count - room);
+}
+
+void RankBits::Append(const RankBits& other, bool firstCleared) {
+    for (size_t w = 0, done = 0; done < other.size_; ++w) {
+        const auto count = static_cast<unsigned>(std::min<size_t>(64, other.size_ - done));
+        uint64_t bits = other.words_[w];
+        if (w == 0 && firstCleared) bits &= ~uint64_t{1};
+        AppendAnywhere(bits, count);
+        done += count;
+    }
 }
 
 size_t RankBits::Rank(size_t i) const {

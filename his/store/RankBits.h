@@ -5,7 +5,10 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <vector>
+
+#include "Arena.h"
 
 namespace store {
 
@@ -22,6 +25,13 @@ public:
 
     void Clear();
     void Reserve(size_t bits);
+    // Room for bits in arena; the bits held move there.
+    void Reserve(size_t bits, const std::shared_ptr<Arena>& arena);
+    // What that takes of an arena.
+    static size_t ArenaBytes(size_t bits) {
+        const size_t words = (bits + 63) / 64;
+        return Arena::Room<uint64_t>(words) + Arena::Room<uint32_t>(words);
+    }
     void ShrinkToFit();
 
     void PushBack(bool bit) {
@@ -38,8 +48,12 @@ public:
     // Sets the last bit; nothing when there is none or it is set.
     void SetBack();
     // Appends count bits (1 to 64) at once, bit 0 first. The sequence must
-    // end on a whole word; after fewer than 64 bits only PushBack may follow.
+    // end on a whole word; after fewer than 64 bits only PushBack or Append
+    // may follow.
     void AppendBits(uint64_t bits, unsigned count);
+    // Appends every bit of other, wherever this sequence ends; with
+    // firstCleared, other's first bit comes as a zero.
+    void Append(const RankBits& other, bool firstCleared = false);
 
     size_t Size() const { return size_; }
     size_t Ones() const { return ones_; }
@@ -65,6 +79,12 @@ private:
     static constexpr size_t kSample = 256;
 
     void NewWord();
+    // Appends count bits (1 to 64) after a sequence that may end in the
+    // middle of a word.
+    void AppendAnywhere(uint64_t bits, unsigned count);
+    // Counts n new ones and zeros into the totals and the samples, all of
+    // them in word.
+    void Counted(size_t word, size_t ones, size_t zeros);
     template <bool kOnes>
     int64_t Select(size_t k) const;
     template <bool kOnes>
@@ -72,8 +92,8 @@ private:
     size_t OnesBefore(size_t word) const { return before_[word]; }
     size_t ZerosBefore(size_t word) const { return word * 64 - before_[word]; }
 
-    std::vector<uint64_t> words_;
-    std::vector<uint32_t> before_;  // ones before each word
+    std::vector<uint64_t, ArenaAllocator<uint64_t>> words_;
+    std::vector<uint32_t, ArenaAllocator<uint32_t>> before_;  // ones before each word
     std::vector<uint32_t> oneWord_;   // word of one number 0, kSample, 2 kSample, ...
     std::vector<uint32_t> zeroWord_;  // the same for the zeros
     size_t size_ = 0;

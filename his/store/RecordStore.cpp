@@ -29,7 +29,10 @@ bool RecordStore::Add(double stamp, uint8_t attribute, uint8_t data) {
 
 void RecordStore::CharTimeSet(uint16_t word) {
     if (attr_.empty()) return;
-    const uint16_t packed = PackTime(CharTimeRange(word), CharTimeValue(word));
+    LastTimeSet(PackTime(CharTimeRange(word), CharTimeValue(word)));
+}
+
+void RecordStore::LastTimeSet(uint16_t packed) {
     if (hasTime_.Test(hasTime_.Size() - 1)) {
         times_.back() = packed;  // a second word for one record replaces the first
     } else {
@@ -117,11 +120,14 @@ bool RecordStore::Filler::AddStream(double stamp, const uint8_t* at, const uint8
             ++count;
             if ((first & kAttrTrig) != 0) trigPos = static_cast<int32_t>(count - 1);
         } else if ((first & 0x40) != 0) {
-            if (count == 0) continue;
             // The word's range code and value sit where the packed form
             // keeps them; only a code above "too long" needs changing.
             auto packed = static_cast<uint16_t>((first << 8 | second) & 0x1FFF);
             if (packed >= PackTime(kCharTimeTooLong + 1, 0)) packed = PackTime(kCharTimeTooLong, packed & 0x03FF);
+            if (count == 0) {
+                leadTime_ = packed;
+                continue;
+            }
             const uint64_t bit = uint64_t{1} << (fill - 1);  // the last record is never spilled
             if ((timeWord & bit) != 0) {
                 times_[timesFill - 1] = packed;  // a second word for one record replaces the first
@@ -155,9 +161,10 @@ void RecordStore::Clear() {
 
 namespace {
 
-// Asks the system for the pages of a container's spare room at once, rather
-// than one fault at a time as the reader first writes to each. Only a hint:
-// a system that cannot do it leaves the pages to come when written.
+// Asks the system for the pages of a container's spare room at once, and
+// for huge ones where the room spans them, rather than one fault at a time
+// as the reader first writes to each. Only hints: a system that cannot
+// follow them leaves the pages to come when written.
 template <typename Container>
 void PagesPrepare(Container& c) {
     static const auto kPage = static_cast<uintptr_t>(::sysconf(_SC_PAGESIZE));
@@ -165,14 +172,78 @@ void PagesPrepare(Container& c) {
     const auto to = reinterpret_cast<uintptr_t>(c.data() + c.capacity());
     const uintptr_t first = (from + kPage - 1) & ~(kPage - 1);
     const uintptr_t last = to & ~(kPage - 1);
-    if (last > first) ::madvise(reinterpret_cast<void*>(first), last - first, MADV_POPULATE_WRITE);
+    if (last > first) {
+        ::madvise(reinterpret_cast<void*>(first), last - first, MADV_HUGEPAGE);
+        ::madvise(reinterpret_cast<void*>(first), last - first, MADV_POPULATE_WRITE);
+    }
+}
+
+// The container anew with the allocator given, holding what it held.
+template <typename Container, typename Allocator>
+void MoveTo(Container& c, const Allocator& allocator, size_t room) {
+    Container fresh(allocator);
+    fresh.reserve(std::max(room, c.size()));
+    fresh.assign(c.begin(), c.end());
+    c = std::move(fresh);
 }
 
 }  // namespace
 
-void RecordStore::Reserve(size_t records) { Reserve(records, Gathered{}); }
+bool RecordStore::ArenaMove(const Sizes& sizes) {
+    const size_t bytes = Arena::Room<uint8_t>(sizes.Records) + Arena::Room<char>(sizes.Sd + 1) +
+                         Arena::Room<char>(sizes.Rd + 1) + Arena::Room<double>(sizes.Stamps) +
+                         Arena::Room<uint16_t>(sizes.Times) + 3 * RankBits::ArenaBytes(sizes.Records);
+    const std::shared_ptr<Arena> arena = Arena::Make(bytes);
+    if (!arena) return false;
+    MoveTo(attr_, ArenaAllocator<uint8_t>(arena), sizes.Records);
+    MoveTo(sdBytes_, ArenaAllocator<char>(arena), sizes.Sd);
+    MoveTo(rdBytes_, ArenaAllocator<char>(arena), sizes.Rd);
+    MoveTo(stamps_, ArenaAllocator<double>(arena), sizes.Stamps);
+    MoveTo(times_, ArenaAllocator<uint16_t>(arena), sizes.Times);
+    rd_.Reserve(sizes.Records, arena);
+    stampStart_.Reserve(sizes.Records, arena);
+    hasTime_.Reserve(sizes.Records, arena);
+    return true;
+}
 
-void RecordStore::Reserve(size_t records, const Gathered& gathered) {
+bool RecordStore::Join(const std::vector<Piece>& pieces) {
+    Sizes total;
+    for (const Piece& p : pieces) {
+        total.Records += p.Records->attr_.size();
+        total.Sd += p.Records->sdBytes_.size();
+        total.Rd += p.Records->rdBytes_.size();
+        total.Stamps += p.Records->stamps_.size();
+        total.Times += p.Records->times_.size() + 1;  // the one a piece may owe
+    }
+    if (total.Records > kMaxRecords) return false;
+    Clear();
+    if (!ArenaMove(total)) HeapReserve(total);
+    for (const Piece& p : pieces) Append(p);
+    return true;
+}
+
+void RecordStore::Append(const Piece& piece) {
+    RecordStore& part = *piece.Records;
+    if (piece.LeadTime >= 0 && !attr_.empty()) LastTimeSet(static_cast<uint16_t>(piece.LeadTime));
+    if (!part.attr_.empty()) {
+        // A piece that goes on with the stamp this store ends with goes on
+        // with its run.
+        const bool sameRun = !stamps_.empty() && SameStamp(part.stamps_.front(), stamps_.back());
+        attr_.insert(attr_.end(), part.attr_.begin(), part.attr_.end());
+        rd_.Append(part.rd_);
+        sdBytes_ += part.sdBytes_;
+        rdBytes_ += part.rdBytes_;
+        stampStart_.Append(part.stampStart_, sameRun);
+        stamps_.insert(stamps_.end(), part.stamps_.begin() + (sameRun ? 1 : 0), part.stamps_.end());
+        hasTime_.Append(part.hasTime_);
+        times_.insert(times_.end(), part.times_.begin(), part.times_.end());
+    }
+    part = RecordStore();
+}
+
+void RecordStore::Reserve(size_t records) { Reserve(records, Gathered{}, false); }
+
+void RecordStore::Reserve(size_t records, const Gathered& gathered, bool inArena) {
     const size_t held = attr_.size() + gathered.Records;
     const size_t total = std::min(held + records, kMaxRecords);
     // Shares of the records seen so far; without any, what a capture with
@@ -181,14 +252,21 @@ void RecordStore::Reserve(size_t records, const Gathered& gathered) {
         const double f = held > 0 ? static_cast<double>(part) / static_cast<double>(held) : guess;
         return part + static_cast<size_t>(f * static_cast<double>(records) * 1.02) + 64;
     };
-    attr_.reserve(total);
-    rd_.Reserve(total);
-    stampStart_.Reserve(total);
-    hasTime_.Reserve(total);
-    sdBytes_.reserve(share(sdBytes_.size() + gathered.Sd, 0.5));
-    rdBytes_.reserve(share(rdBytes_.size() + gathered.Rd, 0.5));
-    stamps_.reserve(share(stamps_.size(), 0.2));
-    times_.reserve(share(times_.size() + gathered.Times, 1.0));
+    const Sizes sizes{total, share(sdBytes_.size() + gathered.Sd, 0.5), share(rdBytes_.size() + gathered.Rd, 0.5),
+                      share(stamps_.size(), 0.2), share(times_.size() + gathered.Times, 1.0)};
+    if (inArena && ArenaMove(sizes)) return;
+    HeapReserve(sizes);
+}
+
+void RecordStore::HeapReserve(const Sizes& sizes) {
+    attr_.reserve(sizes.Records);
+    rd_.Reserve(sizes.Records);
+    stampStart_.Reserve(sizes.Records);
+    hasTime_.Reserve(sizes.Records);
+    sdBytes_.reserve(sizes.Sd);
+    rdBytes_.reserve(sizes.Rd);
+    stamps_.reserve(sizes.Stamps);
+    times_.reserve(sizes.Times);
     PagesPrepare(attr_);
     PagesPrepare(sdBytes_);
     PagesPrepare(rdBytes_);

@@ -12,8 +12,10 @@
 #include <limits>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "Arena.h"
 #include "HistoryRecord.h"
 #include "Ky2Format.h"
 #include "RankBits.h"
@@ -59,8 +61,8 @@ public:
         return static_cast<int32_t>(rd ? rd_.NextOne(from) : rd_.NextZero(from));
     }
 
-    const std::string& SdBytes() const { return sdBytes_; }
-    const std::string& RdBytes() const { return rdBytes_; }
+    std::string_view SdBytes() const { return sdBytes_; }
+    std::string_view RdBytes() const { return rdBytes_; }
 
     // A record that stays at its address as long as the store lives: the
     // records are unpacked a block at a time on demand, for callers that
@@ -69,6 +71,20 @@ public:
 
     // Heap bytes held, unpacked blocks included.
     size_t HeapBytes() const;
+
+    // A piece of a history filled on its own, to be joined to the pieces
+    // before it: its records, and the character time it owes to the
+    // record before its first (Filler::LeadTime).
+    struct Piece {
+        RecordStore* Records = nullptr;
+        int32_t LeadTime = -1;
+    };
+    // Fills this store, emptied first and filled by no Filler, with the
+    // pieces in order, as if all their records had been added here one by
+    // one. Room for all of them is taken at once, in one arena, and each
+    // piece is emptied as soon as it is copied. False, with the store
+    // untouched, when the history cannot take that many records.
+    bool Join(const std::vector<Piece>& pieces);
 
     // Fills an emptied store record by record at the pace of a file read:
     // the last few dozen records are gathered in small arrays and words of
@@ -84,7 +100,12 @@ public:
         int32_t Count() const { return static_cast<int32_t>(count_); }
         // As RecordStore::Reserve, with the records gathered here counted
         // as held.
-        void Reserve(size_t records) { store_.Reserve(records, {fill_, sdFill_, rdFill_, timesFill_}); }
+        void Reserve(size_t records) { store_.Reserve(records, {fill_, sdFill_, rdFill_, timesFill_}, false); }
+        // The same in one arena (see Arena), for a store that is only a
+        // piece of a history: cheap to fill, and soon copied and freed.
+        void ReserveInArena(size_t records) {
+            store_.Reserve(records, {fill_, sdFill_, rdFill_, timesFill_}, true);
+        }
         // As RecordStore::Add and CharTimeSet.
         bool Add(double stamp, uint8_t attribute, uint8_t data) {
             if (count_ >= kMaxRecords) return false;
@@ -108,8 +129,11 @@ public:
             return true;
         }
         void CharTimeSet(uint16_t word) {
-            if (count_ == 0) return;
             const uint16_t packed = PackTime(CharTimeRange(word), CharTimeValue(word));
+            if (count_ == 0) {
+                leadTime_ = packed;
+                return;
+            }
             const uint64_t bit = uint64_t{1} << (fill_ - 1);  // the last record is never spilled
             if ((timeWord_ & bit) != 0) {
                 times_[timesFill_ - 1] = packed;  // a second word for one record replaces the first
@@ -127,6 +151,10 @@ public:
         // Stores the gathered records: the store is whole again, and the
         // filling is over (no Add may follow).
         void Flush();
+        // The last character time that came before the first record, in
+        // the store's packed form; -1 when none did. A store filled from
+        // the middle of a history owes it to the record before its first.
+        int32_t LeadTime() const { return leadTime_; }
 
     private:
         void Spill();
@@ -136,6 +164,7 @@ public:
         unsigned fill_ = 0;  // records gathered below
         unsigned sdFill_ = 0, rdFill_ = 0, timesFill_ = 0;
         bool broken_ = false;  // a spill stopped half way: the store's parts disagree
+        int32_t leadTime_ = -1;
         uint64_t rdWord_ = 0, runWord_ = 0, timeWord_ = 0;
         double lastStamp_ = 0;
         uint8_t attr_[64];
@@ -172,7 +201,18 @@ private:
     struct Gathered {
         size_t Records = 0, Sd = 0, Rd = 0, Times = 0;
     };
-    void Reserve(size_t records, const Gathered& gathered);
+    void Reserve(size_t records, const Gathered& gathered, bool inArena);
+    void Append(const Piece& piece);
+    // The sizes of every part of a store.
+    struct Sizes {
+        size_t Records = 0, Sd = 0, Rd = 0, Stamps = 0, Times = 0;
+    };
+    // Room for that many of each in one new arena, the records held moved
+    // there; false, with nothing changed, when the system gives no arena.
+    bool ArenaMove(const Sizes& sizes);
+    // The same on the heap, asking the system for the pages at once.
+    void HeapReserve(const Sizes& sizes);
+    void LastTimeSet(uint16_t packed);
 
     static constexpr int kBlockShift = 10;  // records a pinned block holds: 1024
     static constexpr size_t kMaxRecords = static_cast<size_t>(std::numeric_limits<int32_t>::max());
@@ -192,13 +232,17 @@ private:
     }
     void PinnedRefresh(int32_t i);
 
-    std::vector<uint8_t> attr_;  // the unit's flags, without the top bit
-    RankBits rd_;                // set for RD records
-    std::string sdBytes_, rdBytes_;
-    RankBits stampStart_;        // set where a run of equal stamps begins
-    std::vector<double> stamps_;  // one per run
-    RankBits hasTime_;           // set for records that carry a character time
-    std::vector<uint16_t> times_;  // range code << 10 | value, one per set bit
+    template <typename T>
+    using Array = std::vector<T, ArenaAllocator<T>>;
+    using Bytes = std::basic_string<char, std::char_traits<char>, ArenaAllocator<char>>;
+
+    Array<uint8_t> attr_;  // the unit's flags, without the top bit
+    RankBits rd_;          // set for RD records
+    Bytes sdBytes_, rdBytes_;
+    RankBits stampStart_;     // set where a run of equal stamps begins
+    Array<double> stamps_;    // one per run
+    RankBits hasTime_;        // set for records that carry a character time
+    Array<uint16_t> times_;   // range code << 10 | value, one per set bit
 
     mutable std::vector<std::unique_ptr<HistoryRecord[]>> pinned_;
 };

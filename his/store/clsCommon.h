@@ -7,8 +7,10 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "HistoryRecord.h"
+#include "Ky2DataRead.h"
 #include "LooseValue.h"
 #include "Progress.h"
 #include "RecordStore.h"
@@ -81,7 +83,7 @@ public:
     // Loads a KY2 file. True when it is one and at least one record was
     // read, also when the user cancelled after that (progress->Cancel()
     // tells). progress may be null.
-    bool Read(const std::string& aFileName, ProgressSink* progress = nullptr);
+    bool Read(const std::string& aFileName, ProgressSink* progress = nullptr, const DataReadSplit& split = {});
 
     // --- queries: an index outside 0..count-1 gives false ------------------
     void IsCounterInf(int32_t& aTrCount, int32_t& aSdCount, int32_t& aRdCount) const;
@@ -96,8 +98,8 @@ public:
     bool GetDirectionTrInf(int16_t aDirection, int32_t aCount, int32_t& aRecord) const;
     // The record of character aCount (from 0) of one direction.
     bool GetRecNo(const LooseValue& aDirection, const LooseValue& aCount, int32_t& aRecord) const;
-    const std::string& GetSdCharB() const { return records_.SdBytes(); }
-    const std::string& GetRdCharB() const { return records_.RdBytes(); }
+    std::string_view GetSdCharB() const { return records_.SdBytes(); }
+    std::string_view GetRdCharB() const { return records_.RdBytes(); }
     int32_t GetTrigPos() const { return trigPos_; }
 
     // The whole record by value; nullopt outside 0..count-1.

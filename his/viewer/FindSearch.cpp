@@ -1,6 +1,7 @@
 #include "FindSearch.h"
 
 #include <algorithm>
+#include <string_view>
 
 #include "PatternScan.h"
 
@@ -80,7 +81,7 @@ FindResult FindSearch::StrFindPrev() {
 }
 
 FindResult FindSearch::StrFind(int32_t start, int32_t bound) {
-    const std::string& text = request_.Line == kFindSd ? doc_.GetSdCharB() : doc_.GetRdCharB();
+    const std::string_view text = request_.Line == kFindSd ? doc_.GetSdCharB() : doc_.GetRdCharB();
     const PatternScan scan(st_.FindPattern, st_.FindKinds);
     const std::optional<int32_t> h =
         request_.Downward ? scan.First(text, start) : scan.LastChained(text, bound);

@@ -99,7 +99,7 @@ void LinePageFill(ViewerState& st, const store::clsCommon& doc, GridPage& page) 
     int32_t lineNo = held / c + 1;
     const char* label = st.DspLine == kLineSd ? "S" : "R";
     const store::RecordStore& records = doc.Records();
-    const std::string& line = rdMode ? records.RdBytes() : records.SdBytes();
+    const std::string_view line = rdMode ? records.RdBytes() : records.SdBytes();
     int32_t record = -1;  // the record of character next - 1
     st.FillRecord = st.TopRecord;
     for (int32_t i = 0; i < st.LinesPerPage && next <= total; ++i) {

@@ -411,5 +411,43 @@ TEST(RankBitsCounts, RankAndSelectAgreeWithCounting) {
     }
 }
 
+// Sequences joined at every offset within a word, with and without the
+// joined part's first bit cleared, count as the same bits pushed one by one.
+TEST(RankBitsCounts, AppendedSequencesCountAsBitsPushedOneByOne) {
+    std::mt19937 rng(11);
+    for (size_t headBits : {0, 1, 5, 63, 64, 65, 300, 513}) {
+        for (size_t tailBits : {1, 2, 63, 64, 65, 700}) {
+            for (int density : {0, 3, 50, 100}) {
+                for (bool firstCleared : {false, true}) {
+                    RankBits head, tail, plain;
+                    for (size_t i = 0; i < headBits; ++i) {
+                        const bool b = static_cast<int>(rng() % 100) < density;
+                        head.PushBack(b);
+                        plain.PushBack(b);
+                    }
+                    for (size_t i = 0; i < tailBits; ++i) {
+                        const bool b = static_cast<int>(rng() % 100) < density;
+                        tail.PushBack(b);
+                        plain.PushBack(b && !(i == 0 && firstCleared));
+                    }
+                    head.Append(tail, firstCleared);
+                    ASSERT_EQ(head.Size(), plain.Size());
+                    ASSERT_EQ(head.Ones(), plain.Ones());
+                    for (size_t i = 0; i <= plain.Size(); ++i) {
+                        if (i < plain.Size()) ASSERT_EQ(head.Test(i), plain.Test(i)) << headBits << "+" << i;
+                        ASSERT_EQ(head.Rank(i), plain.Rank(i)) << headBits << "+" << i;
+                    }
+                    for (size_t k = 0; k < plain.Ones(); ++k) ASSERT_EQ(head.SelectOne(k), plain.SelectOne(k)) << k;
+                    for (size_t k = 0; k < plain.Zeros(); ++k) ASSERT_EQ(head.SelectZero(k), plain.SelectZero(k)) << k;
+                    // Bits pushed after a join go on from it.
+                    head.PushBack(true);
+                    plain.PushBack(true);
+                    ASSERT_EQ(head.SelectOne(plain.Ones() - 1), plain.SelectOne(plain.Ones() - 1));
+                }
+            }
+        }
+    }
+}
+
 }  // namespace
 }  // namespace store

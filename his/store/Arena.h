@@ -1,0 +1,96 @@
+// One block of memory that several arrays are carved from, for arrays
+// whose sizes are known, or bounded, before they are filled. The block is
+// taken from the system at a huge-page boundary and asked to be backed by
+// huge pages, so that filling millions of records costs a page fault every
+// two megabytes instead of every four kilobytes; unused room costs address
+// space only. Arrays outgrowing their block continue on the heap. A block
+// whose arena is gone is kept a while for the next one, its pages ready.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <new>
+#include <type_traits>
+
+namespace store {
+
+class Arena {
+public:
+    // A block of at least bytes, or null when the system gives none.
+    static std::shared_ptr<Arena> Make(size_t bytes);
+    ~Arena();
+    Arena(const Arena&) = delete;
+    Arena& operator=(const Arena&) = delete;
+
+    // The next bytes of the block aligned to a cache line; null when the
+    // block has no more room.
+    void* Take(size_t bytes);
+    bool Holds(const void* p) const {
+        const auto at = reinterpret_cast<uintptr_t>(p);
+        return at >= reinterpret_cast<uintptr_t>(base_) && at < reinterpret_cast<uintptr_t>(base_) + size_;
+    }
+    size_t Size() const { return size_; }
+
+    // Bytes of all blocks alive in the process, for counting memory held.
+    static size_t BytesMapped();
+
+    // Room for an array of n T, as Take hands it out.
+    template <typename T>
+    static constexpr size_t Room(size_t n) {
+        return (n * sizeof(T) + kAlign - 1) / kAlign * kAlign;
+    }
+
+private:
+    static constexpr size_t kAlign = 64;
+    Arena(char* base, size_t size, size_t usedBefore) : base_(base), size_(size), usedBefore_(usedBefore) {}
+
+    char* base_;
+    size_t size_;
+    size_t used_ = 0;
+    size_t usedBefore_;  // what earlier arenas of the same block used
+};
+
+// Allocates from an arena while it has room, else from the heap. A
+// container without an arena, or a copy of one, lives on the heap.
+template <typename T>
+class ArenaAllocator {
+public:
+    using value_type = T;
+    using propagate_on_container_move_assignment = std::true_type;
+    using propagate_on_container_copy_assignment = std::false_type;
+    using propagate_on_container_swap = std::true_type;
+    using is_always_equal = std::false_type;
+
+    ArenaAllocator() noexcept = default;
+    // Copies only: a moved-from allocator must stay equal to its copy.
+    ArenaAllocator(const ArenaAllocator&) noexcept = default;
+    ArenaAllocator& operator=(const ArenaAllocator&) noexcept = default;
+    explicit ArenaAllocator(std::shared_ptr<Arena> arena) noexcept : arena_(std::move(arena)) {}
+    template <typename U>
+    ArenaAllocator(const ArenaAllocator<U>& other) noexcept : arena_(other.arena_) {}
+
+    T* allocate(size_t n) {
+        if (arena_) {
+            if (void* p = arena_->Take(n * sizeof(T))) return static_cast<T*>(p);
+        }
+        return static_cast<T*>(::operator new(n * sizeof(T)));
+    }
+    void deallocate(T* p, size_t) noexcept {
+        if (arena_ && arena_->Holds(p)) return;  // given back with the whole block
+        ::operator delete(p);
+    }
+    ArenaAllocator select_on_container_copy_construction() const { return ArenaAllocator(); }
+
+    template <typename U>
+    bool operator==(const ArenaAllocator<U>& other) const noexcept {
+        return arena_ == other.arena_;
+    }
+
+private:
+    template <typename U>
+    friend class ArenaAllocator;
+    std::shared_ptr<Arena> arena_;
+};
+
+}  // namespace store

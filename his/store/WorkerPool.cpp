@@ -1,0 +1,65 @@
+#include "WorkerPool.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <system_error>
+
+namespace store {
+
+WorkerPool& WorkerPool::Shared() {
+    static WorkerPool pool(std::clamp(std::thread::hardware_concurrency(), 1U, 16U));
+    return pool;
+}
+
+WorkerPool::WorkerPool(unsigned threads) : owner_(::getpid()) {
+    for (unsigned i = 0; i < threads; ++i) {
+        try {
+            threads_.emplace_back([this] { Serve(); });
+        } catch (const std::system_error&) {
+            break;  // the threads started so far will do
+        }
+    }
+}
+
+WorkerPool::~WorkerPool() {
+    if (::getpid() != owner_) {
+        for (std::thread& t : threads_) t.detach();  // they do not exist here
+        return;
+    }
+    {
+        std::lock_guard<std::mutex> hold(lock_);
+        closing_ = true;
+    }
+    work_.notify_all();
+    for (std::thread& t : threads_) t.join();
+}
+
+size_t WorkerPool::Size() const { return ::getpid() == owner_ ? threads_.size() : 0; }
+
+void WorkerPool::Post(std::function<void()> task) {
+    if (Size() == 0) {
+        task();
+        return;
+    }
+    {
+        std::lock_guard<std::mutex> hold(lock_);
+        tasks_.push_back(std::move(task));
+    }
+    work_.notify_one();
+}
+
+void WorkerPool::Serve() {
+    std::unique_lock<std::mutex> hold(lock_);
+    while (true) {
+        work_.wait(hold, [this] { return closing_ || !tasks_.empty(); });
+        if (tasks_.empty()) return;  // closing, nothing left
+        std::function<void()> task = std::move(tasks_.front());
+        tasks_.pop_front();
+        hold.unlock();
+        task();
+        hold.lock();
+    }
+}
+
+}  // namespace store
