@@ -12,6 +12,7 @@
 #include <memory>
 #include <new>
 #include <type_traits>
+#include <utility>
 
 namespace store {
 
@@ -81,6 +82,17 @@ public:
         ::operator delete(p);
     }
     ArenaAllocator select_on_container_copy_construction() const { return ArenaAllocator(); }
+
+    // Elements made without a value are left as they come (a resize does
+    // not clear memory about to be overwritten); others as usual.
+    template <typename U>
+    void construct(U* p) noexcept(std::is_nothrow_default_constructible_v<U>) {
+        ::new (static_cast<void*>(p)) U;
+    }
+    template <typename U, typename... Args>
+    void construct(U* p, Args&&... args) {
+        ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
+    }
 
     template <typename U>
     bool operator==(const ArenaAllocator<U>& other) const noexcept {

@@ -6,9 +6,11 @@
 #include <algorithm>
 #include <bit>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 
 #include "Ky2Format.h"
+#include "WorkerPool.h"
 
 namespace store {
 
@@ -207,38 +209,64 @@ bool RecordStore::ArenaMove(const Sizes& sizes) {
 }
 
 bool RecordStore::Join(const std::vector<Piece>& pieces) {
-    Sizes total;
+    // A character time a piece owes goes to the last record of the pieces
+    // before it, as if it had been read with them.
+    RecordStore* before = nullptr;
     for (const Piece& p : pieces) {
-        total.Records += p.Records->attr_.size();
-        total.Sd += p.Records->sdBytes_.size();
-        total.Rd += p.Records->rdBytes_.size();
-        total.Stamps += p.Records->stamps_.size();
-        total.Times += p.Records->times_.size() + 1;  // the one a piece may owe
+        if (p.LeadTime >= 0 && before != nullptr) before->LastTimeSet(static_cast<uint16_t>(p.LeadTime));
+        if (!p.Records->attr_.empty()) before = p.Records;
+    }
+    // Where each piece goes. A piece that goes on with the stamp the
+    // pieces before it end with goes on with their run.
+    struct Place {
+        size_t Record, Sd, Rd, Stamp, Time;
+        bool SameRun;
+    };
+    std::vector<Place> at(pieces.size());
+    Sizes total;
+    const RecordStore* last = nullptr;
+    for (size_t k = 0; k < pieces.size(); ++k) {
+        const RecordStore& r = *pieces[k].Records;
+        at[k] = {total.Records, total.Sd, total.Rd, total.Stamps, total.Times, false};
+        if (r.attr_.empty()) continue;
+        at[k].SameRun = last != nullptr && SameStamp(r.stamps_.front(), last->stamps_.back());
+        total.Records += r.attr_.size();
+        total.Sd += r.sdBytes_.size();
+        total.Rd += r.rdBytes_.size();
+        total.Stamps += r.stamps_.size() - (at[k].SameRun ? 1 : 0);
+        total.Times += r.times_.size();
+        last = &r;
     }
     if (total.Records > kMaxRecords) return false;
+
     Clear();
     if (!ArenaMove(total)) HeapReserve(total);
-    for (const Piece& p : pieces) Append(p);
-    return true;
-}
-
-void RecordStore::Append(const Piece& piece) {
-    RecordStore& part = *piece.Records;
-    if (piece.LeadTime >= 0 && !attr_.empty()) LastTimeSet(static_cast<uint16_t>(piece.LeadTime));
-    if (!part.attr_.empty()) {
-        // A piece that goes on with the stamp this store ends with goes on
-        // with its run.
-        const bool sameRun = !stamps_.empty() && SameStamp(part.stamps_.front(), stamps_.back());
-        attr_.insert(attr_.end(), part.attr_.begin(), part.attr_.end());
-        rd_.Append(part.rd_);
-        sdBytes_ += part.sdBytes_;
-        rdBytes_ += part.rdBytes_;
-        stampStart_.Append(part.stampStart_, sameRun);
-        stamps_.insert(stamps_.end(), part.stamps_.begin() + (sameRun ? 1 : 0), part.stamps_.end());
-        hasTime_.Append(part.hasTime_);
-        times_.insert(times_.end(), part.times_.begin(), part.times_.end());
+    // Sized without being written: the pieces' copies fill every byte.
+    attr_.resize(total.Records);
+    sdBytes_.resize(total.Sd);
+    rdBytes_.resize(total.Rd);
+    stamps_.resize(total.Stamps);
+    times_.resize(total.Times);
+    for (size_t k = 0; k < pieces.size(); ++k) {
+        const RecordStore& r = *pieces[k].Records;
+        rd_.Append(r.rd_);
+        stampStart_.Append(r.stampStart_, at[k].SameRun);
+        hasTime_.Append(r.hasTime_);
     }
-    part = RecordStore();
+    WorkerPool::Shared().Run(pieces.size(), [&](size_t k) {
+        RecordStore& r = *pieces[k].Records;
+        auto copy = [](auto* to, const auto* from, size_t n) {
+            if (n > 0) std::memcpy(to, from, n * sizeof(*from));
+        };
+        const size_t skip = at[k].SameRun ? 1 : 0;
+        copy(attr_.data() + at[k].Record, r.attr_.data(), r.attr_.size());
+        copy(sdBytes_.data() + at[k].Sd, r.sdBytes_.data(), r.sdBytes_.size());
+        copy(rdBytes_.data() + at[k].Rd, r.rdBytes_.data(), r.rdBytes_.size());
+        if (r.stamps_.size() > skip) copy(stamps_.data() + at[k].Stamp, r.stamps_.data() + skip, r.stamps_.size() - skip);
+        copy(times_.data() + at[k].Time, r.times_.data(), r.times_.size());
+        r = RecordStore();
+    });
+    return true;
 }
 
 void RecordStore::Reserve(size_t records) { Reserve(records, Gathered{}, false); }

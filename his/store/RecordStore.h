@@ -81,9 +81,9 @@ public:
     };
     // Fills this store, emptied first and filled by no Filler, with the
     // pieces in order, as if all their records had been added here one by
-    // one. Room for all of them is taken at once, in one arena, and each
-    // piece is emptied as soon as it is copied. False, with the store
-    // untouched, when the history cannot take that many records.
+    // one. Room for all of them is taken at once, in one arena; the pieces
+    // are copied side by side on the worker pool and emptied. False, with
+    // the store untouched, when the history cannot take that many records.
     bool Join(const std::vector<Piece>& pieces);
 
     // Fills an emptied store record by record at the pace of a file read:
@@ -202,7 +202,6 @@ private:
         size_t Records = 0, Sd = 0, Rd = 0, Times = 0;
     };
     void Reserve(size_t records, const Gathered& gathered, bool inArena);
-    void Append(const Piece& piece);
     // The sizes of every part of a store.
     struct Sizes {
         size_t Records = 0, Sd = 0, Rd = 0, Stamps = 0, Times = 0;

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <new>
 #include <system_error>
 
 namespace store {
@@ -47,6 +48,28 @@ void WorkerPool::Post(std::function<void()> task) {
         tasks_.push_back(std::move(task));
     }
     work_.notify_one();
+}
+
+void WorkerPool::Run(size_t count, const std::function<void(size_t)>& task) {
+    std::mutex lock;
+    std::condition_variable finished;
+    size_t running = count;
+    for (size_t i = 0; i < count; ++i) {
+        try {
+            Post([&, i] {
+                task(i);
+                std::lock_guard<std::mutex> hold(lock);
+                --running;
+                finished.notify_one();
+            });
+        } catch (const std::bad_alloc&) {
+            task(i);
+            std::lock_guard<std::mutex> hold(lock);
+            --running;
+        }
+    }
+    std::unique_lock<std::mutex> hold(lock);
+    finished.wait(hold, [&] { return running == 0; });
 }
 
 void WorkerPool::Serve() {

@@ -29,6 +29,10 @@ public:
     // Queues a task for the next free thread. A task must not throw. With
     // no thread at all the task runs here, before Post returns.
     void Post(std::function<void()> task);
+    // Runs task(0) to task(count - 1) on the pool's threads and returns
+    // when all are done; with no thread, or no room to queue one, here.
+    // Not for a task of the pool itself, which could wait for its own.
+    void Run(size_t count, const std::function<void(size_t)>& task);
 
 private:
     void Serve();

@@ -32,7 +32,7 @@ std::string RandomHistory(std::mt19937& rng, int lines) {
     std::string stamp = kStamps[0];
     for (int n = 0; n < lines; ++n) {
         if (rng() % 3 == 0) stamp = kStamps[rng() % kStamps.size()];
-        const unsigned kind = rng() % 20;
+        const auto kind = static_cast<unsigned>(rng() % 20);
         if (kind == 0) {
             out += stamp.substr(0, rng() % 19) + "\r\n";  // too short for a stamp
             continue;
@@ -40,7 +40,7 @@ std::string RandomHistory(std::mt19937& rng, int lines) {
         std::string line = stamp + ",\x44\x01";
         const int items = static_cast<int>(rng() % 12);
         for (int i = 0; i < items; ++i) {
-            const unsigned what = rng() % 10;
+            const auto what = static_cast<unsigned>(rng() % 10);
             uint8_t first;
             if (what < 6) {
                 first = static_cast<uint8_t>(0x80 | (rng() & 0x7F));  // a unit, any flags

@@ -434,7 +434,9 @@ TEST(RankBitsCounts, AppendedSequencesCountAsBitsPushedOneByOne) {
                     ASSERT_EQ(head.Size(), plain.Size());
                     ASSERT_EQ(head.Ones(), plain.Ones());
                     for (size_t i = 0; i <= plain.Size(); ++i) {
-                        if (i < plain.Size()) ASSERT_EQ(head.Test(i), plain.Test(i)) << headBits << "+" << i;
+                        if (i < plain.Size()) {
+                            ASSERT_EQ(head.Test(i), plain.Test(i)) << headBits << "+" << i;
+                        }
                         ASSERT_EQ(head.Rank(i), plain.Rank(i)) << headBits << "+" << i;
                     }
                     for (size_t k = 0; k < plain.Ones(); ++k) ASSERT_EQ(head.SelectOne(k), plain.SelectOne(k)) << k;
