@@ -262,7 +262,8 @@ std::vector<std::unique_ptr<Stretch>> StretchesPlan(const std::string& path, int
     // slowly holds up nothing: the others take more.
     const auto threads = static_cast<int64_t>(WorkerPool::Shared().Size());
     const int64_t most = split.maxParts > 0 ? split.maxParts : kStretchesPerThread * threads;
-    if (threads == 0) return plan;
+    // One thread gains nothing from cutting, unless asked to cut.
+    if (threads == 0 || (threads == 1 && split.maxParts == 0)) return plan;
     const int64_t parts = std::min(most, (end - begin) / std::max<int64_t>(1, split.minBytes));
     if (parts < 2 || begin < 2) return plan;
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);

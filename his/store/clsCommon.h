@@ -82,7 +82,8 @@ public:
     // --- loading ----------------------------------------------------------
     // Loads a KY2 file. True when it is one and at least one record was
     // read, also when the user cancelled after that (progress->Cancel()
-    // tells). progress may be null.
+    // tells). progress may be null. A long file's data lines are read in
+    // stretches side by side, cut as split says (see Ky2DataRead).
     bool Read(const std::string& aFileName, ProgressSink* progress = nullptr, const DataReadSplit& split = {});
 
     // --- queries: an index outside 0..count-1 gives false ------------------
