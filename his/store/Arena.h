@@ -1,5 +1,5 @@
 // One block of memory that several arrays are carved from, for arrays
-// whose sizes are known, or bounded, before they are filled. The block is
+// whose sizes are known, or well estimated, before they are filled. The block is
 // taken from the system at a huge-page boundary and asked to be backed by
 // huge pages, so that filling millions of records costs a page fault every
 // two megabytes instead of every four kilobytes; unused room costs address
