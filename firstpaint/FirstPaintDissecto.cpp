@@ -224,6 +224,24 @@ protected:
         EXPECT_EQ(row->Cell(0, 1).toStdString(), "5A");
     }
 
+    // The find window on its data tab, two bytes typed.
+    analyser::ui::frmFind* FindOpenedWithBytes(frmMain& main) {
+        main.mnuEditSerch->trigger();
+        auto* find = qobject_cast<analyser::ui::frmFind*>(TopLevel("frmFind"));
+        if (find == nullptr) return nullptr;
+        Painted(find);
+        find->tabFind->tabBar()->setCurrentIndex(1);
+        BytesTyped(find->fgFindData, true);
+        return find;
+    }
+
+    // The conversion dialog's cut conditions, a user string typed.
+    static void CutConditionsTyped(analyser::ui::frmFileConvert* convert) {
+        convert->tabMain->tabBar()->setCurrentIndex(1);
+        QApplication::processEvents();
+        BytesTyped(convert->fgConditionChar, false);
+    }
+
     static QWidget* TopLevel(const char* name) {
         for (QWidget* w : QApplication::topLevelWidgets()) {
             if (w->objectName() == QLatin1String(name) && w->isVisible()) return w;
@@ -245,12 +263,8 @@ TEST_F(FirstPaintDissecto, EveryWindowShowsItsTextsWholeAtItsFirstPaint) {
     NothingElided(detail, "detail window");
     detail->close();
 
-    main.mnuEditSerch->trigger();
-    auto* find = qobject_cast<analyser::ui::frmFind*>(TopLevel("frmFind"));
+    analyser::ui::frmFind* find = FindOpenedWithBytes(main);
     ASSERT_NE(find, nullptr);
-    Painted(find);
-    find->tabFind->tabBar()->setCurrentIndex(1);
-    BytesTyped(find->fgFindData, true);
     NothingElided(find, "find window, data tab");
     find->close();
 
@@ -271,9 +285,7 @@ TEST_F(FirstPaintDissecto, EveryWindowShowsItsTextsWholeAtItsFirstPaint) {
     ASSERT_NE(convert, nullptr);
     Painted(convert);
     NothingElided(convert, "conversion dialog");
-    convert->tabMain->tabBar()->setCurrentIndex(1);
-    QApplication::processEvents();
-    BytesTyped(convert->fgConditionChar, false);
+    CutConditionsTyped(convert);
     NothingElided(convert, "conversion dialog, cut conditions");
 }
 
@@ -281,19 +293,13 @@ TEST_F(FirstPaintDissecto, TheWindowsShowTheirTextsWholeAtTheirLeastSizeAndAtALa
     frmMain& main = Start();
     analyser::ui::frmdetails* detail = DetailOpened(main);
     ASSERT_NE(detail, nullptr);
-    main.mnuEditSerch->trigger();
-    auto* find = qobject_cast<analyser::ui::frmFind*>(TopLevel("frmFind"));
+    analyser::ui::frmFind* find = FindOpenedWithBytes(main);
     ASSERT_NE(find, nullptr);
-    Painted(find);
-    find->tabFind->tabBar()->setCurrentIndex(1);
-    BytesTyped(find->fgFindData, true);
     main.mnuToolConvert->trigger();
     auto* convert = app->Dialogs().ConvertDialog();
     ASSERT_NE(convert, nullptr);
     Painted(convert);
-    convert->tabMain->tabBar()->setCurrentIndex(1);
-    QApplication::processEvents();
-    BytesTyped(convert->fgConditionChar, false);
+    CutConditionsTyped(convert);
 
     const QSize large(1600, 1000);
     // The main window's least size leaves its frame panels no room; what

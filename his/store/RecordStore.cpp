@@ -104,13 +104,7 @@ bool RecordStore::Filler::AddStream(double stamp, const uint8_t* at, const uint8
                 fill = sdFill = rdFill = timesFill = 0;
                 rdWord = runWord = timeWord = 0;
             }
-            const bool rd = (first & kAttrRd) != 0;
-            attr_[fill] = static_cast<uint8_t>(first & 0x7F);
-            sd_[sdFill] = static_cast<char>(second);
-            rd_[rdFill] = static_cast<char>(second);
-            sdFill += rd ? 0U : 1U;
-            rdFill += rd ? 1U : 0U;
-            rdWord |= static_cast<uint64_t>(rd) << fill;
+            UnitGather(first, second, fill, sdFill, rdFill, rdWord);
             if (newRun) {
                 save();
                 store_.stamps_.push_back(stamp);
@@ -126,17 +120,7 @@ bool RecordStore::Filler::AddStream(double stamp, const uint8_t* at, const uint8
             // keeps them; only a code above "too long" needs changing.
             auto packed = static_cast<uint16_t>((first << 8 | second) & 0x1FFF);
             if (packed >= PackTime(kCharTimeTooLong + 1, 0)) packed = PackTime(kCharTimeTooLong, packed & 0x03FF);
-            if (count == 0) {
-                leadTime_ = packed;
-                continue;
-            }
-            const uint64_t bit = uint64_t{1} << (fill - 1);  // the last record is never spilled
-            if ((timeWord & bit) != 0) {
-                times_[timesFill - 1] = packed;  // a second word for one record replaces the first
-            } else {
-                timeWord |= bit;
-                times_[timesFill++] = packed;
-            }
+            TimeGather(packed, count, fill, timeWord, timesFill);
         } else {
             break;
         }

@@ -110,15 +110,8 @@ public:
         bool Add(double stamp, uint8_t attribute, uint8_t data) {
             if (count_ >= kMaxRecords) return false;
             if (fill_ == 64) Spill();
-            const bool rd = (attribute & kAttrRd) != 0;
-            attr_[fill_] = static_cast<uint8_t>(attribute & 0x7F);
-            // Both sides are written; only the record's own side counts.
-            sd_[sdFill_] = static_cast<char>(data);
-            rd_[rdFill_] = static_cast<char>(data);
-            sdFill_ += rd ? 0U : 1U;
-            rdFill_ += rd ? 1U : 0U;
+            UnitGather(attribute, data, fill_, sdFill_, rdFill_, rdWord_);
             const uint64_t bit = uint64_t{1} << fill_;
-            rdWord_ |= static_cast<uint64_t>(rd) << fill_;
             if (count_ == 0 || !SameStamp(stamp, lastStamp_)) {
                 store_.stamps_.push_back(stamp);
                 lastStamp_ = stamp;
@@ -129,18 +122,7 @@ public:
             return true;
         }
         void CharTimeSet(uint16_t word) {
-            const uint16_t packed = PackTime(CharTimeRange(word), CharTimeValue(word));
-            if (count_ == 0) {
-                leadTime_ = packed;
-                return;
-            }
-            const uint64_t bit = uint64_t{1} << (fill_ - 1);  // the last record is never spilled
-            if ((timeWord_ & bit) != 0) {
-                times_[timesFill_ - 1] = packed;  // a second word for one record replaces the first
-            } else {
-                timeWord_ |= bit;
-                times_[timesFill_++] = packed;
-            }
+            TimeGather(PackTime(CharTimeRange(word), CharTimeValue(word)), count_, fill_, timeWord_, timesFill_);
         }
         // The units and character times of one item stream, all with one
         // stamp, up to the item that ends it or the end of the bytes (an
@@ -158,6 +140,35 @@ public:
 
     private:
         void Spill();
+        // A unit's flags, byte and direction into the small arrays at the
+        // counts as they stand (AddStream keeps them in locals).
+        void UnitGather(uint8_t attribute, uint8_t data, unsigned fill, unsigned& sdFill, unsigned& rdFill,
+                        uint64_t& rdWord) {
+            const bool rd = (attribute & kAttrRd) != 0;
+            attr_[fill] = static_cast<uint8_t>(attribute & 0x7F);
+            // Both sides are written; only the record's own side counts.
+            sd_[sdFill] = static_cast<char>(data);
+            rd_[rdFill] = static_cast<char>(data);
+            sdFill += rd ? 0U : 1U;
+            rdFill += rd ? 1U : 0U;
+            rdWord |= static_cast<uint64_t>(rd) << fill;
+        }
+        // A packed character time for the last record gathered, given the
+        // counts as they stand (AddStream keeps them in locals); before any
+        // record it is the lead time.
+        void TimeGather(uint16_t packed, size_t count, unsigned fill, uint64_t& timeWord, unsigned& timesFill) {
+            if (count == 0) {
+                leadTime_ = packed;
+                return;
+            }
+            const uint64_t bit = uint64_t{1} << (fill - 1);  // the last record is never spilled
+            if ((timeWord & bit) != 0) {
+                times_[timesFill - 1] = packed;  // a second word for one record replaces the first
+            } else {
+                timeWord |= bit;
+                times_[timesFill++] = packed;
+            }
+        }
 
         RecordStore& store_;
         size_t count_ = 0;
