@@ -3,18 +3,22 @@
 // converted histories (1,000,000 and 10,000,000 units). Beside each read,
 // in the same iteration, the least any reader of the file must do: read it
 // whole and find its line ends (read + memchr). x_read_memchr is the
-// store's time over that one.
+// store's time over that one. Also the memory a read holds, as the process
+// holds it, and what it reads of a file that is mostly one long line.
 #include <benchmark/benchmark.h>
 
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
 
 #include "BenchHistory.h"
+#include "PeakMeter.h"
 #include "clsCommon.h"
 
 namespace {
@@ -71,8 +75,106 @@ void BM_ReadHistory(benchmark::State& state) {
     state.SetLabel(units >= 1000000 ? "goal x_read_memchr <= 3" : "no goal");
 }
 
+// Resident memory after the read alone, per unit, and what stays resident
+// once the history is closed, both against the process before it opened
+// any history.
+void BM_ReadHeld(benchmark::State& state) {
+    const int64_t units = state.range(0);
+    const std::string& path = bench::HistoryFile(units);
+    double perUnit = 0;
+    double afterClose = 0;
+    for (auto _ : state) {
+        malloc_trim(0);
+        const double before = NoFileResident();
+        {
+            store::clsCommon doc;
+            if (!doc.Read(path)) state.SkipWithError("read failed");
+            perUnit = (ResidentBytes() - before) / static_cast<double>(units);
+        }
+        afterClose = (ResidentBytes() - before) / (1024.0 * 1024.0);
+    }
+    state.counters["bytes/unit"] = perUnit;
+    state.counters["closed_MB"] = afterClose;
+    state.SetLabel("goal bytes/unit <= 5.5, closed_MB <= 32");
+}
+
+// Twelve long histories (100 to 200 MB) opened and closed one after
+// another: the most resident while one is open, and what stays resident
+// after the last close, against the process before it opened any.
+void BM_TwelveOpens(benchmark::State& state) {
+    const int64_t sizes[] = {13000000, 19000000, 25000000};
+    for (const int64_t units : sizes) (void)bench::HistoryFile(units);
+    double afterClose = 0;
+    double mostHeld = 0;
+    for (auto _ : state) {
+        malloc_trim(0);
+        const double before = NoFileResident();
+        for (int n = 0; n < 12; ++n) {
+            store::clsCommon doc;
+            if (!doc.Read(bench::HistoryFile(sizes[n % 3]))) state.SkipWithError("read failed");
+            mostHeld = std::max(mostHeld, (ResidentBytes() - before) / (1024.0 * 1024.0));
+        }
+        afterClose = (ResidentBytes() - before) / (1024.0 * 1024.0);
+    }
+    state.counters["held_MB"] = mostHeld;
+    state.counters["closed_MB"] = afterClose;
+    state.SetLabel("goal closed_MB <= 32");
+}
+
+// A history whose first 80 KB hold dense data lines and whose last line is
+// 300 MB long without a record: the most resident memory while it is read,
+// over what the process held before, and the bytes read over the file's
+// length.
+void BM_LongLinePeak(benchmark::State& state) {
+    static const std::string path = [] {
+        const std::string p = bench::OutputPath("long-line.ky2");
+        std::FILE* f = std::fopen(p.c_str(), "wb");
+        const std::string& dense = bench::HistoryFile(20000);
+        std::FILE* in = std::fopen(dense.c_str(), "rb");
+        std::vector<char> head(80 << 10);
+        const size_t got = std::fread(head.data(), 1, head.size(), in);
+        std::fclose(in);
+        size_t end = got;
+        while (end > 1 && !(head[end - 2] == '\r' && head[end - 1] == '\n')) --end;
+        std::fwrite(head.data(), 1, end, f);
+        const std::string start = "2024/05/06 07:08:09,\x44\x01";
+        std::fwrite(start.data(), 1, start.size(), f);
+        const std::string filler(1 << 20, 'x');
+        for (int i = 0; i < 300; ++i) std::fwrite(filler.data(), 1, filler.size(), f);
+        std::fwrite("\r\n", 1, 2, f);
+        std::fclose(f);
+        return p;
+    }();
+    double peak = 0;
+    double readShare = 0;
+    for (auto _ : state) {
+        malloc_trim(0);
+        const double before = ResidentBytes();
+        const int64_t readBefore = BytesRead();
+        ResidentPeakReset();
+        {
+            store::clsCommon doc;
+            if (!doc.Read(path)) state.SkipWithError("read failed");
+        }
+        peak = (ResidentPeakBytes() - before) / (1024.0 * 1024.0);
+        readShare = static_cast<double>(BytesRead() - readBefore) / static_cast<double>(FileBytes(path.c_str()));
+    }
+    state.counters["peak_MB"] = peak;
+    state.counters["read_x_file"] = readShare;
+    state.SetLabel("goal peak_MB <= 550, read_x_file <= 1.2");
+}
+
 BENCHMARK(BM_ReadHistory)->Arg(60000)->Arg(1000000)->Arg(10000000)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadHeld)->Arg(10000000)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TwelveOpens)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LongLinePeak)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    NoFileResidentTake();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -18,8 +18,10 @@ std::atomic<size_t> gMapped{0};
 
 // Blocks whose arenas are gone, kept for the next read: pages already
 // faulted in cost nothing to use again, where new ones cost a fault each.
-// The oldest go back to the system once the kept blocks hold more than a
-// few hundred megabytes of used pages, or there are many of them.
+// Only a few, holding a few megabytes of written pages in all: enough for
+// the reads of ordinary histories, and little for a process to hold with
+// no history open. A block larger than that goes back at once, and the
+// oldest go first.
 class BlockCache {
 public:
     struct Block {
@@ -44,6 +46,10 @@ public:
     }
 
     void Keep(Block b) {
+        if (b.Used > kMostBytes) {
+            ::munmap(b.Base, b.Size);
+            return;
+        }
         std::lock_guard<std::mutex> hold(lock_);
         kept_.push_back(b);
         used_ += b.Used;
@@ -54,9 +60,14 @@ public:
         }
     }
 
+    size_t Used() {
+        std::lock_guard<std::mutex> hold(lock_);
+        return used_;
+    }
+
 private:
-    static constexpr size_t kMostBlocks = 64;
-    static constexpr size_t kMostBytes = size_t{256} << 20;
+    static constexpr size_t kMostBlocks = 8;
+    static constexpr size_t kMostBytes = size_t{16} << 20;
     size_t used_ = 0;  // bytes the kept blocks had handed out
     std::mutex lock_;
     std::vector<Block> kept_;
@@ -103,17 +114,20 @@ std::shared_ptr<Arena> Arena::Make(size_t bytes) {
 
 Arena::~Arena() {
     gMapped -= size_;
-    Cache().Keep({base_, size_, std::max(used_, usedBefore_)});
+    Cache().Keep({base_, size_, std::max(used_.load(), usedBefore_)});
 }
 
 void* Arena::Take(size_t bytes) {
     const size_t room = bytes == 0 ? kAlign : (bytes + kAlign - 1) / kAlign * kAlign;
-    if (room > size_ - used_) return nullptr;
-    void* p = base_ + used_;
-    used_ += room;
-    return p;
+    size_t at = used_.load(std::memory_order_relaxed);
+    do {
+        if (room > size_ - at) return nullptr;
+    } while (!used_.compare_exchange_weak(at, at + room, std::memory_order_relaxed));
+    return base_ + at;
 }
 
 size_t Arena::BytesMapped() { return gMapped.load(); }
+
+size_t Arena::BytesKept() { return Cache().Used(); }
 
 }  // namespace store

@@ -3,10 +3,12 @@
 // taken from the system at a huge-page boundary and asked to be backed by
 // huge pages, so that filling millions of records costs a page fault every
 // two megabytes instead of every four kilobytes; unused room costs address
-// space only. Arrays outgrowing their block continue on the heap. A block
-// whose arena is gone is kept a while for the next one, its pages ready.
+// space only. Arrays outgrowing their block continue on the heap. A small
+// block whose arena is gone is kept a while for the next one, its pages
+// ready; a large one goes back to the system at once.
 #pragma once
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -25,7 +27,7 @@ public:
     Arena& operator=(const Arena&) = delete;
 
     // The next bytes of the block aligned to a cache line; null when the
-    // block has no more room.
+    // block has no more room. Threads may take from one arena at once.
     void* Take(size_t bytes);
     bool Holds(const void* p) const {
         const auto at = reinterpret_cast<uintptr_t>(p);
@@ -35,6 +37,9 @@ public:
 
     // Bytes of all blocks alive in the process, for counting memory held.
     static size_t BytesMapped();
+    // Bytes written in the blocks kept for later arenas: memory the process
+    // holds with no history open.
+    static size_t BytesKept();
 
     // Room for an array of n T, as Take hands it out.
     template <typename T>
@@ -48,7 +53,7 @@ private:
 
     char* base_;
     size_t size_;
-    size_t used_ = 0;
+    std::atomic<size_t> used_{0};
     size_t usedBefore_;  // what earlier arenas of the same block used
 };
 

@@ -1,8 +1,5 @@
 #include "Ky2DataRead.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <atomic>
 #include <chrono>
@@ -12,83 +9,34 @@
 #include <memory>
 #include <mutex>
 #include <new>
-#include <optional>
 #include <string_view>
 #include <vector>
 
-#include "Ky2Format.h"
+#include "Ky2DataParser.h"
 #include "WorkerPool.h"
-#include "platform/time/VbDate.h"
 
 namespace store {
 
 namespace {
 
+constexpr int64_t kNoEnd = std::numeric_limits<int64_t>::max();
+constexpr size_t kBlock = 256 << 10;
+
 int32_t ClampToInt32(int64_t v) {
-    return static_cast<int32_t>(std::min<int64_t>(v, std::numeric_limits<int32_t>::max()));
-}
-
-// The time stamp of the data lines: parsed once per line, and not at all
-// when a line repeats the stamp of the line before it. A stamp of the same
-// day as the one before needs only its time of day: the day's number is
-// kept, and the value is made from both exactly as the full parse makes it.
-class StampReader {
-public:
-    double Read(std::string_view text) {
-        if (text == std::string_view(last_)) return value_;
-        if (day_ >= 0 && text.compare(0, kDayLength, last_, 0, kDayLength) == 0) {
-            if (const int seconds = SecondsOfDay(text.substr(kDayLength)); seconds >= 0) {
-                value_ = static_cast<double>(day_) + seconds / 86400.0;
-                last_.assign(text);
-                return value_;
-            }
-        }
-        last_.assign(text);
-        value_ = ParseStamp(text);
-        // Only days from 1899-12-30 on: before it the time counts backwards.
-        const std::optional<double> day = platform::ParseDate(text.substr(0, kDayLength - 1));
-        day_ = day && *day >= 0 && text[kDayLength - 1] == ' ' ? static_cast<int64_t>(*day) : -1;
-        return value_;
-    }
-
-private:
-    static constexpr size_t kDayLength = 11;  // "yyyy/mm/dd "
-
-    // "hh:nn:ss" as seconds; -1 when it is not a valid time of day.
-    static int SecondsOfDay(std::string_view t) {
-        auto digit = [&t](size_t i) { return t[i] >= '0' && t[i] <= '9' ? t[i] - '0' : -100; };
-        if (t.size() != 8 || t[2] != ':' || t[5] != ':') return -1;
-        const int h = digit(0) * 10 + digit(1), m = digit(3) * 10 + digit(4), s = digit(6) * 10 + digit(7);
-        if (h < 0 || h > 23 || m < 0 || m > 59 || s < 0 || s > 59) return -1;
-        return h * 3600 + m * 60 + s;
-    }
-
-    std::string last_;
-    double value_ = 0;
-    int64_t day_ = -1;  // the day number of last_ when it is a whole valid stamp's day
-};
-
-// One data line: its stamp becomes the time of every record it adds. A line
-// cut short (the last line of an interrupted capture) keeps every whole
-// unit before the cut. False only when the history cannot take more.
-bool DataLineParse(RecordStore::Filler& records, int32_t& trigPos, std::string_view line,
-                   StampReader& stamps) {
-    if (line.size() < static_cast<size_t>(kKy2StampLength)) return true;
-    const double stamp = stamps.Read(line.substr(0, kKy2StampLength));
-    constexpr size_t kStreamStart = 22;
-    if (line.size() <= kStreamStart) return true;
-    const auto* bytes = reinterpret_cast<const uint8_t*>(line.data());
-    return records.AddStream(stamp, bytes + kStreamStart, bytes + line.size(), trigPos);
+    return static_cast<int32_t>(std::clamp<int64_t>(v, 0, std::numeric_limits<int32_t>::max()));
 }
 
 // Once the first lines have shown how many bytes a record takes, room for
 // the rest of the lines' records is reserved at once, so that the record
-// store neither copies itself while it grows nor keeps much spare. A piece
-// of a history goes into an arena, with a margin, since it is copied soon.
+// store neither copies itself while it grows nor keeps much spare. Only
+// address space is taken: pages come as records fill them, so a wrong
+// guess costs no memory. A piece of a history goes into the arena that all
+// pieces share, with a margin, since it is copied soon.
 class RecordReservation {
 public:
-    RecordReservation(RecordStore::Filler& records, int64_t dataStart, int64_t dataEnd, bool piece)
-        : records_(records), dataStart_(dataStart), dataEnd_(dataEnd), piece_(piece) {}
+    RecordReservation(RecordStore::Filler& records, int64_t dataStart, int64_t dataEnd,
+                      std::shared_ptr<Arena> pieces = nullptr)
+        : records_(records), dataStart_(dataStart), dataEnd_(dataEnd), pieces_(std::move(pieces)) {}
 
     void Check(int64_t position) {
         if (done_ || position - dataStart_ < kSampleBytes) return;
@@ -97,8 +45,8 @@ public:
         if (held == 0 || position >= dataEnd_) return;
         const double perByte = static_cast<double>(held) / static_cast<double>(position - dataStart_);
         const auto more = static_cast<size_t>(perByte * static_cast<double>(dataEnd_ - position));
-        if (piece_) {
-            records_.ReserveInArena(more + more / 8 + 1024);
+        if (pieces_) {
+            records_.ReserveInArena(more + more / 8 + 1024, pieces_);
         } else {
             records_.Reserve(more);
         }
@@ -110,153 +58,222 @@ private:
     RecordStore::Filler& records_;
     int64_t dataStart_;
     int64_t dataEnd_;
-    bool piece_;
+    std::shared_ptr<Arena> pieces_;
     bool done_ = false;
 };
 
-// Every line of in into records until the end, or until pace says stop;
-// plannedEnd is where the lines are expected to end. False when the
-// history cannot take more.
-template <typename Pace>
-bool LinesRead(LineReader& in, RecordStore::Filler& records, int32_t& trigPos, int64_t plannedEnd,
-               bool piece, Pace& pace) {
-    std::string_view line;
-    StampReader stamps;
-    RecordReservation reservation(records, in.Position(), plannedEnd, piece);
-    while (!in.AtEnd() && !pace.Stopped()) {
-        if (!in.NextLine(line)) break;
-        if (!DataLineParse(records, trigPos, line, stamps)) return false;
-        pace.LineDone(in.Position());
-        reservation.Check(in.Position());
-    }
-    return true;
-}
-
 // On the window thread: the bar moves only when it would visibly move, a
 // few hundred steps a read however many lines the file has; the window
-// system gets its turn every few lines (the yield itself is throttled by
-// time).
+// system gets its turn every few lines and after every block, so also
+// inside a long line (the yield itself is throttled by time).
 class BarPace {
 public:
-    BarPace(ProgressSink* bar, int64_t length) : bar_(bar), step_(std::max<int64_t>(1, length / kSteps)) {}
+    BarPace(ProgressSink* bar, int64_t length, RecordReservation& reservation)
+        : bar_(bar), step_(std::max<int64_t>(1, length / kSteps)), reservation_(reservation) {}
 
     bool Stopped() const { return bar_ != nullptr && bar_->Cancel(); }
 
     void LineDone(int64_t position) {
+        reservation_.Check(position);
         if (bar_ == nullptr) return;
-        if (position >= next_) {
-            bar_->PosValue(ClampToInt32(position + 1));
-            next_ = (position / step_ + 1) * step_;
-        }
+        Move(position);
         if (++lines_ % kLinesPerYield == 0) bar_->Yield();
+    }
+    void BlockDone(int64_t position) {
+        if (bar_ == nullptr) return;
+        Move(position);
+        bar_->Yield();
     }
 
 private:
     static constexpr int64_t kSteps = 250;
     static constexpr uint32_t kLinesPerYield = 16;
 
+    void Move(int64_t position) {
+        if (position < next_) return;
+        bar_->PosValue(ClampToInt32(position + 1));
+        next_ = (position / step_ + 1) * step_;
+    }
+
     ProgressSink* bar_;
     int64_t step_;
+    RecordReservation& reservation_;
     int64_t next_ = 0;
     uint32_t lines_ = 0;
 };
 
 bool ReadHere(LineReader& in, RecordStore& store, int32_t& trigPos, ProgressSink* bar) {
-    bool ok;
+    bool ok = true;
     {
         RecordStore::Filler records(store);
-        BarPace pace(bar, in.Length());
-        ok = LinesRead(in, records, trigPos, in.Length(), false, pace);
+        RecordReservation reservation(records, in.Position(), in.Length());
+        BarPace pace(bar, in.Length(), reservation);
+        Ky2DataParser parser(records, trigPos, in.Position());
+        std::string_view bytes;
+        while (in.NextBytes(bytes)) {
+            parser.Feed(bytes.data(), bytes.size(), pace, kNoEnd);
+            if (parser.Full()) {
+                ok = false;
+                break;
+            }
+            // A cancel ends the read between lines, or inside a line whose
+            // records are all in.
+            if (parser.Halted() || (pace.Stopped() && !parser.ItemsRunning())) break;
+            pace.BlockDone(parser.Position());
+        }
         if (ok) records.Flush();
+        if (bar) bar->PosValue(ClampToInt32(parser.Position() + 1));
     }
-    if (bar) bar->PosValue(ClampToInt32(in.Position() + 1));
     store.ShrinkToFit();
     return ok && !in.Failed();
 }
 
 // --- reading in stretches ------------------------------------------------------
+//
+// The data is cut at even offsets. A stretch holds the lines that start
+// between its cut and the next: it finds its first line start by itself,
+// looking a little way past its cut, and reads on past the next cut to the
+// end of its last line. A stretch that finds no line start in its look is
+// read in a second round, from where the line before it ended: that way a
+// long line is read once, by the stretch it starts in, whatever number of
+// cuts fall inside it.
 
-// The first line start at or after pos: the byte after a CR LF, or end
-// when no line ends before it. pos must be at least 2.
-int64_t LineStartFrom(int fd, int64_t pos, int64_t end) {
-    // Lines are short as a rule: a small look first, larger ones after.
-    constexpr size_t kFirstLook = 4096, kLongestLook = 64 * 1024;
-    std::vector<char> block(kFirstLook);
-    char before = 0;
-    // From pos - 2 on, so that a CR LF just before pos counts.
-    for (int64_t from = pos - 2; from < end;) {
-        const ssize_t got = ::pread(fd, block.data(), static_cast<size_t>(std::min<int64_t>(static_cast<int64_t>(block.size()), end - from)), from);
-        if (got <= 0) return end;
-        const char* at = block.data();
-        const char* stop = at + got;
-        for (const char* p = at; p < stop;) {
-            const auto* lf = static_cast<const char*>(std::memchr(p, '\n', static_cast<size_t>(stop - p)));
-            if (lf == nullptr) break;
-            const char prev = lf > at ? lf[-1] : before;
-            const int64_t start = from + (lf - at) + 1;
-            if (prev == '\r' && start >= pos) return start;
-            p = lf + 1;
-        }
-        before = stop[-1];
-        from += got;
-        if (block.size() < kLongestLook) block.resize(block.size() * 2);
-    }
-    return end;
-}
-
-// What one stretch gave.
 struct Stretch {
-    int64_t Begin = 0, End = 0;  // End: the file's end for the last one
+    int64_t Cut = 0;    // its lines start at or after Cut ...
+    int64_t Until = 0;  // ... and before Until (kNoEnd: to the end of the file)
+    bool StartKnown = false;  // Cut is a line start
+    bool Placed = false;      // Begin is known
+    bool Empty = false;       // no line starts in it
+    int64_t Begin = -1;       // its first line start
     RecordStore Records;
     int32_t TrigPos = -1;   // within Records
     int32_t LeadTime = -1;  // see RecordStore::Filler::LeadTime
-    int64_t Reached = 0;    // position of the next byte it would have read
-    bool Whole = false;     // read to its end
+    int64_t Reached = 0;    // the line start after its last line, or the file's end
+    bool Whole = false;     // every line it holds was read
     bool Full = false;      // more records than a history takes
-    bool Failed = false;    // could not be opened or read, or memory ran out
+    bool Failed = false;    // a read error, or memory ran out
     std::atomic<int64_t> Done{0};  // bytes read so far, for the bar
 };
 
 class WorkerPace {
 public:
-    WorkerPace(Stretch& s, const std::atomic<bool>& stop) : s_(s), stop_(stop) {}
+    WorkerPace(Stretch& s, const std::atomic<bool>& stop, RecordReservation& reservation)
+        : s_(s), stop_(stop), reservation_(reservation) {}
     bool Stopped() const { return stop_.load(std::memory_order_relaxed); }
     void LineDone(int64_t position) {
-        if ((++lines_ & 63U) == 0) s_.Done.store(position - s_.Begin, std::memory_order_relaxed);
+        reservation_.Check(position);
+        if ((++lines_ & 63U) == 0) BlockDone(position);
     }
+    void BlockDone(int64_t position) { s_.Done.store(position - s_.Cut, std::memory_order_relaxed); }
 
 private:
     Stretch& s_;
     const std::atomic<bool>& stop_;
+    RecordReservation& reservation_;
     uint32_t lines_ = 0;
 };
 
-void StretchRead(const std::string& path, Stretch& s, bool last, const std::atomic<bool>& stop) {
-    try {
-        LineReader in(path, s.Begin, last ? std::numeric_limits<int64_t>::max() : s.End);
-        if (!in.IsOpen()) {
-            s.Failed = true;
-            return;
+// Each pool thread keeps one block for all the stretches it reads.
+char* ThreadBlock() {
+    thread_local std::unique_ptr<char[]> block = std::make_unique_for_overwrite<char[]>(kBlock);
+    return block.get();
+}
+
+// The first line start in [from, to): the byte after a CR LF; -1 when
+// none. from must be at least 2 and to - from + 2 at most a block. What
+// was read after it is left in the block, from offset *kept on.
+int64_t LineStartFind(int fd, int64_t from, int64_t to, char* block, size_t& kept, size_t& got, bool& failed) {
+    const int64_t read = PreadFull(fd, block, static_cast<size_t>(to - from + 2), from - 2);
+    if (read < 0) failed = true;
+    got = read > 0 ? static_cast<size_t>(read) : 0;
+    for (size_t i = 1; i < got; ++i) {
+        if (block[i] == '\n' && block[i - 1] == '\r') {
+            kept = i + 1;
+            return from - 2 + static_cast<int64_t>(kept);
         }
+    }
+    return -1;
+}
+
+void StretchRead(int fd, int64_t length, Stretch& s, int64_t searchBytes, const std::shared_ptr<Arena>& pieces,
+                 const std::atomic<bool>& stop) {
+    if (s.StartKnown) {
+        s.Begin = s.Cut;
+        s.Placed = true;
+    }
+    try {
+        char* block = ThreadBlock();
+        size_t kept = 0, got = 0;
+        if (!s.StartKnown) {
+            const int64_t to = std::min({s.Cut + searchBytes, s.Until, length});
+            s.Begin = LineStartFind(fd, s.Cut, to, block, kept, got, s.Failed);
+            if (s.Failed) return;
+            if (s.Begin < 0 || s.Begin >= std::min(s.Until, length)) {
+                // Its lines, if any, start further on: read in the second
+                // round from where the line before ends. None start in it
+                // when the look covered all of it.
+                s.Begin = -1;
+                s.Empty = to >= std::min(s.Until, length);
+                s.Whole = s.Empty;
+                return;
+            }
+        }
+        s.Placed = true;
+        s.Done.store(s.Begin - s.Cut, std::memory_order_relaxed);
         RecordStore::Filler records(s.Records);
-        WorkerPace pace(s, stop);
-        s.Full = !LinesRead(in, records, s.TrigPos, s.End, true, pace);
+        RecordReservation reservation(records, s.Begin, std::min(s.Until, length), pieces);
+        WorkerPace pace(s, stop, reservation);
+        Ky2DataParser parser(records, s.TrigPos, s.Begin);
+        bool stopped = false;
+        auto feed = [&](const char* at, size_t size) {
+            parser.Feed(at, size, pace, s.Until);
+            stopped = parser.Halted() || parser.Full() || (pace.Stopped() && !parser.ItemsRunning());
+            pace.BlockDone(parser.Position());
+        };
+        if (got > kept) feed(block + kept, got - kept);
+        int64_t offset = s.Begin + static_cast<int64_t>(got - kept);
+        bool ended = false;
+        // Up to the next stretch in whole blocks; past it only the rest of
+        // the last line is wanted, which is short as a rule: small reads
+        // first, larger ones while the line goes on.
+        size_t tail = 4096;
+        while (!stopped) {
+            size_t want = kBlock;
+            if (offset < s.Until) {
+                want = static_cast<size_t>(std::min<int64_t>(kBlock, s.Until - offset));
+            } else {
+                want = tail;
+                tail = std::min(tail * 2, kBlock);
+            }
+            const int64_t n = PreadFull(fd, block, want, offset);
+            if (n < 0) {
+                s.Failed = true;
+                break;
+            }
+            if (n == 0) {
+                ended = true;
+                break;
+            }
+            offset += n;
+            feed(block, static_cast<size_t>(n));
+        }
         records.Flush();
+        s.Full = parser.Full();
         s.LeadTime = records.LeadTime();
-        s.Reached = in.Position();
-        s.Failed = in.Failed();
-        s.Whole = !s.Full && !s.Failed && in.AtEnd();
+        s.Reached = parser.Position();
+        const bool atLineEnd = parser.LineStart() == parser.Position();
+        s.Whole = !s.Full && !s.Failed && (ended || (atLineEnd && parser.Position() >= s.Until));
     } catch (...) {
         s.Failed = true;
     }
 }
 
 constexpr int64_t kStretchesPerThread = 3;
+constexpr int64_t kLongestSearch = 64 << 10;
 
-// The stretches a file's data is cut into: about equal, each ending at a
-// line end; none when one would do.
-std::vector<std::unique_ptr<Stretch>> StretchesPlan(const std::string& path, int64_t begin, int64_t end,
-                                                    const DataReadSplit& split) {
+// The stretches a file's data is cut into: about equal; none when one
+// would do. No byte is read to plan them.
+std::vector<std::unique_ptr<Stretch>> StretchesPlan(int64_t begin, int64_t end, const DataReadSplit& split) {
     std::vector<std::unique_ptr<Stretch>> plan;
     // A few stretches per thread, so that a thread that starts late or runs
     // slowly holds up nothing: the others take more.
@@ -266,56 +283,52 @@ std::vector<std::unique_ptr<Stretch>> StretchesPlan(const std::string& path, int
     if (threads == 0 || (threads == 1 && split.maxParts == 0)) return plan;
     const int64_t parts = std::min(most, (end - begin) / std::max<int64_t>(1, split.minBytes));
     if (parts < 2 || begin < 2) return plan;
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return plan;
     int64_t from = begin;
-    for (int64_t k = 1; k <= parts && from < end; ++k) {
-        const int64_t to = k == parts ? end : std::max(from, LineStartFrom(fd, begin + (end - begin) * k / parts, end));
+    for (int64_t k = 1; k <= parts; ++k) {
+        const int64_t to = k == parts ? kNoEnd : begin + (end - begin) * k / parts;
         if (to == from) continue;
         auto s = std::make_unique<Stretch>();
-        s->Begin = from;
-        s->End = to;
+        s->Cut = from;
+        s->Until = to;
+        s->StartKnown = k == 1;
         plan.push_back(std::move(s));
         from = to;
     }
-    ::close(fd);
-    if (plan.size() < 2) plan.clear();
     return plan;
 }
 
-// Runs every stretch on the worker pool while this thread keeps the bar
-// moving and watches for a cancel.
-void StretchesRun(const std::string& path, std::vector<std::unique_ptr<Stretch>>& plan, ProgressSink* bar) {
-    std::atomic<bool> stop{false};
+// Runs the stretches on the worker pool while this thread keeps the bar
+// moving and watches for a cancel; the bar starts from barFrom.
+void StretchesRun(int fd, int64_t length, const std::vector<Stretch*>& run, int64_t searchBytes,
+                  const std::shared_ptr<Arena>& pieces, int64_t barFrom, ProgressSink* bar,
+                  std::atomic<bool>& stop) {
     std::mutex lock;
     std::condition_variable finished;
-    size_t running = plan.size();
-    for (size_t i = 0; i < plan.size(); ++i) {
-        const bool last = i + 1 == plan.size();
+    size_t running = run.size();
+    for (Stretch* s : run) {
         try {
-            WorkerPool::Shared().Post([&, i, last] {
-                StretchRead(path, *plan[i], last, stop);
+            WorkerPool::Shared().Post([&, s] {
+                StretchRead(fd, length, *s, searchBytes, pieces, stop);
                 std::lock_guard<std::mutex> hold(lock);
                 --running;
                 finished.notify_one();
             });
         } catch (const std::bad_alloc&) {
-            StretchRead(path, *plan[i], last, stop);  // no room to queue it: read it here
+            StretchRead(fd, length, *s, searchBytes, pieces, stop);  // no room to queue it: read it here
             std::lock_guard<std::mutex> hold(lock);
             --running;
         }
     }
     // The bar and the window system get a turn at least once, however
     // soon the stretches are done.
-    const int64_t begin = plan.front()->Begin;
     std::unique_lock<std::mutex> hold(lock);
     while (true) {
         const bool allDone = running == 0;
         if (bar != nullptr) {
             hold.unlock();
-            int64_t done = 0;
-            for (const auto& s : plan) done += s->Done.load(std::memory_order_relaxed);
-            bar->PosValue(ClampToInt32(begin + done + 1));
+            int64_t done = barFrom;
+            for (const Stretch* s : run) done += s->Done.load(std::memory_order_relaxed);
+            bar->PosValue(ClampToInt32(std::min(done, length) + 1));
             bar->Yield();
             if (bar->Cancel()) stop.store(true, std::memory_order_relaxed);
             hold.lock();
@@ -325,42 +338,101 @@ void StretchesRun(const std::string& path, std::vector<std::unique_ptr<Stretch>>
     }
 }
 
-bool ReadInStretches(const std::string& path, std::vector<std::unique_ptr<Stretch>>& plan, RecordStore& store,
-                     int32_t& trigPos, ProgressSink* bar) {
+// The second round: one stretch, read from a known line start, for each
+// run of stretches that found no line start of their own, unless the
+// line before them runs past them all.
+std::vector<std::unique_ptr<Stretch>> GapsPlan(const std::vector<std::unique_ptr<Stretch>>& plan) {
+    std::vector<std::unique_ptr<Stretch>> gaps;
+    // The first stretch always starts at a line.
+    for (size_t k = 1; k < plan.size(); ++k) {
+        if (plan[k]->Placed) continue;
+        size_t m = k;
+        while (m < plan.size() && !plan[m]->Placed) ++m;
+        const Stretch& before = *plan[k - 1];
+        const int64_t until = m < plan.size() ? plan[m]->Cut : kNoEnd;
+        if (before.Whole && before.Reached < until) {
+            auto s = std::make_unique<Stretch>();
+            s->Cut = before.Reached;
+            s->Until = until;
+            s->StartKnown = true;
+            gaps.push_back(std::move(s));
+        }
+        k = m - 1;
+    }
+    return gaps;
+}
+
+bool ReadInStretches(LineReader& in, std::vector<std::unique_ptr<Stretch>>& plan, RecordStore& store,
+                     int32_t& trigPos, ProgressSink* bar, int64_t searchBytes) {
+    const int fd = in.Fd();
+    const int64_t length = in.Length();
+    const int64_t begin = plan.front()->Cut;
+    std::atomic<bool> stop{false};
+    // The pieces' records, all in one arena: they take its pages one after
+    // another, a huge page at a time however many pieces there are. It
+    // spans what the data could hold at most; only the pages written cost
+    // memory, and the arena goes with the last piece.
+    const std::shared_ptr<Arena> arena = Arena::Make(static_cast<size_t>(length - begin) * 8 + (size_t{1} << 20));
+    std::vector<Stretch*> first;
+    for (const auto& s : plan) first.push_back(s.get());
+    StretchesRun(fd, length, first, searchBytes, arena, begin, bar, stop);
+
+    std::vector<std::unique_ptr<Stretch>> gaps;
+    if (!stop.load()) gaps = GapsPlan(plan);
+    if (!gaps.empty()) {
+        std::vector<Stretch*> second;
+        int64_t done = begin;
+        for (const auto& s : plan) done += s->Done.load();
+        for (const auto& s : gaps) second.push_back(s.get());
+        StretchesRun(fd, length, second, searchBytes, arena, done, bar, stop);
+    }
+    // Everything read, in file order.
+    std::vector<Stretch*> order;
+    for (const auto& s : plan) {
+        if (s->Placed) order.push_back(s.get());
+    }
+    for (const auto& s : gaps) order.push_back(s.get());
+    std::sort(order.begin(), order.end(), [](const Stretch* a, const Stretch* b) { return a->Begin < b->Begin; });
+
+    // The stretches in file order up to the first one that stopped short or
+    // that does not go on where the one before it ended: what a read line
+    // by line would have held at that point.
     store.Clear();
-    StretchesRun(path, plan, bar);
-    // The stretches in file order up to the first one that stopped short:
-    // what a read line by line would have held at that point.
     std::vector<RecordStore::Piece> pieces;
-    int64_t reached = plan.front()->Begin;
+    int64_t reached = begin;
     int32_t trig = -1;
     size_t records = 0;
-    bool ok = true;
-    for (const auto& s : plan) {
-        if (s->Failed || s->Full) {
-            ok = false;
-            break;
-        }
+    bool whole = false;
+    for (Stretch* s : order) {
+        if (s->Begin != reached) break;
+        if (s->Failed || s->Full) return false;
         pieces.push_back({&s->Records, s->LeadTime});
         if (s->TrigPos >= 0) trig = static_cast<int32_t>(std::min<size_t>(records + static_cast<size_t>(s->TrigPos),
                                                                          std::numeric_limits<int32_t>::max()));
         records += static_cast<size_t>(s->Records.Count());
         reached = s->Reached;
+        whole = s->Whole && s == order.back();
         if (!s->Whole) break;
     }
-    if (ok && !store.Join(pieces)) ok = false;
-    if (ok && trig >= 0) trigPos = trig;
-    if (bar) bar->PosValue(ClampToInt32(reached + 1));
-    return ok;
+    // Every line is held by some stretch unless the file changed in place
+    // while it was read: then it is not read at all.
+    if (!stop.load() && !whole) return false;
+    if (!store.Join(pieces)) return false;
+    if (trig >= 0) trigPos = trig;
+    if (bar) bar->PosValue(ClampToInt32(std::min(reached, length) + 1));
+    return true;
 }
 
 }  // namespace
 
-bool Ky2DataRead(LineReader& in, const std::string& path, RecordStore& records, int32_t& trigPos,
-                 ProgressSink* bar, const DataReadSplit& split) {
-    std::vector<std::unique_ptr<Stretch>> plan = StretchesPlan(path, in.Position(), in.Length(), split);
+bool Ky2DataRead(LineReader& in, RecordStore& records, int32_t& trigPos, ProgressSink* bar,
+                 const DataReadSplit& split) {
+    std::vector<std::unique_ptr<Stretch>> plan = StretchesPlan(in.Position(), in.Length(), split);
     if (plan.empty()) return ReadHere(in, records, trigPos, bar);
-    return ReadInStretches(path, plan, records, trigPos, bar);
+    const int64_t stretch = (in.Length() - in.Position()) / static_cast<int64_t>(plan.size());
+    const int64_t search = split.searchBytes > 0 ? split.searchBytes
+                                                 : std::clamp<int64_t>(stretch / 8, 64, kLongestSearch);
+    return ReadInStretches(in, plan, records, trigPos, bar, std::min<int64_t>(search, kBlock - 2));
 }
 
 }  // namespace store

@@ -1,64 +1,68 @@
 #include "LineReader.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 
 namespace store {
 
 namespace {
-constexpr size_t kBlock = 1 << 20;
-constexpr size_t kFirstBlock = 64 << 10;
+// Blocks small enough to stay in the processor's cache while their lines
+// are taken apart.
+constexpr size_t kBlock = 256 << 10;
+constexpr size_t kFirstBlock = 4 << 10;
+}  // namespace
+
+int64_t PreadFull(int fd, char* to, size_t size, int64_t offset) {
+    size_t got = 0;
+    while (got < size) {
+        const ssize_t n = ::pread(fd, to + got, size - got, static_cast<off_t>(offset + static_cast<int64_t>(got)));
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return -1;
+        if (n == 0) break;
+        got += static_cast<size_t>(n);
+    }
+    return static_cast<int64_t>(got);
 }
 
 LineReader::LineReader(const std::string& path) {
-    file_ = std::fopen(path.c_str(), "rb");
-    if (!file_) return;
+    fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd_ < 0) return;
     struct stat st {};
-    if (::fstat(::fileno(file_), &st) != 0 || !S_ISREG(st.st_mode)) {
-        std::fclose(file_);
-        file_ = nullptr;
+    if (::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd_);
+        fd_ = -1;
         return;
     }
     length_ = st.st_size;
 }
 
-LineReader::LineReader(const std::string& path, int64_t begin, int64_t end) : LineReader(path) {
-    if (!file_) return;
-    if (end < begin || ::fseeko(file_, begin, SEEK_SET) != 0) {
-        std::fclose(file_);
-        file_ = nullptr;
-        return;
-    }
-    position_ = begin;
-    length_ = end;
-    left_ = end - begin;
-}
-
 LineReader::~LineReader() {
-    if (file_) std::fclose(file_);
+    if (fd_ >= 0) ::close(fd_);
 }
 
 bool LineReader::Fill() {
-    if (!file_ || failed_) return false;
-    size_t want = left_ < 0 ? kBlock : static_cast<size_t>(std::min<int64_t>(left_, kBlock));
+    if (fd_ < 0 || failed_) return false;
+    size_t want = kBlock;
     if (!block_) {
-        // A reader of a few bytes needs no large block.
-        const int64_t expected = left_ < 0 ? length_ - position_ : left_;
-        blockSize_ = static_cast<size_t>(std::clamp<int64_t>(expected, 4096, kBlock));
+        // A file of a few bytes needs no large block.
+        blockSize_ = static_cast<size_t>(std::clamp<int64_t>(length_, 4096, kBlock));
         block_ = std::make_unique_for_overwrite<char[]>(blockSize_);
-        // A whole file starts with its header, which is often all that is
-        // read of it this way.
-        if (left_ < 0) want = std::min(want, kFirstBlock);
+        // A file starts with its header, which is often all that is read
+        // of it this way.
+        want = kFirstBlock;
     }
     want = std::min(want, blockSize_);
-    const size_t got = want == 0 ? 0 : std::fread(block_.get(), 1, want, file_);
-    if (got == 0 && std::ferror(file_)) failed_ = true;
-    if (left_ > 0) left_ -= static_cast<int64_t>(got);
-    filled_ = got;
+    const int64_t got = PreadFull(fd_, block_.get(), want, offset_);
+    if (got < 0) failed_ = true;
+    filled_ = got > 0 ? static_cast<size_t>(got) : 0;
+    offset_ += static_cast<int64_t>(filled_);
     next_ = 0;
-    return got > 0;
+    return filled_ > 0;
 }
 
 bool LineReader::AtEnd() {
@@ -87,47 +91,19 @@ bool LineReader::NextLine(std::string& line) {
     }
 }
 
-bool LineReader::NextLine(std::string_view& line) {
+bool LineReader::NextBytes(std::string_view& bytes) {
     if (!pending_.empty()) {
-        carry_.swap(pending_);
+        given_.swap(pending_);
         pending_.clear();
-        position_ += static_cast<int64_t>(carry_.size());
-        line = carry_;
+        position_ += static_cast<int64_t>(given_.size());
+        bytes = given_;
         return true;
     }
-    carry_.clear();
-    while (true) {
-        if (next_ >= filled_ && !Fill()) {
-            line = carry_;
-            return !carry_.empty();
-        }
-        const char* start = block_.get() + next_;
-        const char* end = block_.get() + filled_;
-        for (const char* from = start; from < end;) {
-            const auto* lf = static_cast<const char*>(std::memchr(from, '\n', static_cast<size_t>(end - from)));
-            if (lf == nullptr) break;
-            const bool afterCr = lf > start ? lf[-1] == '\r' : !carry_.empty() && carry_.back() == '\r';
-            if (!afterCr) {
-                from = lf + 1;
-                continue;
-            }
-            const auto take = static_cast<size_t>(lf + 1 - start);
-            next_ += take;
-            position_ += static_cast<int64_t>(take);
-            if (carry_.empty()) {
-                line = std::string_view(start, take);
-            } else {
-                carry_.append(start, take);
-                line = carry_;
-            }
-            return true;
-        }
-        // No line end in the rest of the block: it goes with the next one.
-        const auto left = static_cast<size_t>(end - start);
-        carry_.append(start, left);
-        next_ += left;
-        position_ += static_cast<int64_t>(left);
-    }
+    if (next_ >= filled_ && !Fill()) return false;
+    bytes = std::string_view(block_.get() + next_, filled_ - next_);
+    position_ += static_cast<int64_t>(filled_ - next_);
+    next_ = filled_;
+    return true;
 }
 
 void LineReader::PutBack(std::string tail) {

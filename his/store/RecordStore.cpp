@@ -74,7 +74,7 @@ void RecordStore::Filler::Spill() {
 // could otherwise stand for any of them, and each would be read back from
 // memory after every write.
 bool RecordStore::Filler::AddStream(double stamp, const uint8_t* at, const uint8_t* end,
-                                    int32_t& trigPos) {
+                                    int32_t& trigPos, const uint8_t** rest) {
     size_t count = count_;
     unsigned fill = fill_, sdFill = sdFill_, rdFill = rdFill_, timesFill = timesFill_;
     uint64_t rdWord = rdWord_, runWord = runWord_, timeWord = timeWord_;
@@ -126,6 +126,7 @@ bool RecordStore::Filler::AddStream(double stamp, const uint8_t* at, const uint8
         }
     }
     save();
+    if (rest != nullptr) *rest = at;
     return ok;
 }
 
@@ -147,10 +148,12 @@ void RecordStore::Clear() {
 
 namespace {
 
-// Asks the system for the pages of a container's spare room at once, and
-// for huge ones where the room spans them, rather than one fault at a time
-// as the reader first writes to each. Only hints: a system that cannot
-// follow them leaves the pages to come when written.
+// Asks the system for huge pages where a container's spare room spans
+// them, so that filling it costs a fault every two megabytes rather than
+// every four kilobytes. The pages still come only as they are written: a
+// reservation that proves too large costs address space, not memory. Only
+// a hint: a system that cannot follow it fills the room as well, more
+// slowly.
 template <typename Container>
 void PagesPrepare(Container& c) {
     static const auto kPage = static_cast<uintptr_t>(::sysconf(_SC_PAGESIZE));
@@ -158,10 +161,7 @@ void PagesPrepare(Container& c) {
     const auto to = reinterpret_cast<uintptr_t>(c.data() + c.capacity());
     const uintptr_t first = (from + kPage - 1) & ~(kPage - 1);
     const uintptr_t last = to & ~(kPage - 1);
-    if (last > first) {
-        ::madvise(reinterpret_cast<void*>(first), last - first, MADV_HUGEPAGE);
-        ::madvise(reinterpret_cast<void*>(first), last - first, MADV_POPULATE_WRITE);
-    }
+    if (last > first) ::madvise(reinterpret_cast<void*>(first), last - first, MADV_HUGEPAGE);
 }
 
 // The container anew with the allocator given, holding what it held.
@@ -175,11 +175,13 @@ void MoveTo(Container& c, const Allocator& allocator, size_t room) {
 
 }  // namespace
 
-bool RecordStore::ArenaMove(const Sizes& sizes) {
-    const size_t bytes = Arena::Room<uint8_t>(sizes.Records) + Arena::Room<char>(sizes.Sd + 1) +
-                         Arena::Room<char>(sizes.Rd + 1) + Arena::Room<double>(sizes.Stamps) +
-                         Arena::Room<uint16_t>(sizes.Times) + 3 * RankBits::ArenaBytes(sizes.Records);
-    const std::shared_ptr<Arena> arena = Arena::Make(bytes);
+bool RecordStore::ArenaMove(const Sizes& sizes, std::shared_ptr<Arena> arena) {
+    if (!arena) {
+        const size_t bytes = Arena::Room<uint8_t>(sizes.Records) + Arena::Room<char>(sizes.Sd + 1) +
+                             Arena::Room<char>(sizes.Rd + 1) + Arena::Room<double>(sizes.Stamps) +
+                             Arena::Room<uint16_t>(sizes.Times) + 3 * RankBits::ArenaBytes(sizes.Records);
+        arena = Arena::Make(bytes);
+    }
     if (!arena) return false;
     MoveTo(attr_, ArenaAllocator<uint8_t>(arena), sizes.Records);
     MoveTo(sdBytes_, ArenaAllocator<char>(arena), sizes.Sd);
@@ -253,9 +255,9 @@ bool RecordStore::Join(const std::vector<Piece>& pieces) {
     return true;
 }
 
-void RecordStore::Reserve(size_t records) { Reserve(records, Gathered{}, false); }
+void RecordStore::Reserve(size_t records) { Reserve(records, Gathered{}, nullptr); }
 
-void RecordStore::Reserve(size_t records, const Gathered& gathered, bool inArena) {
+void RecordStore::Reserve(size_t records, const Gathered& gathered, const std::shared_ptr<Arena>& arena) {
     const size_t held = attr_.size() + gathered.Records;
     const size_t total = std::min(held + records, kMaxRecords);
     // Shares of the records seen so far; without any, what a capture with
@@ -266,7 +268,7 @@ void RecordStore::Reserve(size_t records, const Gathered& gathered, bool inArena
     };
     const Sizes sizes{total, share(sdBytes_.size() + gathered.Sd, 0.5), share(rdBytes_.size() + gathered.Rd, 0.5),
                       share(stamps_.size(), 0.2), share(times_.size() + gathered.Times, 1.0)};
-    if (inArena && ArenaMove(sizes)) return;
+    if (arena && ArenaMove(sizes, arena)) return;
     HeapReserve(sizes);
 }
 

@@ -100,11 +100,12 @@ public:
         int32_t Count() const { return static_cast<int32_t>(count_); }
         // As RecordStore::Reserve, with the records gathered here counted
         // as held.
-        void Reserve(size_t records) { store_.Reserve(records, {fill_, sdFill_, rdFill_, timesFill_}, false); }
-        // The same in one arena (see Arena), for a store that is only a
-        // piece of a history: cheap to fill, and soon copied and freed.
-        void ReserveInArena(size_t records) {
-            store_.Reserve(records, {fill_, sdFill_, rdFill_, timesFill_}, true);
+        void Reserve(size_t records) { store_.Reserve(records, {fill_, sdFill_, rdFill_, timesFill_}, nullptr); }
+        // The same in arena (see Arena), for a store that is only a piece
+        // of a history: cheap to fill, and soon copied and freed. Pieces
+        // filled side by side may share one arena.
+        void ReserveInArena(size_t records, const std::shared_ptr<Arena>& arena) {
+            store_.Reserve(records, {fill_, sdFill_, rdFill_, timesFill_}, arena);
         }
         // As RecordStore::Add and CharTimeSet.
         bool Add(double stamp, uint8_t attribute, uint8_t data) {
@@ -128,8 +129,11 @@ public:
         // stamp, up to the item that ends it or the end of the bytes (an
         // odd byte at the end is no item). trigPos becomes the index of
         // each record flagged Trig. False when the history cannot take
-        // more; the records before stay.
-        bool AddStream(double stamp, const uint8_t* at, const uint8_t* end, int32_t& trigPos);
+        // more; the records before stay. rest, when given, becomes where
+        // the items stopped: at the item that ended them, at a last odd
+        // byte, or at end.
+        bool AddStream(double stamp, const uint8_t* at, const uint8_t* end, int32_t& trigPos,
+                       const uint8_t** rest = nullptr);
         // Stores the gathered records: the store is whole again, and the
         // filling is over (no Add may follow).
         void Flush();
@@ -212,14 +216,16 @@ private:
     struct Gathered {
         size_t Records = 0, Sd = 0, Rd = 0, Times = 0;
     };
-    void Reserve(size_t records, const Gathered& gathered, bool inArena);
+    // In arena when one is given, else on the heap.
+    void Reserve(size_t records, const Gathered& gathered, const std::shared_ptr<Arena>& arena);
     // The sizes of every part of a store.
     struct Sizes {
         size_t Records = 0, Sd = 0, Rd = 0, Stamps = 0, Times = 0;
     };
-    // Room for that many of each in one new arena, the records held moved
-    // there; false, with nothing changed, when the system gives no arena.
-    bool ArenaMove(const Sizes& sizes);
+    // Room for that many of each in arena (a new one of the right size
+    // when null), the records held moved there; false, with nothing
+    // changed, when the system gives no arena.
+    bool ArenaMove(const Sizes& sizes, std::shared_ptr<Arena> arena = nullptr);
     // The same on the heap, asking the system for the pages at once.
     void HeapReserve(const Sizes& sizes);
     void LastTimeSet(uint16_t packed);

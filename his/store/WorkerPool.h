@@ -14,8 +14,8 @@ namespace store {
 
 class WorkerPool {
 public:
-    // The process's pool: one thread per processor, at most 16, started
-    // when first asked for.
+    // The process's pool: one thread per processor the process may run
+    // on, at most 16, started when first asked for.
     static WorkerPool& Shared();
 
     explicit WorkerPool(unsigned threads);

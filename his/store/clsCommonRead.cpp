@@ -121,7 +121,7 @@ bool clsCommon::Read(const std::string& aFileName, ProgressSink* progress, const
     try {
         HistoryClear();
         HeaderRead(*this, in, progress);
-        ok = Ky2DataRead(in, aFileName, records_, trigPos_, progress, split);
+        ok = Ky2DataRead(in, records_, trigPos_, progress, split);
     } catch (const std::bad_alloc&) {
         ok = false;
     }

@@ -91,9 +91,13 @@ TEST(Ky2StretchRead, GivesWhatALineByLineReadGivesWhereverTheCutsFall) {
         clsCommon whole;
         ASSERT_TRUE(whole.Read(path, nullptr, kLineByLine));
         ASSERT_GT(whole.RecordCount(), 100);
+        // A short look for the first line start leaves many stretches to the
+        // second round, read from where the line before them ends.
         for (const DataReadSplit split : {DataReadSplit{1, 2}, DataReadSplit{7, 64}, DataReadSplit{64, 5},
-                                          DataReadSplit{1, 4000}}) {
-            SCOPED_TRACE(testing::Message() << "seed " << seed << ", stretches of " << split.minBytes);
+                                          DataReadSplit{1, 4000}, DataReadSplit{7, 64, 1},
+                                          DataReadSplit{64, 5, 3}, DataReadSplit{1, 4000, 2}}) {
+            SCOPED_TRACE(testing::Message() << "seed " << seed << ", stretches of " << split.minBytes << ", look "
+                                            << split.searchBytes);
             clsCommon cut;
             ASSERT_TRUE(cut.Read(path, nullptr, split));
             ExpectSameRecords(whole, cut);
