@@ -60,6 +60,13 @@ public:
         }
     }
 
+    void Clear() {
+        std::lock_guard<std::mutex> hold(lock_);
+        for (const Block& b : kept_) ::munmap(b.Base, b.Size);
+        kept_.clear();
+        used_ = 0;
+    }
+
     size_t Used() {
         std::lock_guard<std::mutex> hold(lock_);
         return used_;
@@ -100,7 +107,12 @@ std::shared_ptr<Arena> Arena::Make(size_t bytes) {
     const size_t size = (bytes + kPage - 1) / kPage * kPage;
     if (size == 0) return nullptr;
     BlockCache::Block block = Cache().Take(size);
-    if (block.Base == nullptr) block = BlockMap(size);
+    if (block.Base == nullptr) {
+        // A read the kept blocks do not fit is of another size: they would
+        // only add to what it holds.
+        Cache().Clear();
+        block = BlockMap(size);
+    }
     if (block.Base == nullptr) return nullptr;
     gMapped += block.Size;
     try {
