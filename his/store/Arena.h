@@ -87,6 +87,8 @@ public:
         ::operator delete(p);
     }
     ArenaAllocator select_on_container_copy_construction() const { return ArenaAllocator(); }
+    // Whether p lies in this allocator's arena.
+    bool Holds(const void* p) const noexcept { return arena_ && arena_->Holds(p); }
 
     // Elements made without a value are left as they come (a resize does
     // not clear memory about to be overwritten); others as usual.

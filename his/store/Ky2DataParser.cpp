@@ -11,16 +11,18 @@ namespace store {
 // A stamp of the same day as the one before needs only its time of day:
 // the day's number is kept, and the value is made from both exactly as
 // the full parse makes it.
-double StampReader::Read(std::string_view text) {
-    if (text == std::string_view(last_)) return value_;
-    if (day_ >= 0 && text.compare(0, kDayLength, last_, 0, kDayLength) == 0) {
+double StampReader::ReadNew(const char* at) {
+    const std::string_view text(at, kLength);
+    const std::string_view last(last_, kLength);
+    if (day_ >= 0 && text.compare(0, kDayLength, last, 0, kDayLength) == 0) {
         if (const int seconds = SecondsOfDay(text.substr(kDayLength)); seconds >= 0) {
             value_ = static_cast<double>(day_) + seconds / 86400.0;
-            last_.assign(text);
+            std::memcpy(last_, at, kLength);
             return value_;
         }
     }
-    last_.assign(text);
+    std::memcpy(last_, at, kLength);
+    known_ = true;
     value_ = ParseStamp(text);
     // Only days from 1899-12-30 on: before it the time counts backwards.
     const std::optional<double> day = platform::ParseDate(text.substr(0, kDayLength - 1));
@@ -43,11 +45,11 @@ void Ky2DataParser::Part(const char* at, const char* end) {
         // The stamp and the bytes before the items, wherever the pieces cut them.
         const int64_t take = std::min<int64_t>(end - at, kItemsStart - lineBytes_);
         if (lineBytes_ == 0 && take >= kStampEnd) {
-            stamp_ = stamps_.Read(std::string_view(at, kStampEnd));
+            stamp_ = stamps_.Read(at);
         } else if (lineBytes_ < kStampEnd) {
             const int64_t stampPart = std::min<int64_t>(take, kStampEnd - lineBytes_);
             std::memcpy(stampBytes_ + lineBytes_, at, static_cast<size_t>(stampPart));
-            if (lineBytes_ + stampPart == kStampEnd) stamp_ = stamps_.Read(std::string_view(stampBytes_, kStampEnd));
+            if (lineBytes_ + stampPart == kStampEnd) stamp_ = stamps_.Read(stampBytes_);
         }
         lineBytes_ += take;
         at += take;

@@ -20,7 +20,9 @@ namespace store {
 namespace {
 
 constexpr int64_t kNoEnd = std::numeric_limits<int64_t>::max();
-constexpr size_t kBlock = 256 << 10;
+// A stretch reads its bytes a block at a time; the window thread's reader
+// has blocks of its own.
+constexpr size_t kBlock = 128 << 10;
 
 int32_t ClampToInt32(int64_t v) {
     return static_cast<int32_t>(std::clamp<int64_t>(v, 0, std::numeric_limits<int32_t>::max()));
@@ -28,10 +30,10 @@ int32_t ClampToInt32(int64_t v) {
 
 // Once the first lines have shown how many bytes a record takes, room for
 // the rest of the lines' records is reserved at once, so that the record
-// store neither copies itself while it grows nor keeps much spare. Only
-// address space is taken: pages come as records fill them, so a wrong
-// guess costs no memory. A piece of a history goes into the arena that all
-// pieces share, with a margin, since it is copied soon.
+// store neither copies itself while it grows nor keeps much spare. The
+// room is an arena, with a margin: only address space is taken, pages come
+// as records fill them, so a guess too large costs no memory. A piece of a
+// history goes into the arena that all pieces share.
 class RecordReservation {
 public:
     RecordReservation(RecordStore::Filler& records, int64_t dataStart, int64_t dataEnd,
@@ -45,11 +47,7 @@ public:
         if (held == 0 || position >= dataEnd_) return;
         const double perByte = static_cast<double>(held) / static_cast<double>(position - dataStart_);
         const auto more = static_cast<size_t>(perByte * static_cast<double>(dataEnd_ - position));
-        if (pieces_) {
-            records_.ReserveInArena(more + more / 8 + 1024, pieces_);
-        } else {
-            records_.Reserve(more);
-        }
+        records_.ReserveInArena(more + more / 8 + 1024, pieces_);
     }
 
 private:
@@ -173,11 +171,23 @@ private:
     uint32_t lines_ = 0;
 };
 
-// Each pool thread keeps one block for all the stretches it reads.
-char* ThreadBlock() {
-    thread_local std::unique_ptr<char[]> block = std::make_unique_for_overwrite<char[]>(kBlock);
-    return block.get();
-}
+// The block a stretch reads into: from the arena its records go to, so
+// that it goes back with them; from the heap when the arena has no room.
+class StretchBlock {
+public:
+    explicit StretchBlock(const std::shared_ptr<Arena>& arena)
+        : at_(arena ? static_cast<char*>(arena->Take(kBlock)) : nullptr) {
+        if (at_ == nullptr) {
+            own_ = std::make_unique_for_overwrite<char[]>(kBlock);
+            at_ = own_.get();
+        }
+    }
+    char* Data() const { return at_; }
+
+private:
+    char* at_;
+    std::unique_ptr<char[]> own_;
+};
 
 // The first line start in [from, to): the byte after a CR LF; -1 when
 // none. from must be at least 2 and to - from + 2 at most a block. What
@@ -202,7 +212,8 @@ void StretchRead(int fd, int64_t length, Stretch& s, int64_t searchBytes, const 
         s.Placed = true;
     }
     try {
-        char* block = ThreadBlock();
+        const StretchBlock stretchBlock(pieces);
+        char* block = stretchBlock.Data();
         size_t kept = 0, got = 0;
         if (!s.StartKnown) {
             const int64_t to = std::min({s.Cut + searchBytes, s.Until, length});

@@ -255,9 +255,10 @@ bool RecordStore::Join(const std::vector<Piece>& pieces) {
     return true;
 }
 
-void RecordStore::Reserve(size_t records) { Reserve(records, Gathered{}, nullptr); }
+void RecordStore::Reserve(size_t records) { Reserve(records, Gathered{}, false, nullptr); }
 
-void RecordStore::Reserve(size_t records, const Gathered& gathered, const std::shared_ptr<Arena>& arena) {
+void RecordStore::Reserve(size_t records, const Gathered& gathered, bool inArena,
+                          const std::shared_ptr<Arena>& arena) {
     const size_t held = attr_.size() + gathered.Records;
     const size_t total = std::min(held + records, kMaxRecords);
     // Shares of the records seen so far; without any, what a capture with
@@ -268,7 +269,7 @@ void RecordStore::Reserve(size_t records, const Gathered& gathered, const std::s
     };
     const Sizes sizes{total, share(sdBytes_.size() + gathered.Sd, 0.5), share(rdBytes_.size() + gathered.Rd, 0.5),
                       share(stamps_.size(), 0.2), share(times_.size() + gathered.Times, 1.0)};
-    if (arena && ArenaMove(sizes, arena)) return;
+    if (inArena && ArenaMove(sizes, arena)) return;
     HeapReserve(sizes);
 }
 

@@ -100,12 +100,12 @@ public:
         int32_t Count() const { return static_cast<int32_t>(count_); }
         // As RecordStore::Reserve, with the records gathered here counted
         // as held.
-        void Reserve(size_t records) { store_.Reserve(records, {fill_, sdFill_, rdFill_, timesFill_}, nullptr); }
-        // The same in arena (see Arena), for a store that is only a piece
-        // of a history: cheap to fill, and soon copied and freed. Pieces
-        // filled side by side may share one arena.
-        void ReserveInArena(size_t records, const std::shared_ptr<Arena>& arena) {
-            store_.Reserve(records, {fill_, sdFill_, rdFill_, timesFill_}, arena);
+        void Reserve(size_t records) { store_.Reserve(records, {fill_, sdFill_, rdFill_, timesFill_}, false, nullptr); }
+        // The same in an arena (see Arena): cheap to fill, and room never
+        // written costs no memory. Pieces filled side by side may share
+        // one; without one given, the store takes an arena of its own.
+        void ReserveInArena(size_t records, const std::shared_ptr<Arena>& arena = nullptr) {
+            store_.Reserve(records, {fill_, sdFill_, rdFill_, timesFill_}, true, arena);
         }
         // As RecordStore::Add and CharTimeSet.
         bool Add(double stamp, uint8_t attribute, uint8_t data) {
@@ -216,8 +216,8 @@ private:
     struct Gathered {
         size_t Records = 0, Sd = 0, Rd = 0, Times = 0;
     };
-    // In arena when one is given, else on the heap.
-    void Reserve(size_t records, const Gathered& gathered, const std::shared_ptr<Arena>& arena);
+    // In an arena (arena, or one of its own when null) or on the heap.
+    void Reserve(size_t records, const Gathered& gathered, bool inArena, const std::shared_ptr<Arena>& arena);
     // The sizes of every part of a store.
     struct Sizes {
         size_t Records = 0, Sd = 0, Rd = 0, Stamps = 0, Times = 0;
