@@ -46,7 +46,7 @@ TEST(Arena, ArraysFillTheirBlockThenGoOnOnTheHeap) {
     EXPECT_EQ(Arena::BytesMapped(), before) << "given back with its last array";
 }
 
-TEST(Arena, ABlockGivenBackServesTheNextArenaOfItsSize) {
+TEST(Arena, ASmallBlockGivenBackServesTheNextArenaOfItsSizeOnly) {
     void* first = nullptr;
     {
         std::shared_ptr<Arena> arena = Arena::Make(3 << 20);
@@ -55,10 +55,47 @@ TEST(Arena, ABlockGivenBackServesTheNextArenaOfItsSize) {
         EXPECT_EQ(reinterpret_cast<uintptr_t>(first) % (2 << 20), 0U) << "starts on a huge-page boundary";
         EXPECT_EQ(arena->Take(arena->Size()), nullptr) << "no more than it holds";
     }
+    EXPECT_GT(Arena::BytesKept(), 0U);
+    {
+        std::shared_ptr<Arena> again = Arena::Make(3 << 20);
+        EXPECT_EQ(again->Take(100), first) << "the kept block, its pages ready";
+    }
+    // A need of another size sends the kept blocks back: they would only
+    // add to what the process holds.
     std::shared_ptr<Arena> small = Arena::Make(4096);
-    EXPECT_FALSE(small->Holds(first)) << "a much smaller need gets a block of its own";
-    std::shared_ptr<Arena> again = Arena::Make(3 << 20);
-    EXPECT_EQ(again->Take(100), first);
+    EXPECT_FALSE(small->Holds(first));
+    EXPECT_EQ(Arena::BytesKept(), 0U);
+    small.reset();
+
+    // A block whose written pages are many goes back at once.
+    {
+        std::shared_ptr<Arena> large = Arena::Make(40 << 20);
+        ASSERT_NE(large->Take(20 << 20), nullptr);
+    }
+    EXPECT_LE(Arena::BytesKept(), size_t{16} << 20);
+    EXPECT_EQ(Arena::BytesMapped(), 0U);
+}
+
+TEST(Arena, ThreadsTakeFromOneArenaWithoutOverlap) {
+    std::shared_ptr<Arena> arena = Arena::Make(8 << 20);
+    std::vector<std::vector<char*>> taken(4);
+    std::vector<std::thread> threads;
+    for (size_t t = 0; t < taken.size(); ++t) {
+        threads.emplace_back([&, t] {
+            for (int i = 0; i < 1000; ++i) {
+                if (char* p = static_cast<char*>(arena->Take(1000))) taken[t].push_back(p);
+            }
+        });
+    }
+    for (std::thread& t : threads) t.join();
+    std::set<char*> all;
+    for (const auto& list : taken) all.insert(list.begin(), list.end());
+    ASSERT_EQ(all.size(), 4000U) << "every take got room of its own";
+    char* last = nullptr;
+    for (char* p : all) {
+        if (last != nullptr) EXPECT_GE(p - last, 1000);
+        last = p;
+    }
 }
 
 TEST(WorkerPool, RunsEveryTaskOnItsOwnThreads) {
