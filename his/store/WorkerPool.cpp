@@ -9,18 +9,12 @@
 
 namespace store {
 
-namespace {
-
-// The processors this process may run on, which a task set or a container
-// can make far fewer than the machine has.
-unsigned ProcessorsUsable() {
+unsigned WorkerPool::ProcessorsUsable() {
     cpu_set_t set;
     CPU_ZERO(&set);
     if (::sched_getaffinity(0, sizeof(set), &set) == 0) return static_cast<unsigned>(CPU_COUNT(&set));
     return std::thread::hardware_concurrency();
 }
-
-}  // namespace
 
 WorkerPool& WorkerPool::Shared() {
     static WorkerPool pool(std::clamp(ProcessorsUsable(), 1U, 16U));

@@ -17,6 +17,9 @@ public:
     // The process's pool: one thread per processor the process may run
     // on, at most 16, started when first asked for.
     static WorkerPool& Shared();
+    // The processors the calling thread may run on, which a task set or a
+    // container can make far fewer than the machine has.
+    static unsigned ProcessorsUsable();
 
     explicit WorkerPool(unsigned threads);
     ~WorkerPool();

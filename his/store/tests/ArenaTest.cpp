@@ -2,6 +2,8 @@
 // history in stretches.
 #include <gtest/gtest.h>
 
+#include <sched.h>
+
 #include <atomic>
 #include <cstdint>
 #include <mutex>
@@ -123,6 +125,25 @@ TEST(WorkerPool, RunsEveryTaskOnItsOwnThreads) {
     bool here = false;
     none.Post([&] { here = std::this_thread::get_id() == me; });
     EXPECT_TRUE(here) << "without threads a task runs before Post returns";
+}
+
+TEST(WorkerPool, CountsOnlyTheProcessorsItMayRunOn) {
+    cpu_set_t all;
+    ASSERT_EQ(::sched_getaffinity(0, sizeof all, &all), 0);
+    EXPECT_EQ(WorkerPool::ProcessorsUsable(), static_cast<unsigned>(CPU_COUNT(&all)));
+    // Run on one processor only, as under a task set of one.
+    std::thread([&all] {
+        cpu_set_t one;
+        CPU_ZERO(&one);
+        for (int c = 0; c < CPU_SETSIZE; ++c) {
+            if (CPU_ISSET(c, &all)) {
+                CPU_SET(c, &one);
+                break;
+            }
+        }
+        ASSERT_EQ(::sched_setaffinity(0, sizeof one, &one), 0);
+        EXPECT_EQ(WorkerPool::ProcessorsUsable(), 1U);
+    }).join();
 }
 
 }  // namespace
