@@ -138,6 +138,12 @@ void* Arena::Take(size_t bytes) {
     return base_ + at;
 }
 
+void Arena::PagesRelease(const void* from, const void* to) {
+    const uintptr_t first = (reinterpret_cast<uintptr_t>(from) + kPage - 1) & ~(kPage - 1);
+    const uintptr_t last = reinterpret_cast<uintptr_t>(to) & ~(kPage - 1);
+    if (last > first) ::madvise(reinterpret_cast<void*>(first), last - first, MADV_DONTNEED);
+}
+
 size_t Arena::BytesMapped() { return gMapped.load(); }
 
 size_t Arena::BytesKept() { return Cache().Used(); }

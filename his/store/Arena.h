@@ -35,6 +35,10 @@ public:
     }
     size_t Size() const { return size_; }
 
+    // Gives the whole pages between from and to back to the system: they
+    // read as zeros when next used. For room taken but never to be written.
+    static void PagesRelease(const void* from, const void* to);
+
     // Bytes of all blocks alive in the process, for counting memory held.
     static size_t BytesMapped();
     // Bytes written in the blocks kept for later arenas: memory the process

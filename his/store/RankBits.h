@@ -13,12 +13,17 @@
 namespace store {
 
 // Gives back a container's spare capacity when it is more than a few
-// percent: a copy for little gain is not worth making. Spare room in an
-// arena was never written and holds no memory; a copy would only add.
+// percent: a copy for little gain is not worth making. In an arena the
+// spare room stays the container's, but its pages go back to the system
+// (a huge page holds written and spare bytes alike); a copy would only
+// add.
 template <typename Container>
 void TrimSpare(Container& c) {
     if constexpr (requires { c.get_allocator().Holds(c.data()); }) {
-        if (c.get_allocator().Holds(c.data())) return;
+        if (c.get_allocator().Holds(c.data())) {
+            Arena::PagesRelease(c.data() + c.size(), c.data() + c.capacity());
+            return;
+        }
     }
     if (c.capacity() - c.size() > c.size() / 32 + 256) c.shrink_to_fit();
 }
