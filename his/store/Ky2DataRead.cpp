@@ -316,6 +316,7 @@ void StretchesRun(int fd, int64_t length, const std::vector<Stretch*>& run, int6
     std::mutex lock;
     std::condition_variable finished;
     size_t running = run.size();
+    if (bar != nullptr && bar->Cancel()) stop.store(true, std::memory_order_relaxed);
     for (Stretch* s : run) {
         try {
             WorkerPool::Shared().Post([&, s] {
