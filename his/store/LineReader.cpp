@@ -30,7 +30,10 @@ int64_t PreadFull(int fd, char* to, size_t size, int64_t offset) {
 }
 
 LineReader::LineReader(const std::string& path) {
-    fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Without waiting: a pipe under the name would hold the open until
+    // someone writes to it, and is refused below like any other file that
+    // is not a regular one. A regular file reads as usual.
+    fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd_ < 0) return;
     struct stat st {};
     if (::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode)) {

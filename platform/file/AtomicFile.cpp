@@ -4,7 +4,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstring>
 #include <vector>
 
@@ -63,11 +65,28 @@ int FollowLinks(const std::string& path, std::string& resolved, struct stat& st,
 
 // 0 when the process may write into the existing file, by the same rules
 // that an open for writing would meet (permission bits, access lists,
-// read-only mounts); otherwise that open's errno.
+// read-only mounts); otherwise that open's errno. What is not a regular
+// file (a pipe, a device, a socket) is never replaced by one: writing into
+// it is another thing than saving, and may block or reach a device.
 int WriteRefusal(const std::string& path, const struct stat& st) {
     if (S_ISDIR(st.st_mode)) return EISDIR;
+    if (!S_ISREG(st.st_mode)) return kNotRegularFile;
     if (::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0) return errno;
     return 0;
+}
+
+// The temporary file's name pattern: hidden, beside the target and named
+// after it, as long as the folder allows. A long name is cut so that the
+// temporary one fits wherever the target's fits, never inside a UTF-8
+// character.
+std::string TemporaryName(const std::string& folder, const std::string& name) {
+    constexpr std::string_view kSuffix = ".XXXXXX";
+    long most = ::pathconf(folder.c_str(), _PC_NAME_MAX);
+    if (most <= 0) most = NAME_MAX;
+    const size_t room = static_cast<size_t>(most) - 1 - kSuffix.size();
+    size_t keep = std::min(name.size(), room);
+    while (keep > 0 && keep < name.size() && (static_cast<unsigned char>(name[keep]) & 0xC0) == 0x80) --keep;
+    return "." + name.substr(0, keep) + std::string(kSuffix);
 }
 
 // The replacement takes over the old file's owner and group where the
@@ -100,7 +119,7 @@ AtomicFile::AtomicFile(std::string target) : target_(std::move(target)) {
             return;
         }
     }
-    std::string pattern = FolderOf(final_) + "/." + NameOf(final_) + ".XXXXXX";
+    std::string pattern = FolderOf(final_) + "/" + TemporaryName(FolderOf(final_), NameOf(final_));
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
     fd_ = ::mkostemp(name.data(), O_CLOEXEC);

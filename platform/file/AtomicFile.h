@@ -8,14 +8,19 @@
 // EROFS, ...) before anything is made; a symbolic link is followed, so the
 // file it finally names is replaced and the link stays; and the new file
 // takes the old one's permission bits, and its owner and group as far as
-// the process may set them.
+// the process may set them. What is not a regular file (a pipe, a device
+// node) is refused with kNotRegularFile and left as it is.
 #pragma once
 
+#include <cerrno>
 #include <cstddef>
 #include <string>
 #include <string_view>
 
 namespace platform {
+
+// The error of a save onto something that is not a regular file.
+inline constexpr int kNotRegularFile = ENOTSUP;
 
 class AtomicFile {
 public:

@@ -16,6 +16,7 @@ std::string SystemErrorText(int err) {
         case EMFILE:
         case ENFILE: return "開いているファイルが多すぎます";
         case EISDIR: return "指定された名前はフォルダーです";
+        case ENOTSUP: return "指定された名前は通常のファイルではありません";
         case ENOTDIR: return "パスの途中の名前がフォルダーではありません";
         case ENAMETOOLONG: return "ファイル名が長すぎます";
         case EIO: return "入出力エラーが発生しました";

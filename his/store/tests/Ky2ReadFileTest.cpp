@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <malloc.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -122,6 +123,14 @@ TEST(Ky2ReadFile, AHistoryRenamedOverOrUnlinkedWhileItIsReadGivesTheFileThatWasO
             ExpectSame(expected, doc);
         }
     }
+}
+
+TEST(Ky2ReadFile, APipeUnderTheNameIsRefusedWithoutWaiting) {
+    TempFolder dir;
+    const std::string path = dir / "pipe.ky2";
+    ASSERT_EQ(::mkfifo(path.c_str(), 0644), 0);
+    clsCommon doc;
+    EXPECT_FALSE(doc.Read(path)) << "no writer ever comes";
 }
 
 TEST(Ky2ReadFile, ALongLineIsReadOnceWhereverTheCutsFallAndACancelStopsInsideIt) {

@@ -2,6 +2,7 @@
 
 #include "AtomicFile.h"
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -187,6 +188,62 @@ TEST(AtomicFile, AFolderAtTheTargetIsRefusedAndKept) {
     EXPECT_FALSE(file.Commit());
     EXPECT_TRUE(std::filesystem::is_directory(dir / "sub.kyp"));
     EXPECT_EQ(dir.Names(), std::vector<std::string>{"sub.kyp"});
+}
+
+TEST(AtomicFile, APipeOrADeviceAtTheTargetIsRefusedAndStaysWhatItWas) {
+    TempFolder dir;
+    const std::string fifo = dir / "pipe.csv";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+    std::filesystem::create_symlink("pipe.csv", dir / "link.csv");
+    for (const std::string& target : {fifo, dir / "link.csv"}) {
+        AtomicFile file(target);
+        file.Write("never");
+        EXPECT_FALSE(file.Commit());
+        EXPECT_EQ(file.error(), kNotRegularFile);
+    }
+    EXPECT_TRUE(std::filesystem::is_fifo(fifo));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir / "link.csv"));
+    EXPECT_EQ(dir.Names(), (std::vector<std::string>{"link.csv", "pipe.csv"})) << "no temporary file left";
+
+    // A device node, where the test may make one: the null device's.
+    const std::string node = dir / "null.kyp";
+    if (::mknod(node.c_str(), S_IFCHR | 0666, makedev(1, 3)) != 0) GTEST_SKIP() << "no device nodes here";
+    AtomicFile device(node);
+    device.Write("never");
+    EXPECT_FALSE(device.Commit());
+    EXPECT_EQ(device.error(), kNotRegularFile);
+    struct stat st {};
+    ASSERT_EQ(::stat(node.c_str(), &st), 0);
+    EXPECT_TRUE(S_ISCHR(st.st_mode)) << "still the device";
+    EXPECT_EQ(st.st_rdev, makedev(1, 3));
+}
+
+TEST(AtomicFile, ANameAsLongAsTheFolderAllowsSaves) {
+    TempFolder dir;
+    // 250 and 255 bytes, and a name of three-byte characters whose cut
+    // temporary name must not end inside one.
+    std::string kana;
+    while (kana.size() + 3 <= 255) kana += "\xE3\x81\x82";
+    for (const std::string& name : {std::string(246, 'h') + ".ky2", std::string(251, 'h') + ".csv", kana}) {
+        SCOPED_TRACE(name.size());
+        const std::string target = dir / name;
+        AtomicFile file(target);
+        file.Write("whole");
+        ASSERT_TRUE(file.Commit()) << file.error();
+        EXPECT_EQ(TempFolder::ReadAll(target), "whole");
+        std::filesystem::remove(target);
+    }
+    // A save that fails still leaves no temporary file.
+    {
+        FileSizeLimit limit(4096);
+        AtomicFile file(dir / std::string(255, 'f'));
+        file.Write(std::string(200000, 'x'));
+        EXPECT_FALSE(file.Commit());
+    }
+    EXPECT_TRUE(dir.Names().empty());
+    AtomicFile tooLong(dir / std::string(256, 'x'));
+    EXPECT_FALSE(tooLong.Commit());
+    EXPECT_EQ(tooLong.error(), ENAMETOOLONG);
 }
 
 // The window tests' way to meet a read-only file: the thread that saves
