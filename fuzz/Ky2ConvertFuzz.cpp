@@ -133,15 +133,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Check(doc.FileRead(kyp, layout) == 0, "the frame file reads");
     Check(doc.FrameMax() <= conv.FrameMax(), "at most FrameMax frames");
     std::string sd, rd;
+    // An empty user string ends a frame at every byte.
     const uint16_t allowed = (conv.CutMode(1) ? frames::kCutCrLf : 0) | (conv.CutMode(2) ? frames::kCutCharTime : 0) |
-                             (conv.CutMode(3) && !conv.UserChar().empty() ? frames::kCutUserString : 0);
+                             (conv.CutMode(3) ? frames::kCutUserString : 0);
+    const std::string user = conv.UserChar();
     for (int32_t n = 0; n < doc.FrameMax(); ++n) {
         const std::string_view bytes = doc.FrameBytes(n);
         Check(!bytes.empty(), "no empty frame");
         const auto cut = static_cast<uint16_t>(doc.FrameCutField(n));
         Check((cut & frames::kCutKindMask & ~allowed) == 0, "cut only by a condition switched on");
         if (cut & frames::kCutCrLf) Check(bytes.back() == '\n', "a CR LF cut ends with LF");
-        if (cut & frames::kCutUserString) Check(bytes.back() == conv.UserChar().back(), "a user-string cut ends with it");
+        if ((cut & frames::kCutUserString) && !user.empty()) {
+            Check(bytes.back() == user.back(), "a user-string cut ends with it");
+        }
+        if ((cut & frames::kCutUserString) && user.empty()) Check(bytes.size() == 1, "an empty user string cuts every byte");
         (doc.FrameChanel(n) ? rd : sd).append(bytes);
     }
     if (expected.exact) {

@@ -131,6 +131,23 @@ private:
     SystemClock system_;
 };
 
+// Engine time that moves on by a fixed step each time the test says so,
+// once a pass of the engine: on a machine slowed down by load the engine's
+// waits slow down with everything else, so the simulated unit's reply never
+// comes too late for them.
+class PassClock : public EngineClock {
+public:
+    explicit PassClock(int64_t msPerPass) : step_(msPerPass) {}
+    int64_t NowMs() override { return now_; }
+    double NowDate() override { return system_.NowDate(); }
+    void Pass() { now_ += step_; }
+
+private:
+    int64_t step_;
+    int64_t now_ = 0;
+    SystemClock system_;
+};
+
 // Records what the engine shows.
 class RecordingView : public EngineView {
 public:

@@ -1,6 +1,6 @@
 // The engine against the simulated unit on a pseudo-terminal, through the
 // real device library: what a user's machine does, with the engine's
-// waits run on a fast clock.
+// waits run on a clock that moves with the engine's passes.
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
@@ -19,7 +19,8 @@ namespace {
 
 class PtyConnectTest : public ::testing::Test {
 protected:
-    void Connect(int16_t model, int seconds = 15) {
+    // Runs the connect for up to that many seconds of the engine's time.
+    void Connect(int16_t model, int seconds = 150) {
         ::setenv("PORTELLO_COM1", unit_->SlavePath().c_str(), 1);
         engine_.Startup("Capturo", false);
         engine_.Pc.ModelNumber = model;
@@ -30,9 +31,13 @@ protected:
         }
         engine_.EngineState = kStateConnecting;
         engine_.ConnectStart();
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
-        while (engine_.EngineState != kStateIdle && std::chrono::steady_clock::now() < deadline) {
+        // A limit in real time too, far above any wait, so that a test that
+        // goes wrong ends.
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::minutes(3);
+        while (engine_.EngineState != kStateIdle && clock_.NowMs() < seconds * int64_t{1000} &&
+               std::chrono::steady_clock::now() < deadline) {
             engine_.Pass();
+            clock_.Pass();
             std::this_thread::sleep_for(std::chrono::microseconds(500));
         }
     }
@@ -43,7 +48,7 @@ protected:
 
     TempFolder dir_;
     PortelloApi& api_ = test::RealPortello();
-    test::ScaledClock clock_{10};
+    test::PassClock clock_{4};
     test::RecordingView view_;
     Engine engine_{api_, view_, clock_, dir_.path()};
     std::unique_ptr<unitsim::UnitSim> unit_;
@@ -83,7 +88,7 @@ TEST_F(PtyConnectTest, AHangUpDuringTheConnectEndsWithACode) {
 TEST_F(PtyConnectTest, AKyN4SettingAgainstAKyN5WaitsUntilCancelled) {
     TempFolder::WriteAll(dir_ / "kypcn4x._ky", "S0030000FC\nS9030000FC\n");
     unit_ = std::make_unique<unitsim::UnitSim>(unitsim::UnitOptions{.model = 2});
-    Connect(1, 2);  // 20 s of the engine's time
+    Connect(1, 20);
     EXPECT_EQ(engine_.EngineState, kStateConnecting);
     EXPECT_EQ(view_.message, "ＫＹ－Ｎ４接続中");
     // The step window's ｷｬﾝｾﾙ.
@@ -106,7 +111,7 @@ TEST_F(PtyConnectTest, AKyN5SettingAgainstAKyN4FailsWithCode3) {
 // setting waits for a line that never comes.
 TEST_F(PtyConnectTest, AKyN5SettingAgainstAKyN4WithoutLineEndWaits) {
     unit_ = std::make_unique<unitsim::UnitSim>(unitsim::UnitOptions{.model = 1, .bannerWithoutCrLf = true});
-    Connect(2, 2);
+    Connect(2, 20);
     EXPECT_EQ(engine_.EngineState, kStateConnecting);
     EXPECT_EQ(view_.message, "ＫＹ－Ｎ５接続中");
 }
@@ -139,7 +144,8 @@ TEST_F(PtyConnectTest, ARecordOf100000UnitsArrivesWholeAndIsWritten) {
 
     engine_.CaptureStart();
     ASSERT_EQ(engine_.EngineState, kStateMonitoring);
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    // Far above the few seconds this takes, so that only a fault ends it.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::minutes(2);
     while (engine_.EngineState != kStateIdle && std::chrono::steady_clock::now() < deadline) {
         if (!engine_.Pass()) std::this_thread::sleep_for(std::chrono::microseconds(200));
     }
