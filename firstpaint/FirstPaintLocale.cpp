@@ -59,7 +59,7 @@ FileListing Listing(QFileDialog& dialog) {
     const QModelIndex root = view->rootIndex();
     // The listing fills in from a worker thread; what came by then is
     // what the checks below see.
-    (void)QTest::qWaitFor([&] { return model->rowCount(root) >= 2; });
+    (void)QTest::qWaitFor([&] { return model->rowCount(root) >= 2; }, 60000);
     for (int r = 0; r < model->rowCount(root); ++r) {
         const QString name = model->index(r, 0, root).data().toString();
         if (name == QLatin1String("sub")) seen.folderType = model->index(r, 2, root).data().toString();

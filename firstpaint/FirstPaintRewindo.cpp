@@ -152,7 +152,7 @@ TEST_F(RewindoFirstPaint, AHistoryDroppedOnTheGridShowsWholeAndTakesTheKeys) {
     EXPECT_TRUE(cut.empty()) << Lines(cut);
     // The keys go where the desktop sends them: to the active window's
     // focus widget.
-    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &Main(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &Main(); }, 60000));
     QWidget* focus = QApplication::focusWidget();
     ASSERT_NE(focus, nullptr) << "no widget takes the keys";
     EXPECT_EQ(focus, Main().VSFlexGrid1) << WidgetName(focus);

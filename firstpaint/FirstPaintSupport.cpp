@@ -76,7 +76,7 @@ Desktop::~Desktop() { delete static_cast<QTimer*>(timer_); }
 
 bool Activate(QWidget* window) {
     window->activateWindow();
-    return QTest::qWaitFor([&] { return QApplication::activeWindow() == window; });
+    return QTest::qWaitFor([&] { return QApplication::activeWindow() == window; }, 60000);
 }
 
 std::string Lines(const std::vector<std::string>& findings) {

@@ -33,7 +33,8 @@ protected:
     // Moves what the port has into the ring until want bytes came out.
     static std::vector<uint8_t> ReceiveAll(size_t want) {
         std::vector<uint8_t> got;
-        const auto deadline = Clock::now() + std::chrono::seconds(2);
+        // Far above any normal wait: only a fault reaches it.
+        const auto deadline = Clock::now() + std::chrono::seconds(30);
         while (got.size() < want && Clock::now() < deadline) {
             AP_CommRecv();
             uint8_t b = 0;
@@ -66,7 +67,8 @@ TEST_F(SerialPortTest, ComNamesMapToTheDeviceInTheEnvironment) {
 TEST_F(SerialPortTest, MissingDeviceFailsAtOnceWithoutRetrying) {
     const auto start = Clock::now();
     EXPECT_EQ(AP_CommInitialize("/dev/no-such-port-here", 115200), 0);
-    EXPECT_LT(Clock::now() - start, std::chrono::milliseconds(400));
+    // A retry would take about five seconds; a busy machine far less.
+    EXPECT_LT(Clock::now() - start, std::chrono::seconds(2));
     EXPECT_EQ(AP_CommInitialize(nullptr, 115200), 0);
     EXPECT_EQ(AP_CommClose(), 0);
 }
@@ -141,7 +143,7 @@ TEST_F(SerialPortTest, BytesStayQueuedAtThePortUntilTheRingHasRoom) {
     uint8_t b = 0;
     for (int i = 0; i < 14; ++i) ASSERT_EQ(AP_ReadMap(&b), 1);  // 100 free now
     int32_t moved = 0;
-    const auto deadline = Clock::now() + std::chrono::seconds(2);
+    const auto deadline = Clock::now() + std::chrono::seconds(30);
     while (moved != 1 && Clock::now() < deadline) moved = AP_CommRecv();
     EXPECT_EQ(moved, 1);
 

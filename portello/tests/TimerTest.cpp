@@ -8,8 +8,8 @@
 namespace {
 
 // Polls the flag for up to two seconds.
-bool FiresWithin2s() {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+bool FiresWithinHalfAMinute() {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
     while (std::chrono::steady_clock::now() < deadline) {
         if (AP_IsTimeUp() == 1) return true;
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
@@ -27,7 +27,7 @@ TEST(OneShotTimer, FiresOnceAndARestartCancelsThePreviousTimer) {
     EXPECT_EQ(AP_IsTimeUp(), 0) << "the first timer should have been stopped";
 
     ASSERT_NE(AP_Timer_Start(5), 0);
-    EXPECT_TRUE(FiresWithin2s());
+    EXPECT_TRUE(FiresWithinHalfAMinute());
     EXPECT_EQ(AP_IsTimeUp(), 1) << "the flag stays until the next start";
 
     AP_Timer_Start(60000);

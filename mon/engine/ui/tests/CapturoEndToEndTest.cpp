@@ -84,7 +84,7 @@ protected:
         dialog->cmdSetting->click();
         // The dialog closes through the event loop; its closing starts the
         // connect.
-        const auto deadline = Clock::now() + std::chrono::seconds(5);
+        const auto deadline = Clock::now() + std::chrono::seconds(60);
         while (app_->engine().EngineState != kStateConnecting && Clock::now() < deadline) {
             QCoreApplication::processEvents();
         }
