@@ -131,6 +131,9 @@ void frmMain::SaveAs(bool range) {
     }
     // From now on saving over writes the new file.
     state_.gFrameFile = path;
+    // A save of every row with no frame filtered out holds every comment;
+    // a range, or a filter that hides frames, leaves some out.
+    if (!range && state_.gFilter->FilterMax() == state_.gProtocol->FrameMax()) commentsChanged_ = false;
 }
 
 void frmMain::mnuFileCsvAll_Click() { CsvWrite(false); }

@@ -109,17 +109,39 @@ TEST_F(UnsavedComments, AWindowWithoutChangesClosesWithoutAQuestion) {
     EXPECT_TRUE(questions.empty());
     EXPECT_EQ(StoredComment(path, 2), "保存済み");
 
-    // Saving under a new name writes the filter's rows only, so it leaves
-    // the comments changed.
+    // Saving every row under a new name holds every comment: closing
+    // asks nothing, and the new file has the comment.
     w.show();
     Open(path);
     TypeComment(w, 4, QString::fromUtf8("別名"));
+    EditEnd(w);
     saves = {folder / "copy.kyp"};
+    w.RunCommand(w.mnuFileSaveAll);
+    EXPECT_FALSE(w.CommentsChanged());
+    EXPECT_TRUE(w.close());
+    EXPECT_TRUE(questions.empty());
+    EXPECT_EQ(StoredComment(folder / "copy.kyp", 4), "別名");
+
+    // A range leaves frames out, and so does a filter that hides some:
+    // the question stays.
+    w.show();
+    Open(path);
+    TypeComment(w, 6, QString::fromUtf8("範囲"));
+    EditEnd(w);
+    w.fCurrentFrameChange(2);
+    w.RunCommand(w.mnuEditMarkSetBegin);
+    w.fCurrentFrameChange(8);
+    w.RunCommand(w.mnuEditMarkSetEnd);
+    saves = {folder / "range.kyp"};
+    w.RunCommand(w.mnuFileSaveLimit);
+    EXPECT_TRUE(w.CommentsChanged());
+    FilterApply(w, {0, 6, 7});
+    saves = {folder / "filtered.kyp"};
     w.RunCommand(w.mnuFileSaveAll);
     EXPECT_TRUE(w.CommentsChanged());
     answers = {SaveAnswer::No};
     EXPECT_TRUE(w.close());
-    EXPECT_EQ(questions, std::vector<std::string>{Question(folder / "copy.kyp")});
+    EXPECT_EQ(questions, std::vector<std::string>{Question(folder / "filtered.kyp")});
 }
 
 TEST_F(UnsavedComments, OpeningOrDroppingAnotherFileAsksFirst) {
