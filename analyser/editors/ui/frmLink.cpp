@@ -108,6 +108,18 @@ void frmLink::RowFill(int r) {
     for (size_t k = 0; k < row.codes.size(); ++k) {
         fgLink->SetTextMatrix(r, kCodeCol + static_cast<int>(k), Q(row.codes[k]));
     }
+    if (!showing_) ColumnsWiden(r);
+}
+
+// A row filled anew may hold a longer text than its columns were fitted
+// to: they widen to show it whole (a whole fill fits every column).
+void frmLink::ColumnsWiden(int r) {
+    const QAbstractItemView* view = fgLink;
+    const int line = fgLink->showGrid() ? 1 : 0;
+    for (int c = 0; c < fgLink->Cols(); ++c) {
+        const int need = view->sizeHintForIndex(fgLink->model()->index(r, c)).width() + line;
+        if (need > fgLink->columnWidth(c)) fgLink->setColumnWidth(c, need);
+    }
 }
 
 void frmLink::fLinkGridFit() {

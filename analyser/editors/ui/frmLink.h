@@ -138,6 +138,7 @@ private:
     void fLinkEditEnable(bool on);
     void GridFill();
     void RowFill(int r);
+    void ColumnsWiden(int r);
     void PanelColorSet(int32_t color);
     int NumberOr(int fallback) const;
     bool CodeKey(platform::GridAdapter* grid, int row, int col, QKeyEvent* key);

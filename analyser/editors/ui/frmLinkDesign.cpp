@@ -171,6 +171,7 @@ void frmLink::Connect() {
         const std::string text = fgLink->TextMatrix(row, col).toStdString();
         if (col == 0) doc_->Table().SetName(row, text);
         if (col == 1) doc_->Table().SetDirection(row, text);
+        ColumnsWiden(row);
         fLinkRowShow(row);
     });
     connect(fgLink, &platform::GridAdapter::CellDoubleClicked, this, [this](int, int col) {

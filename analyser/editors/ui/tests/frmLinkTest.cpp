@@ -70,6 +70,48 @@ protected:
     }
 };
 
+// Every column of the row grid as wide as the grid itself says its texts
+// need, after each way a value gets in.
+void ExpectColumnsWhole(const frmLink& w, const char* when) {
+    for (int c = 0; c < w.fgLink->Cols(); ++c) {
+        const QAbstractItemView* view = w.fgLink;
+        EXPECT_GE(w.fgLink->columnWidth(c), view->sizeHintForColumn(c)) << when << ", column " << c;
+    }
+}
+
+TEST_F(LinkWindow, ANameTypedOrReadShowsWholeAtTheOpeningSize) {
+    picks = {ppp};
+    w->mnuFileOpenKYF->trigger();
+    ExpectColumnsWhole(*w, "the table built");
+    // Through the panel, on a row that is not the last.
+    w->fLinkRowShow(1);
+    QTest::keyClicks(w->txtItemName, "REQ");
+    QTest::mouseClick(w->cmdUpdate, Qt::LeftButton);
+    EXPECT_EQ(Cell(1, 0), "REQ");
+    ExpectColumnsWhole(*w, "the panel's update");
+    // Straight into the grid.
+    w->fgLink->SetTextMatrix(3, 0, QStringLiteral("RESPONSE-LONG"));
+    emit w->fgLink->AfterEdit(3, 0);
+    ExpectColumnsWhole(*w, "an edit in the grid");
+
+    // Saved and read into a window just opened.
+    saves = {dir / "req.kyl"};
+    QTest::keyClicks(w->txtLinkName, "REQ-LINK");
+    w->mnuFileSave->trigger();
+    EditorContext context;
+    context.frameConfigFolder = &configFolder;
+    context.linkTableFolder = &linkFolder;
+    context.FilePick = [this](int16_t) { return test::NextAnswer(picks); };
+    frmLink opened(context);
+    opened.show();
+    QApplication::processEvents();
+    picks = {dir / "req.kyl"};
+    opened.mnuFileOpenKYL->trigger();
+    QApplication::processEvents();
+    EXPECT_EQ(opened.fgLink->TextMatrix(1, 0).toStdString(), "REQ");
+    ExpectColumnsWhole(opened, "read from the file");
+}
+
 TEST_F(LinkWindow, FromThePppConfigurationWithC021) {
     EXPECT_FALSE(w->fgLink->isEnabled());
     EXPECT_FALSE(w->mnuFileSave->isEnabled());
