@@ -55,6 +55,8 @@ void Capture::CaptureStart() {
     Files.FileNumberFind();
     Files.TmpFileOpen();
     shownCaption_.clear();
+    timeBaseSet_ = startTimeSet_ = false;
+    fullShownFor_.clear();
     DisplayShow();
 }
 
@@ -140,6 +142,7 @@ void Capture::StartRecordRead() {
     if (ReadUnitTime(2, start)) {
         Times.MonitorStartTime = BaseTime = start;
         Times.MonitorStopTime = 0;
+        timeBaseSet_ = startTimeSet_ = true;
     }
     const std::string& b = Rec.RecordBytes;
     auto at = [&b](size_t i) { return i < b.size() ? b[i] : '\0'; };
@@ -189,6 +192,17 @@ void Capture::UnitCount() {
 }
 
 void Capture::DataRecordRead(int16_t seconds) {
+    if (!timeBaseSet_) {
+        // A unit that was monitoring already ignored the start command and
+        // sent no start record: its clock was set from the PC's at the
+        // connect, so the PC's clock stands in for the missing time base.
+        BaseTime = platform::WholeSecond(e_.Clock.NowDate() - seconds * kSecond);
+        timeBaseSet_ = true;
+    }
+    if (!startTimeSet_) {
+        Times.MonitorStartTime = BaseTime;
+        startTimeSet_ = true;
+    }
     if (seconds < LastSecond) BaseTime += 128 * kSecond;
     RecordTime = platform::WholeSecond(BaseTime + seconds * kSecond);
     LastSecond = seconds;
@@ -200,7 +214,13 @@ void Capture::DataRecordRead(int16_t seconds) {
     if (!Trigger.Recording(start) || Rec.RecordUnits == 0) return;
     if (!Files.RecordWrite(Rec.RecordBytes, Rec.RecordUnits, RecordTime, Times)) {
         e_.StatusTextSet("ディスクＦｕｌｌ！！");
-        e_.Monitor->NoticeShow("ディスクＦｕｌｌ発生！！", 16);
+        // The box, which holds the main window while it is up, comes once
+        // for each file that fails, so that Stop stays within reach while
+        // records flow.
+        if (fullShownFor_ != Files.BasePath) {
+            fullShownFor_ = Files.BasePath;
+            e_.Monitor->NoticeShow("ディスクＦｕｌｌ発生！！", 16);
+        }
     }
     if (Rec.RecordUnits == 0) return;
     Display.DspUpdate(Rec.RecordBytes, RecordTime, Files, TrigUnitNumber);
@@ -244,7 +264,10 @@ void Capture::EndRecordRead() {
 void Capture::RingRestartRead() {
     LastSecond = 0;
     double restart = 0;
-    if (ReadUnitTime(2, restart)) BaseTime = restart;
+    if (ReadUnitTime(2, restart)) {
+        BaseTime = restart;
+        timeBaseSet_ = true;
+    }
     Files.EventLog(platform::FormatDateTime(BaseTime) + " ＲＩＮＧ（ＲＥＳＴＡＲＴ）");
 }
 

@@ -62,6 +62,13 @@ private:
 
     Engine& e_;
     std::string shownCaption_;
+    // This capture's time base came from a start or ring-restart record,
+    // or from the PC's clock at the first data record before either; and
+    // whether a start record set the monitoring start.
+    bool timeBaseSet_ = false;
+    bool startTimeSet_ = false;
+    // The history file whose write error was announced: one box a file.
+    std::string fullShownFor_;
 };
 
 }  // namespace mon

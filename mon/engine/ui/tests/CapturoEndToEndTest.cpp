@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <chrono>
 #include <thread>
 
@@ -18,6 +19,7 @@
 #include "RealPortello.h"
 #include "UnitSim.h"
 #include "frmSetKyPc.h"
+#include "platform/ui/MsgBoxWindow.h"
 #include "his/store/clsCommon.h"
 #include "platform/file/tests/TempFolder.h"
 #include "platform/text/Cp932.h"
@@ -199,6 +201,126 @@ TEST_F(CapturoEndToEnd, WhatTheUnitSentIsExactlyWhatTheHistoryFilesHold) {
     EXPECT_NE(TempFolder::ReadAll(data_ / "Ky_00.k21").find(platform::Utf8ToCp932(" チェックサムエラー")),
               std::string::npos);
     EXPECT_EQ(TempFolder::ReadAll(data_ / "Ky_00.k22"), expected[kBadRecord + 1].bytes);
+}
+
+// The final history files once the append worker has gone through them.
+std::vector<std::string> HistoryFiles(const TempFolder& folder) {
+    const auto deadline = Clock::now() + std::chrono::seconds(60);
+    while (Clock::now() < deadline) {
+        bool tmp = false;
+        for (const auto& name : folder.Names()) tmp = tmp || name.ends_with(".tmp");
+        if (!tmp) break;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    std::vector<std::string> histories;
+    for (const auto& name : folder.Names()) {
+        if (name.ends_with(".ky2")) histories.push_back(name);
+    }
+    return histories;
+}
+
+// A unit left monitoring by a Capturo that died: it ignores the start
+// command and sends no start record. Its records take their dates from the
+// PC's clock, which set the unit's at the connect.
+TEST_F(CapturoEndToEnd, UnitAlreadyMonitoringRecordsAndHeaderTakeThePcClock) {
+    Launch("Capturo Pavlor", 2);
+    PcLinkAccept();
+    ASSERT_TRUE(RunUntil([&] { return Idle(); }));
+    ASSERT_EQ(app_->engine().Param.ParamResult, kParamOk);
+    unit_->SetStream(200, 20);
+    ASSERT_TRUE(unit_->StartMonitoring());
+    // The start record and the first records went to the Capturo that
+    // died: they are gone by the time the new one starts.
+    RunUntil([] { return false; }, 1);
+    app_->engine().Io.RecvClear();
+
+    const double began = clock_.NowDate();
+    Press("Start");
+    ASSERT_EQ(app_->engine().EngineState, kStateMonitoring);
+    const HistoryWriter& files = app_->engine().Cap.Files;
+    ASSERT_TRUE(RunUntil([&] { return files.FileUnits >= 100; }));
+    Press("Stop");
+    ASSERT_TRUE(RunUntil([&] { return Idle(); }));
+    const double ended = clock_.NowDate();
+
+    const std::vector<std::string> histories = HistoryFiles(data_);
+    ASSERT_EQ(histories, std::vector<std::string>{"Ky_00_be.ky2"});
+    store::clsCommon doc;
+    ASSERT_TRUE(doc.Read(data_ / histories[0]));
+    ASSERT_GE(doc.RecordCount(), 100);
+    const double second = 1.0 / 86400.0;
+    for (int32_t i = 0; i < doc.RecordCount(); ++i) {
+        ASSERT_GE(doc.Record(i)->DateTime, platform::WholeSecond(began) - second)
+            << i << ": " << platform::FormatDateTime(doc.Record(i)->DateTime);
+        ASSERT_LE(doc.Record(i)->DateTime, ended + second) << i;
+    }
+    // The monitoring start is the unit's counter 0 by the PC's clock: the
+    // unit began streaming just before Start.
+    EXPECT_GE(doc.MonitorStart(), began - 5 * second) << platform::FormatDateTime(doc.MonitorStart());
+    EXPECT_LE(doc.MonitorStart(), doc.Record(0)->DateTime);
+    // The end record's time, by the unit's clock, which the connect set
+    // from the PC's to the second.
+    EXPECT_GE(doc.MonitorStop(), doc.Record(doc.RecordCount() - 1)->DateTime - second);
+    EXPECT_LE(doc.MonitorStop(), ended + second);
+}
+
+// Counts the message boxes shown with a text.
+class BoxCounter : public QObject {
+public:
+    explicit BoxCounter(QString text) : text_(std::move(text)) { qApp->installEventFilter(this); }
+    ~BoxCounter() override { qApp->removeEventFilter(this); }
+    int shown = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show) {
+            if (auto* box = qobject_cast<platform::MsgBoxWindow*>(watched); box && box->lblMessege->text() == text_) {
+                ++shown;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QString text_;
+};
+
+// A data folder that cannot be written (here one under a plain file,
+// which refuses even root): the box comes once for the broken file while
+// records go on being shown and counted, and Stop still ends monitoring.
+TEST_F(CapturoEndToEnd, DiskFullShowsOnceAFileAndStopStillEndsMonitoring) {
+    Launch("Capturo Pavlor", 2);
+    PcLinkAccept();
+    ASSERT_TRUE(RunUntil([&] { return Idle(); }));
+    TempFolder::WriteAll(data_ / "plain", "x");
+    app_->engine().Pc.DataDir = data_ / "plain/sub";
+    unit_->SetStream(200, 20);
+
+    BoxCounter boxes(QStringLiteral("ディスクＦｕｌｌ発生！！"));
+    Press("Start");
+    ASSERT_EQ(app_->engine().EngineState, kStateMonitoring);
+    const HistoryWriter& files = app_->engine().Cap.Files;
+    ASSERT_TRUE(RunUntil([&] { return files.FileUnits >= 200; })) << "records are still counted";
+    EXPECT_EQ(boxes.shown, 1);
+    EXPECT_EQ(app_->MainWindow().Panels.Text("Status").toStdString(), "ディスクＦｕｌｌ！！");
+
+    // The user closes the box and reaches Stop while records still flow.
+    platform::MsgBoxWindow* box = app_->MsgBox().Window();
+    ASSERT_NE(box, nullptr);
+    box->cmdOk->click();
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(app_->MainWindow().isEnabled());
+    const int32_t counted = files.FileUnits;
+    ASSERT_TRUE(RunUntil([&] { return files.FileUnits >= counted + 100; }));
+    EXPECT_EQ(boxes.shown, 1) << "no box again for the same file";
+    ASSERT_TRUE(app_->MainWindow().isEnabled());
+    QAction* stop = app_->MainWindow().Buttons.Button("Stop");
+    ASSERT_TRUE(stop->isEnabled());
+    stop->trigger();
+    ASSERT_TRUE(RunUntil([&] { return Idle(); })) << "the unit's end record came";
+    const std::vector<std::string> lines = unit_->ReceivedLines();
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "G0"), lines.end());
+    EXPECT_FALSE(unit_->IsMonitoring());
 }
 
 }  // namespace
