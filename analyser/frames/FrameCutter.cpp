@@ -41,6 +41,7 @@ FrameCutter::FrameCutter(const clsFrameConfig& config, const CutSettings& cut, i
                          int32_t startCount)
     : ppp_(config.FrameMode() == kFrameModePpp),
       cutMode_(cut.CutMode),
+      anyCut_(cutMode_[1] == 1 || cutMode_[2] == 1 || cutMode_[3] == 1),
       deadhead_(cut.Deadhead),
       userChar_(cut.UserChar),
       frameMax_(std::max(frameMax, 0)),
@@ -241,7 +242,8 @@ inline bool FrameCutter::GapReached(uint16_t timeField) const {
     return time >= deadhead_;
 }
 
-inline bool FrameCutter::CutCheck(Line& l, const SourceChar& c, const Before& before) {
+// Runs once for every character of a history: inlined into the loops.
+[[gnu::always_inline]] inline bool FrameCutter::CutConditions(Line& l, const SourceChar& c, const Before& before) {
     bool fired = false;
     if (cutMode_[1] == 1) {
         if (l.lastByte == 0x0D && c.data == 0x0A) {

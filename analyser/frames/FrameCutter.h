@@ -93,7 +93,13 @@ private:
     // and nothing has used up the length that counts it.
     bool ItemRunsOn(const Line& l) const;
     void ByteAdd(Line& l, const SourceChar& c);
-    bool CutCheck(Line& l, const SourceChar& c, const Before& before);
+    // Whether a cut condition ends the frame at this character; at once
+    // false when none is switched on, the usual case, kept small enough to
+    // be inlined into the per-character loops.
+    bool CutCheck(Line& l, const SourceChar& c, const Before& before) {
+        return anyCut_ && CutConditions(l, c, before);
+    }
+    bool CutConditions(Line& l, const SourceChar& c, const Before& before);
     bool GapReached(uint16_t timeField) const;
     void Gather(Line& l);
     void Reset(Line& l) const;
@@ -101,6 +107,7 @@ private:
     std::vector<ItemRule> items_;
     bool ppp_;
     std::array<uint8_t, 5> cutMode_;
+    bool anyCut_;  // a cut condition (1 to 3) is switched on
     int32_t deadhead_;
     std::string userChar_;
     int32_t frameMax_;
