@@ -226,7 +226,7 @@ private:
     // when null), the records held moved there; false, with nothing
     // changed, when the system gives no arena.
     bool ArenaMove(const Sizes& sizes, std::shared_ptr<Arena> arena = nullptr);
-    // The same on the heap, asking the system for the pages at once.
+    // The same on the heap, its room asked to be backed by huge pages.
     void HeapReserve(const Sizes& sizes);
     void LastTimeSet(uint16_t packed);
 
