@@ -242,8 +242,8 @@ inline bool FrameCutter::GapReached(uint16_t timeField) const {
     return time >= deadhead_;
 }
 
-// Runs once for every character of a history: inlined into the loops.
-[[gnu::always_inline]] inline bool FrameCutter::CutConditions(Line& l, const SourceChar& c, const Before& before) {
+// Out of line: the per-character loops stay small when no condition is on.
+bool FrameCutter::CutConditions(Line& l, const SourceChar& c, const Before& before) {
     bool fired = false;
     if (cutMode_[1] == 1) {
         if (l.lastByte == 0x0D && c.data == 0x0A) {

@@ -94,8 +94,8 @@ private:
     bool ItemRunsOn(const Line& l) const;
     void ByteAdd(Line& l, const SourceChar& c);
     // Whether a cut condition ends the frame at this character; at once
-    // false when none is switched on, the usual case, kept small enough to
-    // be inlined into the per-character loops.
+    // false when none is switched on, the usual case, small enough to be
+    // inlined into the per-character loops.
     bool CutCheck(Line& l, const SourceChar& c, const Before& before) {
         return anyCut_ && CutConditions(l, c, before);
     }
