@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <type_traits>
 
 namespace store {
 
@@ -39,6 +40,13 @@ void RankBits::Reserve(size_t bits, const std::shared_ptr<Arena>& arena) {
     b.reserve(words);
     b.assign(before_.begin(), before_.end());
     before_ = std::move(b);
+    const size_t samples = SamplesMost(std::max(bits, size_));
+    for (auto* list : {&oneWord_, &zeroWord_}) {
+        std::remove_reference_t<decltype(*list)> moved{ArenaAllocator<uint32_t>(arena)};
+        moved.reserve(std::max(samples, list->size()));
+        moved.assign(list->begin(), list->end());
+        *list = std::move(moved);
+    }
 }
 
 void RankBits::ShrinkToFit() {
@@ -87,30 +95,78 @@ void RankBits::Counted(size_t word, size_t ones, size_t zeros) {
     size_ += ones + zeros;
 }
 
-void RankBits::AppendAnywhere(uint64_t bits, unsigned count) {
+uint64_t RankBits::BitsAt(size_t at, unsigned count) const {
+    const size_t w = at >> 6;
+    const auto shift = static_cast<unsigned>(at & 63);
+    uint64_t bits = words_[w] >> shift;
+    if (shift != 0 && shift + count > 64) bits |= words_[w + 1] << (64 - shift);
     if (count < 64) bits &= (uint64_t{1} << count) - 1;
-    const auto used = static_cast<unsigned>(size_ & 63);
-    if (used == 0) {
-        AppendBits(bits, count);
-        return;
-    }
-    // The last word's free bits first, then a new word for the rest.
-    const unsigned room = 64 - used;
-    const unsigned here = count < room ? count : room;
-    const uint64_t low = bits & ((uint64_t{1} << here) - 1);
-    words_.back() |= low << used;
-    const auto ones = static_cast<size_t>(std::popcount(low));
-    Counted(words_.size() - 1, ones, here - ones);
-    if (count > room) AppendBits(bits >> room, count - room);
+    return bits;
 }
 
-void RankBits::Append(const RankBits& other, bool firstCleared) {
-    for (size_t w = 0, done = 0; done < other.size_; ++w) {
-        const auto count = static_cast<unsigned>(std::min<size_t>(64, other.size_ - done));
-        uint64_t bits = other.words_[w];
-        if (w == 0 && firstCleared) bits &= ~uint64_t{1};
-        AppendAnywhere(bits, count);
-        done += count;
+size_t RankBits::PartOnes(const JoinPart& part, size_t n) {
+    const RankBits& b = *part.Bits;
+    const bool cleared = part.FirstCleared && n > 0 && b.size_ > 0 && b.Test(0);
+    return b.Rank(n) - (cleared ? 1 : 0);
+}
+
+void RankBits::JoinSize(std::vector<JoinPart>& parts) {
+    Clear();
+    size_t bits = 0, ones = 0;
+    for (JoinPart& part : parts) {
+        part.Begin = bits;
+        part.OnesBefore = ones;
+        bits += part.Bits->size_;
+        ones += PartOnes(part, part.Bits->size_);
+    }
+    size_ = bits;
+    ones_ = ones;
+    // Every element is written by JoinFill.
+    const size_t words = (bits + 63) / 64;
+    words_.resize(words);
+    before_.resize(words);
+    oneWord_.resize((ones + kSample - 1) / kSample);
+    zeroWord_.resize((bits - ones + kSample - 1) / kSample);
+}
+
+void RankBits::JoinFill(const std::vector<JoinPart>& parts, size_t k) {
+    const JoinPart& part = parts[k];
+    const size_t end = part.Begin + part.Bits->size_;
+    // The words whose first bit lies in this part; the last of them may
+    // take bits of the parts after it.
+    const size_t stop = (end + 63) / 64;
+    size_t w = (part.Begin + 63) / 64;
+    if (w >= stop) return;
+    size_t ones = part.OnesBefore + PartOnes(part, w * 64 - part.Begin);
+    for (; w < stop; ++w) {
+        const size_t at = w * 64;
+        const auto count = static_cast<unsigned>(std::min<size_t>(64, size_ - at));
+        uint64_t bits = 0;
+        unsigned got = 0;
+        for (size_t p = k; got < count; ++p) {
+            const JoinPart& from = parts[p];
+            const size_t local = at + got - from.Begin;
+            if (local >= from.Bits->size_) continue;  // an empty part, or one used up
+            const auto take = static_cast<unsigned>(std::min<size_t>(count - got, from.Bits->size_ - local));
+            uint64_t piece = from.Bits->BitsAt(local, take);
+            if (from.FirstCleared && local == 0) piece &= ~uint64_t{1};
+            bits |= piece << got;
+            got += take;
+        }
+        words_[w] = bits;
+        before_[w] = static_cast<uint32_t>(ones);
+        // A word holds fewer bits than a sample step, so at most one sample
+        // of each kind falls into it.
+        const auto wordOnes = static_cast<size_t>(std::popcount(bits));
+        const size_t zerosBefore = at - ones;
+        const size_t wordZeros = count - wordOnes;
+        const size_t oneSample = (ones + kSample - 1) / kSample;
+        if (wordOnes > 0 && oneSample * kSample < ones + wordOnes) oneWord_[oneSample] = static_cast<uint32_t>(w);
+        const size_t zeroSample = (zerosBefore + kSample - 1) / kSample;
+        if (wordZeros > 0 && zeroSample * kSample < zerosBefore + wordZeros) {
+            zeroWord_[zeroSample] = static_cast<uint32_t>(w);
+        }
+        ones += wordOnes;
     }
 }
 
@@ -124,7 +180,7 @@ size_t RankBits::Rank(size_t i) const {
 template <bool kOnes>
 int64_t RankBits::Select(size_t k) const {
     if (k >= (kOnes ? ones_ : Zeros())) return kNone;
-    const std::vector<uint32_t>& samples = kOnes ? oneWord_ : zeroWord_;
+    const auto& samples = kOnes ? oneWord_ : zeroWord_;
     const size_t s = k / kSample;
     // The word lies between the sample's word and the next sample's word.
     size_t lo = samples[s];

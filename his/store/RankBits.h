@@ -39,7 +39,8 @@ public:
     // What that takes of an arena.
     static size_t ArenaBytes(size_t bits) {
         const size_t words = (bits + 63) / 64;
-        return Arena::Room<uint64_t>(words) + Arena::Room<uint32_t>(words);
+        return Arena::Room<uint64_t>(words) + Arena::Room<uint32_t>(words) +
+               2 * Arena::Room<uint32_t>(SamplesMost(bits));
     }
     void ShrinkToFit();
 
@@ -60,9 +61,20 @@ public:
     // end on a whole word; after fewer than 64 bits only PushBack or Append
     // may follow.
     void AppendBits(uint64_t bits, unsigned count);
-    // Appends every bit of other, wherever this sequence ends; with
-    // firstCleared, other's first bit comes as a zero.
-    void Append(const RankBits& other, bool firstCleared = false);
+    // Sequences joined one after another, the work shared out: JoinSize
+    // makes this sequence as long as all the parts together, its words not
+    // yet written, and JoinFill(parts, k) then writes the words that begin
+    // in part k, on any thread, once for every part; the parts must stay as
+    // they are until every call is done. A part with FirstCleared has its
+    // first bit taken as a zero.
+    struct JoinPart {
+        const RankBits* Bits = nullptr;
+        bool FirstCleared = false;
+        size_t Begin = 0;       // its first bit in the joined sequence (set by JoinSize)
+        size_t OnesBefore = 0;  // ones of the parts before it (set by JoinSize)
+    };
+    void JoinSize(std::vector<JoinPart>& parts);
+    void JoinFill(const std::vector<JoinPart>& parts, size_t k);
 
     size_t Size() const { return size_; }
     size_t Ones() const { return ones_; }
@@ -86,11 +98,14 @@ private:
     // Every kSample-th one and zero remembers its word, which narrows the
     // search for the word of any other.
     static constexpr size_t kSample = 256;
+    // The most samples of one kind that many bits can have.
+    static constexpr size_t SamplesMost(size_t bits) { return bits / kSample + 1; }
 
     void NewWord();
-    // Appends count bits (1 to 64) after a sequence that may end in the
-    // middle of a word.
-    void AppendAnywhere(uint64_t bits, unsigned count);
+    // count bits (1 to 64) from bit at on, bit 0 first; at + count at most Size().
+    uint64_t BitsAt(size_t at, unsigned count) const;
+    // Ones among a part's first n bits.
+    static size_t PartOnes(const JoinPart& part, size_t n);
     // Counts n new ones and zeros into the totals and the samples, all of
     // them in word.
     void Counted(size_t word, size_t ones, size_t zeros);
@@ -103,8 +118,10 @@ private:
 
     std::vector<uint64_t, ArenaAllocator<uint64_t>> words_;
     std::vector<uint32_t, ArenaAllocator<uint32_t>> before_;  // ones before each word
-    std::vector<uint32_t> oneWord_;   // word of one number 0, kSample, 2 kSample, ...
-    std::vector<uint32_t> zeroWord_;  // the same for the zeros
+    // In the arena too, once there is one: a worker thread that filled
+    // them on the heap would keep a heap of its own after the read.
+    std::vector<uint32_t, ArenaAllocator<uint32_t>> oneWord_;   // word of one number 0, kSample, 2 kSample, ...
+    std::vector<uint32_t, ArenaAllocator<uint32_t>> zeroWord_;  // the same for the zeros
     size_t size_ = 0;
     size_t ones_ = 0;
 };

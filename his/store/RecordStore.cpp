@@ -233,14 +233,19 @@ bool RecordStore::Join(const std::vector<Piece>& pieces) {
     rdBytes_.resize(total.Rd);
     stamps_.resize(total.Stamps);
     times_.resize(total.Times);
+    // A piece that goes on with the run before it starts no run.
+    std::vector<RankBits::JoinPart> rd, runs, times;
     for (size_t k = 0; k < pieces.size(); ++k) {
         const RecordStore& r = *pieces[k].Records;
-        rd_.Append(r.rd_);
-        stampStart_.Append(r.stampStart_, at[k].SameRun);
-        hasTime_.Append(r.hasTime_);
+        rd.push_back({&r.rd_});
+        runs.push_back({&r.stampStart_, at[k].SameRun});
+        times.push_back({&r.hasTime_});
     }
+    rd_.JoinSize(rd);
+    stampStart_.JoinSize(runs);
+    hasTime_.JoinSize(times);
     WorkerPool::Shared().Run(pieces.size(), [&](size_t k) {
-        RecordStore& r = *pieces[k].Records;
+        const RecordStore& r = *pieces[k].Records;
         auto copy = [](auto* to, const auto* from, size_t n) {
             if (n > 0) std::memcpy(to, from, n * sizeof(*from));
         };
@@ -250,8 +255,13 @@ bool RecordStore::Join(const std::vector<Piece>& pieces) {
         copy(rdBytes_.data() + at[k].Rd, r.rdBytes_.data(), r.rdBytes_.size());
         if (r.stamps_.size() > skip) copy(stamps_.data() + at[k].Stamp, r.stamps_.data() + skip, r.stamps_.size() - skip);
         copy(times_.data() + at[k].Time, r.times_.data(), r.times_.size());
-        r = RecordStore();
+        rd_.JoinFill(rd, k);
+        stampStart_.JoinFill(runs, k);
+        hasTime_.JoinFill(times, k);
     });
+    // Only now: a piece's last words may have taken bits of the pieces
+    // after it.
+    WorkerPool::Shared().Run(pieces.size(), [&](size_t k) { *pieces[k].Records = RecordStore(); });
     return true;
 }
 

@@ -369,7 +369,11 @@ TEST(RankBitsCounts, RankAndSelectAgreeWithCounting) {
     for (int density : {0, 1, 50, 99, 100}) {
         RankBits bits;
         std::vector<bool> plain;
+        // Part way, everything moves into an arena with room for fewer
+        // bits than come: the samples go along and keep growing.
+        const std::shared_ptr<Arena> arena = Arena::Make(RankBits::ArenaBytes(3000) + (64 << 10));
         for (int i = 0; i < 5000; ++i) {
+            if (i == 1000) bits.Reserve(3000, arena);
             const bool bit = static_cast<int>(rng() % 100) < density;
             bits.PushBack(bit);
             if (i % 7 == 3 && !bit) {
@@ -411,42 +415,54 @@ TEST(RankBitsCounts, RankAndSelectAgreeWithCounting) {
     }
 }
 
-// Sequences joined at every offset within a word, with and without the
-// joined part's first bit cleared, count as the same bits pushed one by one.
-TEST(RankBitsCounts, AppendedSequencesCountAsBitsPushedOneByOne) {
+// Sequences joined at every offset within a word, empty and one-bit ones
+// among them, with and without a part's first bit cleared, count as the
+// same bits pushed one by one, whatever order the parts are filled in.
+TEST(RankBitsCounts, JoinedSequencesCountAsBitsPushedOneByOne) {
     std::mt19937 rng(11);
-    for (size_t headBits : {0, 1, 5, 63, 64, 65, 300, 513}) {
-        for (size_t tailBits : {1, 2, 63, 64, 65, 700}) {
-            for (int density : {0, 3, 50, 100}) {
-                for (bool firstCleared : {false, true}) {
-                    RankBits head, tail, plain;
-                    for (size_t i = 0; i < headBits; ++i) {
-                        const bool b = static_cast<int>(rng() % 100) < density;
-                        head.PushBack(b);
-                        plain.PushBack(b);
-                    }
-                    for (size_t i = 0; i < tailBits; ++i) {
-                        const bool b = static_cast<int>(rng() % 100) < density;
-                        tail.PushBack(b);
-                        plain.PushBack(b && !(i == 0 && firstCleared));
-                    }
-                    head.Append(tail, firstCleared);
-                    ASSERT_EQ(head.Size(), plain.Size());
-                    ASSERT_EQ(head.Ones(), plain.Ones());
-                    for (size_t i = 0; i <= plain.Size(); ++i) {
-                        if (i < plain.Size()) {
-                            ASSERT_EQ(head.Test(i), plain.Test(i)) << headBits << "+" << i;
-                        }
-                        ASSERT_EQ(head.Rank(i), plain.Rank(i)) << headBits << "+" << i;
-                    }
-                    for (size_t k = 0; k < plain.Ones(); ++k) ASSERT_EQ(head.SelectOne(k), plain.SelectOne(k)) << k;
-                    for (size_t k = 0; k < plain.Zeros(); ++k) ASSERT_EQ(head.SelectZero(k), plain.SelectZero(k)) << k;
-                    // Bits pushed after a join go on from it.
-                    head.PushBack(true);
-                    plain.PushBack(true);
-                    ASSERT_EQ(head.SelectOne(plain.Ones() - 1), plain.SelectOne(plain.Ones() - 1));
+    const std::vector<std::vector<size_t>> layouts = {
+        {0, 1, 5, 63, 64, 65, 300, 513},
+        {1, 0, 1, 1, 0, 2, 63, 1, 700},
+        {700, 64, 64, 0},
+        {65, 2, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 3},
+    };
+    for (const std::vector<size_t>& layout : layouts) {
+        for (int density : {0, 3, 50, 100}) {
+            std::vector<RankBits> parts(layout.size());
+            std::vector<RankBits::JoinPart> join;
+            RankBits plain;
+            for (size_t p = 0; p < layout.size(); ++p) {
+                const bool firstCleared = rng() % 2 == 0;
+                for (size_t i = 0; i < layout[p]; ++i) {
+                    const bool b = static_cast<int>(rng() % 100) < density;
+                    parts[p].PushBack(b);
+                    plain.PushBack(b && !(i == 0 && firstCleared));
                 }
+                join.push_back({&parts[p], firstCleared});
             }
+            RankBits joined;
+            joined.PushBack(true);  // what it held before goes
+            joined.JoinSize(join);
+            for (size_t k = join.size(); k-- > 0;) joined.JoinFill(join, k);
+            ASSERT_EQ(joined.Size(), plain.Size());
+            ASSERT_EQ(joined.Ones(), plain.Ones());
+            for (size_t i = 0; i <= plain.Size(); ++i) {
+                if (i < plain.Size()) {
+                    ASSERT_EQ(joined.Test(i), plain.Test(i)) << i;
+                }
+                ASSERT_EQ(joined.Rank(i), plain.Rank(i)) << i;
+            }
+            for (size_t k = 0; k < plain.Ones(); ++k) ASSERT_EQ(joined.SelectOne(k), plain.SelectOne(k)) << k;
+            for (size_t k = 0; k < plain.Zeros(); ++k) ASSERT_EQ(joined.SelectZero(k), plain.SelectZero(k)) << k;
+            EXPECT_EQ(joined.SelectOne(plain.Ones()), RankBits::kNone);
+            EXPECT_EQ(joined.SelectZero(plain.Zeros()), RankBits::kNone);
+            // Bits pushed after a join go on from it.
+            for (int i = 0; i < 300; ++i) {
+                joined.PushBack(i % 3 == 0);
+                plain.PushBack(i % 3 == 0);
+            }
+            ASSERT_EQ(joined.SelectOne(plain.Ones() - 1), plain.SelectOne(plain.Ones() - 1));
+            ASSERT_EQ(joined.SelectZero(plain.Zeros() - 1), plain.SelectZero(plain.Zeros() - 1));
         }
     }
 }
