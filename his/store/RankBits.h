@@ -58,8 +58,8 @@ public:
     // Sets the last bit; nothing when there is none or it is set.
     void SetBack();
     // Appends count bits (1 to 64) at once, bit 0 first. The sequence must
-    // end on a whole word; after fewer than 64 bits only PushBack or Append
-    // may follow.
+    // end on a whole word; after fewer than 64 bits only PushBack may
+    // follow.
     void AppendBits(uint64_t bits, unsigned count);
     // Sequences joined one after another, the work shared out: JoinSize
     // makes this sequence as long as all the parts together, its words not
@@ -118,8 +118,7 @@ private:
 
     std::vector<uint64_t, ArenaAllocator<uint64_t>> words_;
     std::vector<uint32_t, ArenaAllocator<uint32_t>> before_;  // ones before each word
-    // In the arena too, once there is one: a worker thread that filled
-    // them on the heap would keep a heap of its own after the read.
+    // In the arena too, once there is one, beside the bits they index.
     std::vector<uint32_t, ArenaAllocator<uint32_t>> oneWord_;   // word of one number 0, kSample, 2 kSample, ...
     std::vector<uint32_t, ArenaAllocator<uint32_t>> zeroWord_;  // the same for the zeros
     size_t size_ = 0;
