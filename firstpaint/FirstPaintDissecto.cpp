@@ -4,7 +4,8 @@
 // Nothing a user opened a window for may be elided or clipped: the chart's
 // captions (a frame longer than its row shows its first bytes), the detail
 // window of a frame with long item names and values, and the byte rows of
-// the conversion, find and filter dialogs after two hex digits were typed.
+// the conversion, find and filter dialogs after two hex digits were typed,
+// and the link table editor's names after one was typed.
 // A second test repeats it all at the windows' least size and at 1600x1000.
 #include <gtest/gtest.h>
 
@@ -13,6 +14,7 @@
 #include <QPainter>
 #include <QTabBar>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 #include <string>
@@ -22,6 +24,7 @@
 #include "TempFolder.h"
 // By their paths: the other programs' windows have files of the same names.
 #include "analyser/editors/ui/EditorsMenu.h"
+#include "analyser/editors/ui/frmLink.h"
 #include "analyser/frames/clsFrameConfig.h"
 #include "analyser/window/ui/DissectoApp.h"
 #include "analyser/window/ui/FrameChart.h"
@@ -287,6 +290,44 @@ TEST_F(FirstPaintDissecto, EveryWindowShowsItsTextsWholeAtItsFirstPaint) {
     NothingElided(convert, "conversion dialog");
     CutConditionsTyped(convert);
     NothingElided(convert, "conversion dialog, cut conditions");
+}
+
+// The link table editor as ツール opens it, over a PPP configuration, with
+// a short link name typed on a row that is not the last: the name column
+// shows it whole at the editor's opening size.
+TEST_F(FirstPaintDissecto, TheLinkEditorShowsANameTypedWholeAtItsOpeningSize) {
+    frmMain& main = Start();
+    const std::string ppp = folder / "ppp.kyf";
+    ASSERT_TRUE(frames::clsFrameConfig().FramePPPWrite(ppp));
+    app->Dialogs().FilePicker = [&ppp](int16_t, const std::string&) { return analyser::ui::FilePick{ppp}; };
+    bool looked = false;
+    // The editor runs modally: it is looked at from inside its own loop.
+    QTimer::singleShot(0, [&] {
+        auto* editor = qobject_cast<analyser::editors::ui::frmLink*>(TopLevel("frmLink"));
+        if (editor == nullptr) {
+            ADD_FAILURE() << "the link editor did not open";
+            if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+            return;
+        }
+        Painted(editor);
+        NothingElided(editor, "link editor, empty");
+        editor->mnuFileOpenKYF->trigger();
+        QApplication::processEvents();
+        editor->fLinkRowShow(1);
+        QTest::keyClicks(editor->txtItemName, "REQ");
+        QTest::mouseClick(editor->cmdUpdate, Qt::LeftButton);
+        QApplication::processEvents();
+        EXPECT_EQ(editor->fgLink->TextMatrix(1, 0).toStdString(), "REQ");
+        NothingElided(editor, "link editor, a name typed");
+        looked = true;
+        // Closed without saving the name.
+        editor->MessageAsk = [](const std::string&, QMessageBox::Icon, QMessageBox::StandardButtons) {
+            return QMessageBox::No;
+        };
+        editor->reject();
+    });
+    main.mnuToolLink->trigger();
+    EXPECT_TRUE(looked);
 }
 
 TEST_F(FirstPaintDissecto, TheWindowsShowTheirTextsWholeAtTheirLeastSizeAndAtALargeOne) {
