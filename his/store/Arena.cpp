@@ -85,6 +85,8 @@ BlockCache& Cache() {
     return *cache;
 }
 
+size_t PagesRound(size_t bytes) { return (bytes + kPage - 1) / kPage * kPage; }
+
 BlockCache::Block BlockMap(size_t size) {
     // Taken a huge page larger, then trimmed to start on a huge-page boundary.
     const size_t asked = size + kHugePage;
@@ -104,7 +106,7 @@ BlockCache::Block BlockMap(size_t size) {
 }  // namespace
 
 std::shared_ptr<Arena> Arena::Make(size_t bytes) {
-    const size_t size = (bytes + kPage - 1) / kPage * kPage;
+    const size_t size = PagesRound(bytes);
     if (size == 0) return nullptr;
     BlockCache::Block block = Cache().Take(size);
     if (block.Base == nullptr) {
@@ -137,6 +139,18 @@ void* Arena::Take(size_t bytes) {
     } while (!used_.compare_exchange_weak(at, at + room, std::memory_order_relaxed));
     return base_ + at;
 }
+
+void* Arena::MapOwn(size_t bytes) {
+    const size_t size = PagesRound(bytes);
+    // Smaller than a huge page: huge-page alignment would gain nothing.
+    if (size < kHugePage) {
+        void* got = ::mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
+        return got == MAP_FAILED ? nullptr : got;
+    }
+    return BlockMap(size).Base;
+}
+
+void Arena::UnmapOwn(void* p, size_t bytes) { ::munmap(p, PagesRound(bytes)); }
 
 void Arena::PagesRelease(const void* from, const void* to) {
     const uintptr_t first = (reinterpret_cast<uintptr_t>(from) + kPage - 1) & ~(kPage - 1);

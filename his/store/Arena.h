@@ -3,14 +3,17 @@
 // taken from the system at a huge-page boundary and asked to be backed by
 // huge pages, so that filling millions of records costs a page fault every
 // two megabytes instead of every four kilobytes; unused room costs address
-// space only. Arrays outgrowing their block continue on the heap. A small
-// block whose arena is gone is kept a while for the next one, its pages
-// ready; a large one goes back to the system at once.
+// space only. Arrays outgrowing their block continue outside it: a large
+// array in a mapping of its own, so that its memory goes back to the
+// system when it is freed, whatever thread it grew on. A small block whose
+// arena is gone is kept a while for the next one, its pages ready; a large
+// one goes back to the system at once.
 #pragma once
 
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <memory>
 #include <new>
 #include <type_traits>
@@ -35,6 +38,14 @@ public:
     }
     size_t Size() const { return size_; }
 
+    // Whether the pages of large arrays freed inside the block go back to
+    // the system at once rather than with the block. For an arena whose
+    // arrays may outgrow their room while it is filled: the room they leave
+    // would otherwise stay resident as long as the block. Set before the
+    // arena is shared.
+    void FreedPagesRelease(bool release) { releaseFreed_ = release; }
+    bool FreedPagesReleased() const { return releaseFreed_; }
+
     // Gives the whole pages between from and to back to the system: they
     // read as zeros when next used. For room taken but never to be written.
     static void PagesRelease(const void* from, const void* to);
@@ -44,6 +55,16 @@ public:
     // Bytes written in the blocks kept for later arenas: memory the process
     // holds with no history open.
     static size_t BytesKept();
+
+    // Arrays of at least this many bytes outside any arena get a mapping of
+    // their own (MapOwn): a heap keeps freed memory of such sizes, above
+    // all the heaps of worker threads, where nothing reuses it.
+    static constexpr size_t kOwnMappingBytes = size_t{256} << 10;
+    // A mapping of at least bytes, asked to be backed by huge pages when it
+    // is large; null when the system gives none. UnmapOwn takes the same
+    // pointer and size back.
+    static void* MapOwn(size_t bytes);
+    static void UnmapOwn(void* p, size_t bytes);
 
     // Room for an array of n T, as Take hands it out.
     template <typename T>
@@ -59,10 +80,12 @@ private:
     size_t size_;
     std::atomic<size_t> used_{0};
     size_t usedBefore_;  // what earlier arenas of the same block used
+    bool releaseFreed_ = false;
 };
 
-// Allocates from an arena while it has room, else from the heap. A
-// container without an arena, or a copy of one, lives on the heap.
+// Allocates from an arena while it has room, else from the heap, or for a
+// large array from a mapping of its own. A container without an arena, or
+// a copy of one, lives outside any.
 template <typename T>
 class ArenaAllocator {
 public:
@@ -81,13 +104,27 @@ public:
     ArenaAllocator(const ArenaAllocator<U>& other) noexcept : arena_(other.arena_) {}
 
     T* allocate(size_t n) {
+        if (n > std::numeric_limits<size_t>::max() / sizeof(T)) throw std::bad_array_new_length();
+        const size_t bytes = n * sizeof(T);
         if (arena_) {
-            if (void* p = arena_->Take(n * sizeof(T))) return static_cast<T*>(p);
+            if (void* p = arena_->Take(bytes)) return static_cast<T*>(p);
         }
-        return static_cast<T*>(::operator new(n * sizeof(T)));
+        if (bytes < Arena::kOwnMappingBytes) return static_cast<T*>(::operator new(bytes));
+        void* p = Arena::MapOwn(bytes);
+        if (p == nullptr) throw std::bad_alloc();
+        return static_cast<T*>(p);
     }
-    void deallocate(T* p, size_t) noexcept {
-        if (arena_ && arena_->Holds(p)) return;  // given back with the whole block
+    void deallocate(T* p, size_t n) noexcept {
+        const size_t bytes = n * sizeof(T);
+        if (arena_ && arena_->Holds(p)) {
+            // Otherwise given back with the whole block.
+            if (arena_->FreedPagesReleased() && bytes >= Arena::kOwnMappingBytes) Arena::PagesRelease(p, p + n);
+            return;
+        }
+        if (bytes >= Arena::kOwnMappingBytes) {
+            Arena::UnmapOwn(p, bytes);
+            return;
+        }
         ::operator delete(p);
     }
     ArenaAllocator select_on_container_copy_construction() const { return ArenaAllocator(); }

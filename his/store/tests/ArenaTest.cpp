@@ -6,12 +6,14 @@
 
 #include <atomic>
 #include <cstdint>
+#include <cstring>
 #include <mutex>
 #include <set>
 #include <thread>
 #include <vector>
 
 #include "Arena.h"
+#include "bench/PeakMeter.h"
 #include "WorkerPool.h"
 
 namespace store {
@@ -76,6 +78,61 @@ TEST(Arena, ASmallBlockGivenBackServesTheNextArenaOfItsSizeOnly) {
     }
     EXPECT_LE(Arena::BytesKept(), size_t{16} << 20);
     EXPECT_EQ(Arena::BytesMapped(), 0U);
+}
+
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+constexpr bool kSanitized = true;
+#else
+constexpr bool kSanitized = false;
+#endif
+
+double ResidentMegabytes() { return ResidentBytes() / (1024.0 * 1024.0); }
+
+// An array grown to 32 MB in doubling steps, every byte written, as a
+// record store grows.
+template <typename Array>
+void GrowTo32Megabytes(Array& a) {
+    for (size_t n = 512; n <= (size_t{4} << 20); n *= 2) {
+        const size_t old = a.size();
+        a.resize(n);
+        std::memset(a.data() + old, 0x5A, (n - old) * sizeof(a[0]));
+    }
+}
+
+TEST(Arena, LargeArraysGiveTheirMemoryBackOnceFreed) {
+    if (kSanitized) GTEST_SKIP() << "a sanitizer keeps freed memory back on purpose";
+    using Array = std::vector<uint64_t, ArenaAllocator<uint64_t>>;
+    const double before = ResidentMegabytes();
+    // Outside any arena, grown and freed on a thread of its own, as on a
+    // worker: no heap of that thread keeps it.
+    std::thread([] {
+        Array a;
+        GrowTo32Megabytes(a);
+    }).join();
+    EXPECT_LT(ResidentMegabytes() - before, 8.0);
+
+    // In an arena that gives freed pages back: the room an array leaves as
+    // it grows, and the array itself once freed.
+    std::shared_ptr<Arena> arena = Arena::Make(size_t{128} << 20);
+    arena->FreedPagesRelease(true);
+    {
+        Array a{ArenaAllocator<uint64_t>(arena)};
+        GrowTo32Megabytes(a);
+        EXPECT_TRUE(arena->Holds(a.data()));
+        EXPECT_LT(ResidentMegabytes() - before, 32.0 + 20.0) << "what it grew out of is gone";
+    }
+    EXPECT_LT(ResidentMegabytes() - before, 8.0);
+    arena.reset();
+
+    // In any other arena the pages stay with the block until it goes.
+    arena = Arena::Make(size_t{128} << 20);
+    {
+        Array a{ArenaAllocator<uint64_t>(arena)};
+        GrowTo32Megabytes(a);
+    }
+    EXPECT_GT(ResidentMegabytes() - before, 32.0);
+    arena.reset();
+    EXPECT_LT(ResidentMegabytes() - before, 8.0);
 }
 
 TEST(Arena, ThreadsTakeFromOneArenaWithoutOverlap) {
