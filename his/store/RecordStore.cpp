@@ -198,9 +198,22 @@ bool RecordStore::Join(const std::vector<Piece>& pieces) {
     // A character time a piece owes goes to the last record of the pieces
     // before it, as if it had been read with them.
     RecordStore* before = nullptr;
+    size_t holding = 0;  // pieces with records
     for (const Piece& p : pieces) {
         if (p.LeadTime >= 0 && before != nullptr) before->LastTimeSet(static_cast<uint16_t>(p.LeadTime));
-        if (!p.Records->attr_.empty()) before = p.Records;
+        if (!p.Records->attr_.empty()) {
+            before = p.Records;
+            ++holding;
+        }
+    }
+    if (holding == 1) {
+        // The one piece with records becomes the store as it stands: no
+        // copy, and no second store beside it while it is made. Its spare
+        // room goes back.
+        *this = std::move(*before);
+        *before = RecordStore();
+        ShrinkToFit();
+        return true;
     }
     // Where each piece goes. A piece that goes on with the stamp the
     // pieces before it end with goes on with their run.

@@ -71,6 +71,8 @@ public:
 
     // Heap bytes held, unpacked blocks included.
     size_t HeapBytes() const;
+    // Whether the records lie in that arena.
+    bool InArena(const Arena& arena) const { return !attr_.empty() && arena.Holds(attr_.data()); }
 
     // A piece of a history filled on its own, to be joined to the pieces
     // before it: its records, and the character time it owes to the
@@ -82,7 +84,8 @@ public:
     // Fills this store, emptied first and filled by no Filler, with the
     // pieces in order, as if all their records had been added here one by
     // one. Room for all of them is taken at once, in one arena; the pieces
-    // are copied side by side on the worker pool and emptied. False, with
+    // are copied side by side on the worker pool and emptied. The only
+    // piece with records is moved here instead, arena and all. False, with
     // the store untouched, when the history cannot take that many records.
     bool Join(const std::vector<Piece>& pieces);
 
