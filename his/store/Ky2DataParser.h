@@ -61,9 +61,6 @@ public:
     int64_t Position() const { return position_; }
     // Where the line being read began (Position() between lines).
     int64_t LineStart() const { return lineStart_; }
-    // Inside a line whose items may still add records: stopping here would
-    // keep only part of them.
-    bool ItemsRunning() const { return lineBytes_ > 0 && !itemsDone_; }
     // The history could take no more records; nothing more is read.
     bool Full() const { return full_; }
     // The last Feed stopped at a line end, as pace or stopAt asked.

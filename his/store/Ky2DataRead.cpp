@@ -28,12 +28,14 @@ int32_t ClampToInt32(int64_t v) {
     return static_cast<int32_t>(std::clamp<int64_t>(v, 0, std::numeric_limits<int32_t>::max()));
 }
 
-// Once the first lines have shown how many bytes a record takes, room for
-// the rest of the lines' records is reserved at once, so that the record
-// store neither copies itself while it grows nor keeps much spare. The
-// room is an arena, with a margin: only address space is taken, pages come
-// as records fill them, so a guess too large costs no memory. A piece of a
-// history goes into the arena that all pieces share.
+// Once the first 64 KB of lines (or of one long line) have shown how many
+// bytes a record takes, room for the rest of the lines' records is
+// reserved at once, so that the record store neither copies itself while
+// it grows nor keeps much spare. The room is an arena, with a margin: only
+// address space is taken, pages come as records fill them, so a guess too
+// large costs no memory. A piece of a history goes into the arena that all
+// pieces share; a piece whose last line runs far past its end outgrows its
+// room there, which then gives its pages back.
 class RecordReservation {
 public:
     RecordReservation(RecordStore::Filler& records, int64_t dataStart, int64_t dataEnd,
@@ -78,6 +80,7 @@ public:
         if (++lines_ % kLinesPerYield == 0) bar_->Yield();
     }
     void BlockDone(int64_t position) {
+        reservation_.Check(position);
         if (bar_ == nullptr) return;
         Move(position);
         bar_->Yield();
@@ -114,9 +117,9 @@ bool ReadHere(LineReader& in, RecordStore& store, int32_t& trigPos, ProgressSink
                 ok = false;
                 break;
             }
-            // A cancel ends the read between lines, or inside a line whose
-            // records are all in.
-            if (parser.Halted() || (pace.Stopped() && !parser.ItemsRunning())) break;
+            // A cancel ends the read where it finds it, inside a line too:
+            // a cancelled history is dropped, so nothing needs the rest.
+            if (parser.Halted() || pace.Stopped()) break;
             pace.BlockDone(parser.Position());
         }
         if (ok) records.Flush();
@@ -151,6 +154,7 @@ struct Stretch {
     bool Full = false;      // more records than a history takes
     bool Failed = false;    // a read error, or memory ran out
     std::atomic<int64_t> Done{0};  // bytes read so far, for the bar
+    const char* Block = nullptr;   // the block it read into, when in the arena
 };
 
 class WorkerPace {
@@ -162,7 +166,11 @@ public:
         reservation_.Check(position);
         if ((++lines_ & 63U) == 0) BlockDone(position);
     }
-    void BlockDone(int64_t position) { s_.Done.store(position - s_.Cut, std::memory_order_relaxed); }
+    // Also inside a long line, so that its records too find their room.
+    void BlockDone(int64_t position) {
+        reservation_.Check(position);
+        s_.Done.store(position - s_.Cut, std::memory_order_relaxed);
+    }
 
 private:
     Stretch& s_;
@@ -183,6 +191,7 @@ public:
         }
     }
     char* Data() const { return at_; }
+    bool InArena() const { return own_ == nullptr; }
 
 private:
     char* at_;
@@ -190,11 +199,14 @@ private:
 };
 
 // The first line start in [from, to): the byte after a CR LF; -1 when
-// none. from must be at least 2 and to - from + 2 at most a block. What
-// was read after it is left in the block, from offset *kept on.
+// none. from must be at least 2 and to - from + 2 at most a block, to at
+// most the file's length when it was opened: fewer bytes there mean the
+// file was cut short, a failure. What was read after it is left in the
+// block, from offset *kept on.
 int64_t LineStartFind(int fd, int64_t from, int64_t to, char* block, size_t& kept, size_t& got, bool& failed) {
-    const int64_t read = PreadFull(fd, block, static_cast<size_t>(to - from + 2), from - 2);
-    if (read < 0) failed = true;
+    const auto want = static_cast<size_t>(to - from + 2);
+    const int64_t read = PreadFull(fd, block, want, from - 2);
+    if (read < 0 || static_cast<size_t>(read) < want) failed = true;
     got = read > 0 ? static_cast<size_t>(read) : 0;
     for (size_t i = 1; i < got; ++i) {
         if (block[i] == '\n' && block[i - 1] == '\r') {
@@ -214,6 +226,7 @@ void StretchRead(int fd, int64_t length, Stretch& s, int64_t searchBytes, const 
     try {
         const StretchBlock stretchBlock(pieces);
         char* block = stretchBlock.Data();
+        if (stretchBlock.InArena()) s.Block = block;
         size_t kept = 0, got = 0;
         if (!s.StartKnown) {
             const int64_t to = std::min({s.Cut + searchBytes, s.Until, length});
@@ -238,7 +251,7 @@ void StretchRead(int fd, int64_t length, Stretch& s, int64_t searchBytes, const 
         bool stopped = false;
         auto feed = [&](const char* at, size_t size) {
             parser.Feed(at, size, pace, s.Until);
-            stopped = parser.Halted() || parser.Full() || (pace.Stopped() && !parser.ItemsRunning());
+            stopped = parser.Halted() || parser.Full() || pace.Stopped();
             pace.BlockDone(parser.Position());
         };
         if (got > kept) feed(block + kept, got - kept);
@@ -262,7 +275,10 @@ void StretchRead(int fd, int64_t length, Stretch& s, int64_t searchBytes, const 
                 break;
             }
             if (n == 0) {
-                ended = true;
+                // The end before the length the file had when it was
+                // opened: it was cut short while it was read.
+                ended = offset >= length;
+                s.Failed = !ended;
                 break;
             }
             offset += n;
@@ -383,8 +399,12 @@ bool ReadInStretches(LineReader& in, std::vector<std::unique_ptr<Stretch>>& plan
     // The pieces' records, all in one arena: they take its pages one after
     // another, a huge page at a time however many pieces there are. It
     // spans what the data could hold at most; only the pages written cost
-    // memory, and the arena goes with the last piece.
+    // memory, and the arena goes with the last piece (or with the store,
+    // when that takes the only piece over as it stands).
     const std::shared_ptr<Arena> arena = Arena::Make(static_cast<size_t>(length - begin) * 8 + (size_t{1} << 20));
+    // A long line's records outgrow the room their stretch took for them,
+    // and leave it behind as they grow.
+    if (arena) arena->FreedPagesRelease(true);
     std::vector<Stretch*> first;
     for (const auto& s : plan) first.push_back(s.get());
     StretchesRun(fd, length, first, searchBytes, arena, begin, bar, stop);
@@ -406,6 +426,14 @@ bool ReadInStretches(LineReader& in, std::vector<std::unique_ptr<Stretch>>& plan
     for (const auto& s : gaps) order.push_back(s.get());
     std::sort(order.begin(), order.end(), [](const Stretch* a, const Stretch* b) { return a->Begin < b->Begin; });
 
+    // A stretch that failed (a read error, the file cut short, no memory)
+    // or that holds more records than a history takes fails the read,
+    // wherever it lies.
+    for (const auto* stretches : {&plan, &gaps}) {
+        for (const auto& s : *stretches) {
+            if (s->Failed || s->Full) return false;
+        }
+    }
     // The stretches in file order up to the first one that stopped short or
     // that does not go on where the one before it ended: what a read line
     // by line would have held at that point.
@@ -417,7 +445,6 @@ bool ReadInStretches(LineReader& in, std::vector<std::unique_ptr<Stretch>>& plan
     bool whole = false;
     for (Stretch* s : order) {
         if (s->Begin != reached) break;
-        if (s->Failed || s->Full) return false;
         pieces.push_back({&s->Records, s->LeadTime});
         if (s->TrigPos >= 0) trig = static_cast<int32_t>(std::min<size_t>(records + static_cast<size_t>(s->TrigPos),
                                                                          std::numeric_limits<int32_t>::max()));
@@ -430,6 +457,15 @@ bool ReadInStretches(LineReader& in, std::vector<std::unique_ptr<Stretch>>& plan
     // while it was read: then it is not read at all.
     if (!stop.load() && !whole) return false;
     if (!store.Join(pieces)) return false;
+    if (arena && store.InArena(*arena)) {
+        // The store keeps the arena the stretches read into: their blocks
+        // are of no more use.
+        for (const auto* stretches : {&plan, &gaps}) {
+            for (const auto& s : *stretches) {
+                if (s->Block != nullptr) Arena::PagesRelease(s->Block, s->Block + kBlock);
+            }
+        }
+    }
     if (trig >= 0) trigPos = trig;
     if (bar) bar->PosValue(ClampToInt32(std::min(reached, length) + 1));
     return true;
@@ -439,6 +475,7 @@ bool ReadInStretches(LineReader& in, std::vector<std::unique_ptr<Stretch>>& plan
 
 bool Ky2DataRead(LineReader& in, RecordStore& records, int32_t& trigPos, ProgressSink* bar,
                  const DataReadSplit& split) {
+    if (in.Failed()) return false;
     std::vector<std::unique_ptr<Stretch>> plan = StretchesPlan(in.Position(), in.Length(), split);
     if (plan.empty()) return ReadHere(in, records, trigPos, bar);
     const int64_t stretch = (in.Length() - in.Position()) / static_cast<int64_t>(plan.size());

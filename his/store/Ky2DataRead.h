@@ -28,9 +28,10 @@ struct DataReadSplit {
 
 // Reads every data line from in's position to the end of its file into
 // records (emptied first), setting trigPos to each record flagged Trig.
-// A short file is read on this thread. False on a read error or when the
-// history cannot take all records; a cancel keeps the records of the lines
-// read before it and returns true.
+// A short file is read on this thread. False on a read error, when the
+// file turns out shorter than it was when opened, or when the history
+// cannot take all records. A cancel stops the read where it finds it, also
+// inside a long line, keeps the records read before it and returns true.
 bool Ky2DataRead(LineReader& in, RecordStore& records, int32_t& trigPos, ProgressSink* bar,
                  const DataReadSplit& split = {});
 

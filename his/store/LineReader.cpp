@@ -44,6 +44,11 @@ LineReader::LineReader(const std::string& path) {
     length_ = st.st_size;
 }
 
+bool LineReader::Shrunk() const {
+    struct stat st {};
+    return fd_ >= 0 && (::fstat(fd_, &st) != 0 || st.st_size < length_);
+}
+
 LineReader::~LineReader() {
     if (fd_ >= 0) ::close(fd_);
 }
@@ -61,7 +66,10 @@ bool LineReader::Fill() {
     }
     want = std::min(want, blockSize_);
     const int64_t got = PreadFull(fd_, block_.get(), want, offset_);
-    if (got < 0) failed_ = true;
+    // The end before the length the file had when it was opened: it was
+    // cut short meanwhile, and what is read of it is neither the file that
+    // was opened nor the one there now.
+    if (got < 0 || (static_cast<size_t>(got) < want && offset_ + got < length_)) failed_ = true;
     filled_ = got > 0 ? static_cast<size_t>(got) : 0;
     offset_ += static_cast<int64_t>(filled_);
     next_ = 0;

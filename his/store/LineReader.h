@@ -24,8 +24,12 @@ public:
     // Bytes handed out so far.
     int64_t Position() const { return position_; }
     bool AtEnd();
-    // A read error stops the reader; it then reports the end.
+    // A read error, or the end of the file before Length(), stops the
+    // reader; it then reports the end.
     bool Failed() const { return failed_; }
+    // The file is shorter now than it was when it was opened (or can no
+    // longer be asked): whatever was read of it may be cut.
+    bool Shrunk() const;
 
     // The next line with its CR LF, or what is left at the end of the file.
     // False when the file had ended already.

@@ -121,7 +121,9 @@ bool clsCommon::Read(const std::string& aFileName, ProgressSink* progress, const
     try {
         HistoryClear();
         HeaderRead(*this, in, progress);
-        ok = Ky2DataRead(in, records_, trigPos_, progress, split);
+        // A file cut short while it was read fails on every path, also
+        // when the cut came after the bytes were read.
+        ok = Ky2DataRead(in, records_, trigPos_, progress, split) && !in.Failed() && !in.Shrunk();
     } catch (const std::bad_alloc&) {
         ok = false;
     }
