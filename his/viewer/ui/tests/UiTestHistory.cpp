@@ -59,7 +59,8 @@ void BoxAnswerer::Poll() {
             box->cmdOk->click();
             return;
         }
-        if (auto* bar = qobject_cast<store::frmBar*>(w); bar != nullptr && CancelProgress) {
+        if (auto* bar = qobject_cast<store::frmBar*>(w); bar != nullptr && CancelProgress &&
+            bar->ProgressBar1->value() >= CancelProgressAt * bar->ProgressBar1->maximum()) {
             bar->cmdCancel->click();
         }
     }

@@ -45,6 +45,8 @@ public:
     BoxAnswerer();
     std::vector<std::string> Messages;
     bool CancelProgress = false;
+    // The share of the progress bar to wait for before cancelling.
+    double CancelProgressAt = 0;
 
 private:
     void Poll();

@@ -14,6 +14,8 @@
 #include <QUrl>
 
 #include "FileSizeLimit.h"
+#include "his/store/FileSave.h"
+#include "bench/PeakMeter.h"
 #include "HistoryGrid.h"
 #include "HistoryOpen.h"
 #include "PageModel.h"
@@ -135,6 +137,35 @@ TEST_F(MainWindow, ACancelledOpenSaysNothingAndKeepsThePreviousHistory) {
     answer.CancelProgress = true;
     w.HistoryFileOpen(big);
     EXPECT_TRUE(f.Ctx->gBar->Cancel()) << "the progress window was cancelled";
+    EXPECT_TRUE(answer.Messages.empty());
+    EXPECT_EQ(f.Ctx->gCommon.get(), before);
+    EXPECT_EQ(Caption(w), "ヒストリ - [" + first + "]");
+    EXPECT_EQ(Panel(w, "TotalCount"), "TR : 36");
+}
+
+TEST_F(MainWindow, ACancelInsideALongLineGivesTheWindowBackAtOnceWithThePreviousHistory) {
+    const std::string first = DualFile("first.ky2");
+    w.HistoryFileOpen(first);
+    const store::clsCommon* before = f.Ctx->gCommon.get();
+    // One line of 16,000,000 units that never ends: no end item, no CR LF.
+    const std::string path = f.Folder / "one-line.ky2";
+    {
+        std::string bytes = store::Ky2HeaderText(store::clsCommon(), "", "") + "2024/05/06 07:08:09,\x44\x01";
+        for (int i = 0; i < 16000000; ++i) {
+            bytes.push_back(static_cast<char>(kSd));
+            bytes.push_back(static_cast<char>('a' + i % 26));
+        }
+        TempFolder::WriteAll(path, bytes);
+    }
+    const auto size = static_cast<long long>(std::filesystem::file_size(path));
+    BoxAnswerer answer;
+    answer.CancelProgress = true;
+    answer.CancelProgressAt = 1.0 / 16;
+    const long long readBefore = BytesRead();
+    w.HistoryFileOpen(path);
+    EXPECT_TRUE(f.Ctx->gBar->Cancel()) << "the progress window was cancelled";
+    EXPECT_LT(BytesRead() - readBefore, size / 2) << "the line was not read to its end";
+    EXPECT_TRUE(w.isEnabled());
     EXPECT_TRUE(answer.Messages.empty());
     EXPECT_EQ(f.Ctx->gCommon.get(), before);
     EXPECT_EQ(Caption(w), "ヒストリ - [" + first + "]");
