@@ -54,17 +54,79 @@ std::string OutputPath(const std::string& name) {
     return path;
 }
 
-const std::string& HistoryFile(int64_t units) {
-    static std::map<int64_t, std::string> files;
-    std::string& path = files[units];
-    if (!path.empty()) return path;
-    path = OutputPath(std::to_string(units) + ".ky2");
+namespace {
+
+std::FILE* HeaderWrite(const std::string& path) {
     store::clsCommon header;
     header.CharTime(1);
     header.BaudRate(9600);
     std::FILE* f = std::fopen(path.c_str(), "wb");
     if (f == nullptr) std::abort();
-    std::string out = store::Ky2HeaderText(header, "", "");
+    const std::string text = store::Ky2HeaderText(header, "", "");
+    std::fwrite(text.data(), 1, text.size(), f);
+    return f;
+}
+
+void Close(std::FILE* f) {
+    if (std::fclose(f) != 0) std::abort();
+}
+
+}  // namespace
+
+const std::string& LongLinesFile(const std::string& name, const std::vector<int64_t>& lineUnits) {
+    static std::map<std::string, std::string> files;
+    std::string& path = files[name];
+    if (!path.empty()) return path;
+    path = OutputPath(name + ".ky2");
+    std::FILE* f = HeaderWrite(path);
+    std::string out;
+    store::Ky2LineBuilder lines;
+    int64_t i = 0;
+    for (size_t line = 0; line < lineUnits.size(); ++line) {
+        const double stamp = 45000.0 + static_cast<double>(line) / 86400.0;
+        for (int64_t u = 0; u < lineUnits[line]; ++u, ++i) {
+            lines.Add(out, stamp, static_cast<uint8_t>(UnitAttribute(i) & 0x7F), UnitData(i), 1,
+                      static_cast<uint16_t>(i % 1024));
+            // Lines the builder has ended, written as they come.
+            if (out.size() > (1 << 20)) {
+                std::fwrite(out.data(), 1, out.size(), f);
+                out.clear();
+            }
+        }
+    }
+    lines.Finish(out);
+    std::fwrite(out.data(), 1, out.size(), f);
+    Close(f);
+    return path;
+}
+
+const std::string& OpenLineFile(int64_t units) {
+    static std::map<int64_t, std::string> files;
+    std::string& path = files[units];
+    if (!path.empty()) return path;
+    path = OutputPath("open-line-" + std::to_string(units) + ".ky2");
+    std::FILE* f = HeaderWrite(path);
+    std::string out = "2024/05/06 07:08:09,\x44\x01";
+    for (int64_t i = 0; i < units; ++i) {
+        out.push_back(static_cast<char>(UnitAttribute(i)));
+        out.push_back(static_cast<char>(UnitData(i)));
+        if (out.size() > (1 << 20)) {
+            std::fwrite(out.data(), 1, out.size(), f);
+            out.clear();
+        }
+    }
+    std::fwrite(out.data(), 1, out.size(), f);
+    Close(f);
+    return path;
+}
+
+const std::string& HistoryFile(int64_t units) {
+    static std::map<int64_t, std::string> files;
+    std::string& path = files[units];
+    if (!path.empty()) return path;
+    path = OutputPath(std::to_string(units) + ".ky2");
+    std::FILE* f = HeaderWrite(path);
+    std::string out;
     store::Ky2LineBuilder lines;
     for (int64_t i = 0; i < units; ++i) {
         const double stamp = 45000.0 + static_cast<double>(i / kUnitsPerStamp) / 86400.0;
@@ -77,7 +139,7 @@ const std::string& HistoryFile(int64_t units) {
     }
     lines.Finish(out);
     std::fwrite(out.data(), 1, out.size(), f);
-    if (std::fclose(f) != 0) std::abort();
+    Close(f);
     return path;
 }
 

@@ -4,7 +4,9 @@
 // in the same iteration, the least any reader of the file must do: read it
 // whole and find its line ends (read + memchr). x_read_memchr is the
 // store's time over that one. Also the memory a read holds, as the process
-// holds it, and what it reads of a file that is mostly one long line.
+// holds it, for short lines and long ones; what it reads of a file that is
+// mostly one long line; and how soon a cancel inside a long line ends the
+// read.
 #include <benchmark/benchmark.h>
 
 #include <fcntl.h>
@@ -19,6 +21,7 @@
 
 #include "BenchHistory.h"
 #include "PeakMeter.h"
+#include "Progress.h"
 #include "clsCommon.h"
 
 namespace {
@@ -98,12 +101,35 @@ void BM_ReadHeld(benchmark::State& state) {
     state.SetLabel("goal bytes/unit <= 5.5, closed_MB <= 32");
 }
 
-// Twelve long histories (100 to 200 MB) opened and closed one after
-// another: the most resident while one is open, and what stays resident
-// after the last close, against the process before it opened any.
+// Histories of long lines, 4 bytes a unit: 100 MB of lines from 1 MB to
+// 20 MB between runs of short ones, one line of 200 MB, and four lines of
+// 50 MB; beside them 50 MB of short lines.
+const std::string& MixedLongLines() {
+    static const std::vector<int64_t> lines = [] {
+        std::vector<int64_t> units;
+        const int64_t longOnes[] = {250000, 5000000, 500000, 2500000, 1000000, 4000000, 750000, 2000000};
+        int64_t total = 0;
+        for (int k = 0; total < 25000000; ++k) {
+            for (int n = 0; n < 1000; ++n) units.push_back(6);
+            units.push_back(longOnes[k % 8]);
+            total += 6000 + longOnes[k % 8];
+        }
+        return units;
+    }();
+    return bench::LongLinesFile("mixed-long-lines", lines);
+}
+const std::string& OneLine200() { return bench::LongLinesFile("one-line-200", {50000000}); }
+const std::string& FourLines50() {
+    return bench::LongLinesFile("four-lines-50", {12500000, 12500000, 12500000, 12500000});
+}
+const std::string& OneLine50() { return bench::LongLinesFile("one-line-50", {12500000}); }
+
+// Twelve long histories of every shape (50 to 200 MB, short lines and
+// lines of 1 MB to 200 MB) opened and closed one after another: the most
+// resident while one is open, and what stays resident after the last
+// close, against the process before it opened any.
 void BM_TwelveOpens(benchmark::State& state) {
-    const int64_t sizes[] = {13000000, 19000000, 25000000};
-    for (const int64_t units : sizes) (void)bench::HistoryFile(units);
+    const std::string* files[] = {&MixedLongLines(), &OneLine200(), &bench::HistoryFile(6000000), &FourLines50()};
     double afterClose = 0;
     double mostHeld = 0;
     for (auto _ : state) {
@@ -111,7 +137,7 @@ void BM_TwelveOpens(benchmark::State& state) {
         const double before = NoFileResident();
         for (int n = 0; n < 12; ++n) {
             store::clsCommon doc;
-            if (!doc.Read(bench::HistoryFile(sizes[n % 3]))) state.SkipWithError("read failed");
+            if (!doc.Read(*files[n % 4])) state.SkipWithError("read failed");
             mostHeld = std::max(mostHeld, (ResidentBytes() - before) / (1024.0 * 1024.0));
         }
         afterClose = (ResidentBytes() - before) / (1024.0 * 1024.0);
@@ -119,6 +145,82 @@ void BM_TwelveOpens(benchmark::State& state) {
     state.counters["held_MB"] = mostHeld;
     state.counters["closed_MB"] = afterClose;
     state.SetLabel("goal closed_MB <= 32");
+}
+
+// A history of one 50 MB line read three times: the most that stays
+// resident after a close, and the most resident while it is open.
+void BM_LongLineThrice(benchmark::State& state) {
+    const std::string& path = OneLine50();
+    double afterClose = 0;
+    double mostHeld = 0;
+    for (auto _ : state) {
+        malloc_trim(0);
+        const double before = NoFileResident();
+        for (int n = 0; n < 3; ++n) {
+            {
+                store::clsCommon doc;
+                if (!doc.Read(path)) state.SkipWithError("read failed");
+                mostHeld = std::max(mostHeld, (ResidentBytes() - before) / (1024.0 * 1024.0));
+            }
+            afterClose = std::max(afterClose, (ResidentBytes() - before) / (1024.0 * 1024.0));
+        }
+    }
+    state.counters["held_MB"] = mostHeld;
+    state.counters["closed_MB"] = afterClose;
+    state.SetLabel("goal closed_MB <= 32");
+}
+
+// Presses cancel once the bar has passed a share of the file, as a user
+// would, and remembers when.
+class CancelAt final : public store::ProgressSink {
+public:
+    explicit CancelAt(double share) : share_(share) {}
+    void Show(int32_t aMax, const std::string&) override { max_ = aMax; }
+    void PosValue(int32_t value) override {
+        if (!cancel_ && static_cast<double>(value) >= share_ * max_) {
+            cancel_ = true;
+            pressed_ = Clock::now();
+        }
+    }
+    bool Cancel() const override { return cancel_; }
+    void Clear() override {}
+    void Yield() override {}
+    Clock::time_point Pressed() const { return pressed_; }
+
+private:
+    double share_;
+    double max_ = 0;
+    bool cancel_ = false;
+    Clock::time_point pressed_;
+};
+
+// A history of one 300 MB line that never ends, cancelled when the bar
+// passes 10, 50 or 90 percent: the time from the press until the read
+// returns, the most resident while it went on, and what stays resident
+// once the cancelled history is dropped.
+void BM_CancelInLongLine(benchmark::State& state) {
+    const std::string& path = bench::OpenLineFile(int64_t{150} << 20);
+    double pressToReturn = 0;
+    double peak = 0;
+    double afterClose = 0;
+    for (auto _ : state) {
+        malloc_trim(0);
+        const double before = NoFileResident();
+        ResidentPeakReset();
+        CancelAt bar(static_cast<double>(state.range(0)) / 100.0);
+        {
+            store::clsCommon doc;
+            doc.Read(path, &bar);
+            pressToReturn = std::max(pressToReturn, 1000.0 * Seconds(bar.Pressed()));
+            peak = (ResidentPeakBytes() - before) / (1024.0 * 1024.0);
+        }
+        if (!bar.Cancel()) state.SkipWithError("never cancelled");
+        afterClose = (ResidentBytes() - before) / (1024.0 * 1024.0);
+    }
+    state.counters["press_to_return_ms"] = pressToReturn;
+    state.counters["peak_MB"] = peak;
+    state.counters["closed_MB"] = afterClose;
+    state.SetLabel("goal press_to_return_ms <= 200, closed_MB <= 32");
 }
 
 // A history whose first 80 KB hold dense data lines and whose last line is
@@ -167,6 +269,8 @@ void BM_LongLinePeak(benchmark::State& state) {
 BENCHMARK(BM_ReadHistory)->Arg(60000)->Arg(1000000)->Arg(10000000)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadHeld)->Arg(10000000)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TwelveOpens)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LongLineThrice)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CancelInLongLine)->Arg(10)->Arg(50)->Arg(90)->Iterations(3)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LongLinePeak)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -1,13 +1,17 @@
 // Opening a long history as the viewer does it: the store reads the file
 // with the progress window up, the position table is built, the grid laid
 // out and the first page rendered. Also the memory the open leaves held per
-// unit, document and position table together, as the process holds it.
+// unit, document and position table together, as the process holds it, and
+// how soon a cancel inside a long line gives the viewer its window back.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QTimer>
 
 #include <malloc.h>
 
+#include <algorithm>
+#include <chrono>
 #include <memory>
 
 #include "BenchHistory.h"
@@ -77,8 +81,42 @@ void BM_HeldPerUnit(benchmark::State& state) {
     state.SetLabel("goal bytes/unit <= 6.43, closed_MB <= 32");
 }
 
+// A history of one 300 MB line that never ends, opened as the viewer opens
+// it and cancelled with the progress window's button once the bar passes
+// 10, 50 or 90 percent: the time from the click until the viewer has its
+// window back (the read returned and the cancelled history was dropped).
+void BM_CancelOpenInLongLine(benchmark::State& state) {
+    using Clock = std::chrono::steady_clock;
+    const std::string& path = bench::OpenLineFile(int64_t{150} << 20);
+    const double share = static_cast<double>(state.range(0)) / 100.0;
+    store::clsBar bar;
+    double clickToBack = 0;
+    for (auto _ : state) {
+        Clock::time_point clicked{};
+        QTimer watch;
+        watch.setInterval(0);
+        QObject::connect(&watch, &QTimer::timeout, [&] {
+            store::frmBar* form = bar.Form();
+            if (form == nullptr || clicked != Clock::time_point{}) return;
+            if (form->ProgressBar1->value() >= share * form->ProgressBar1->maximum()) {
+                clicked = Clock::now();
+                form->cmdCancel->click();
+            }
+        });
+        watch.start();
+        const viewer::ui::ReadResult read = viewer::ui::HistoryRead(path, bar);
+        const Clock::time_point back = Clock::now();
+        watch.stop();
+        if (read.Outcome != viewer::ui::ReadOutcome::Cancelled) state.SkipWithError("not cancelled");
+        clickToBack = std::max(clickToBack, std::chrono::duration<double, std::milli>(back - clicked).count());
+    }
+    state.counters["click_to_back_ms"] = clickToBack;
+    state.SetLabel("goal click_to_back_ms <= 500");
+}
+
 BENCHMARK(BM_OpenToFirstPage)->Arg(1000000)->Arg(10000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_HeldPerUnit)->Arg(1000000)->Arg(10000000)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CancelOpenInLongLine)->Arg(10)->Arg(50)->Arg(90)->Iterations(3)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
