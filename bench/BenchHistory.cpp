@@ -2,9 +2,11 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -67,36 +69,57 @@ std::FILE* HeaderWrite(const std::string& path) {
     return f;
 }
 
+// Writes out what has gathered once it is large, or all of it at the end.
+void Drain(std::string& out, std::FILE* f, bool end = false) {
+    if (!end && out.size() <= (1 << 20)) return;
+    std::fwrite(out.data(), 1, out.size(), f);
+    out.clear();
+}
+
 void Close(std::FILE* f) {
     if (std::fclose(f) != 0) std::abort();
 }
 
+// A history of lines of units under a stamp each, units as HistoryFile
+// says; line k holds unitsIn(k) units.
+void UnitLinesWrite(const std::string& path, size_t lineCount, const std::function<int64_t(size_t)>& unitsIn) {
+    std::FILE* f = HeaderWrite(path);
+    std::string out;
+    store::Ky2LineBuilder lines;
+    int64_t i = 0;
+    for (size_t line = 0; line < lineCount; ++line) {
+        const double stamp = 45000.0 + static_cast<double>(line) / 86400.0;
+        for (int64_t u = unitsIn(line); u > 0; --u, ++i) {
+            lines.Add(out, stamp, static_cast<uint8_t>(UnitAttribute(i) & 0x7F), UnitData(i), 1,
+                      static_cast<uint16_t>(i % 1024));
+            Drain(out, f);  // the lines the builder has ended
+        }
+    }
+    lines.Finish(out);
+    Drain(out, f, true);
+    Close(f);
+}
+
 }  // namespace
+
+const std::string& HistoryFile(int64_t units) {
+    static std::map<int64_t, std::string> files;
+    std::string& path = files[units];
+    if (!path.empty()) return path;
+    path = OutputPath(std::to_string(units) + ".ky2");
+    const auto lines = static_cast<size_t>((units + kUnitsPerStamp - 1) / kUnitsPerStamp);
+    UnitLinesWrite(path, lines, [units](size_t line) {
+        return std::min<int64_t>(kUnitsPerStamp, units - static_cast<int64_t>(line) * kUnitsPerStamp);
+    });
+    return path;
+}
 
 const std::string& LongLinesFile(const std::string& name, const std::vector<int64_t>& lineUnits) {
     static std::map<std::string, std::string> files;
     std::string& path = files[name];
     if (!path.empty()) return path;
     path = OutputPath(name + ".ky2");
-    std::FILE* f = HeaderWrite(path);
-    std::string out;
-    store::Ky2LineBuilder lines;
-    int64_t i = 0;
-    for (size_t line = 0; line < lineUnits.size(); ++line) {
-        const double stamp = 45000.0 + static_cast<double>(line) / 86400.0;
-        for (int64_t u = 0; u < lineUnits[line]; ++u, ++i) {
-            lines.Add(out, stamp, static_cast<uint8_t>(UnitAttribute(i) & 0x7F), UnitData(i), 1,
-                      static_cast<uint16_t>(i % 1024));
-            // Lines the builder has ended, written as they come.
-            if (out.size() > (1 << 20)) {
-                std::fwrite(out.data(), 1, out.size(), f);
-                out.clear();
-            }
-        }
-    }
-    lines.Finish(out);
-    std::fwrite(out.data(), 1, out.size(), f);
-    Close(f);
+    UnitLinesWrite(path, lineUnits.size(), [&lineUnits](size_t line) { return lineUnits[line]; });
     return path;
 }
 
@@ -110,35 +133,9 @@ const std::string& OpenLineFile(int64_t units) {
     for (int64_t i = 0; i < units; ++i) {
         out.push_back(static_cast<char>(UnitAttribute(i)));
         out.push_back(static_cast<char>(UnitData(i)));
-        if (out.size() > (1 << 20)) {
-            std::fwrite(out.data(), 1, out.size(), f);
-            out.clear();
-        }
+        Drain(out, f);
     }
-    std::fwrite(out.data(), 1, out.size(), f);
-    Close(f);
-    return path;
-}
-
-const std::string& HistoryFile(int64_t units) {
-    static std::map<int64_t, std::string> files;
-    std::string& path = files[units];
-    if (!path.empty()) return path;
-    path = OutputPath(std::to_string(units) + ".ky2");
-    std::FILE* f = HeaderWrite(path);
-    std::string out;
-    store::Ky2LineBuilder lines;
-    for (int64_t i = 0; i < units; ++i) {
-        const double stamp = 45000.0 + static_cast<double>(i / kUnitsPerStamp) / 86400.0;
-        lines.Add(out, stamp, static_cast<uint8_t>(UnitAttribute(i) & 0x7F), UnitData(i), 1,
-                  static_cast<uint16_t>(i % 1024));
-        if (out.size() > (1 << 20)) {
-            std::fwrite(out.data(), 1, out.size(), f);
-            out.clear();
-        }
-    }
-    lines.Finish(out);
-    std::fwrite(out.data(), 1, out.size(), f);
+    Drain(out, f, true);
     Close(f);
     return path;
 }
