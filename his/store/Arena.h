@@ -41,8 +41,8 @@ public:
     // Whether the pages of large arrays freed inside the block go back to
     // the system at once rather than with the block. For an arena whose
     // arrays may outgrow their room while it is filled: the room they leave
-    // would otherwise stay resident as long as the block. Set before the
-    // arena is shared.
+    // would otherwise stay resident as long as the block. Set while no
+    // other thread uses the arena.
     void FreedPagesRelease(bool release) { releaseFreed_ = release; }
     bool FreedPagesReleased() const { return releaseFreed_; }
 

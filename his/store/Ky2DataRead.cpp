@@ -418,6 +418,9 @@ bool ReadInStretches(LineReader& in, std::vector<std::unique_ptr<Stretch>>& plan
         for (const auto& s : gaps) second.push_back(s.get());
         StretchesRun(fd, length, second, searchBytes, arena, done, bar, stop);
     }
+    // No array grows from here on, and what the pieces leave goes with the
+    // arena: giving their pages back one by one would only cost time.
+    if (arena) arena->FreedPagesRelease(false);
     // Everything read, in file order.
     std::vector<Stretch*> order;
     for (const auto& s : plan) {
