@@ -1,6 +1,7 @@
 // What a history read reads of the disk and holds in memory: the file it
 // opened and nothing else, each byte about once, a long line without
-// keeping it whole, and no memory once the history is closed.
+// keeping it whole, nothing of a file cut short meanwhile, not the rest of
+// a line once cancelled, and no memory once the history is closed.
 #include <gtest/gtest.h>
 
 #include <malloc.h>
@@ -196,7 +197,7 @@ TEST(Ky2ReadFile, APipeUnderTheNameIsRefusedWithoutWaiting) {
     EXPECT_FALSE(doc.Read(path)) << "no writer ever comes";
 }
 
-TEST(Ky2ReadFile, ALongLineIsReadOnceWhereverTheCutsFallAndACancelStopsInsideIt) {
+TEST(Ky2ReadFile, ALongLineIsReadOnceWhereverTheCutsFall) {
     TempFolder dir;
     const std::string path = dir / "h.ky2";
     // A line of 3 MB of units and character times between short lines: the
@@ -225,8 +226,7 @@ TEST(Ky2ReadFile, ALongLineIsReadOnceWhereverTheCutsFallAndACancelStopsInsideIt)
     }
 
     // A file that is one line of 8 MB without a line end, its items ended
-    // at once: read once, the bar moves inside the line, and a cancel there
-    // stops the read.
+    // at once: read once, and the bar moves inside the line.
     std::string endless = Header() + "2024/05/06 07:08:09,\x44\x01\x80Z";
     endless += std::string(8 << 20, '\x01');
     test::WriteFile(path, endless);

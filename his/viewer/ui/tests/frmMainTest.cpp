@@ -14,12 +14,12 @@
 #include <QUrl>
 
 #include "FileSizeLimit.h"
-#include "his/store/FileSave.h"
-#include "bench/PeakMeter.h"
 #include "HistoryGrid.h"
 #include "HistoryOpen.h"
 #include "PageModel.h"
 #include "UiTestHistory.h"
+#include "bench/PeakMeter.h"
+#include "his/store/FileSave.h"
 #include "platform/ui/KeyedPanels.h"
 
 namespace viewer::ui::test {
